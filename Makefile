@@ -1,0 +1,38 @@
+# Thin wrapper over CMake. `make demo` and `make test` install what is missing first.
+JOBS    ?= 2
+BUILD   := build
+WIN     := $(BUILD)/win
+HOST    := $(BUILD)/host
+ASAN    := $(BUILD)/asan
+CMAKE   := cmake
+
+.PHONY: all deps win host asan demo test clean
+
+all: win host
+
+deps:
+	@scripts/install-deps.sh
+
+win: deps
+	@mkdir -p $(BUILD) && $(CMAKE) -S . -B $(WIN) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
+	    -DCMAKE_BUILD_TYPE=MinSizeRel > $(BUILD)/win-configure.log || { cat $(BUILD)/win-configure.log; exit 1; }
+	@$(CMAKE) --build $(WIN) -j$(JOBS)
+
+host: deps win
+	@mkdir -p $(BUILD) && $(CMAKE) -S . -B $(HOST) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DTESSARK_WIN_BUILD_DIR=$(CURDIR)/$(WIN) > $(BUILD)/host-configure.log || { cat $(BUILD)/host-configure.log; exit 1; }
+	@$(CMAKE) --build $(HOST) -j$(JOBS)
+
+asan: deps
+	@mkdir -p $(BUILD) && $(CMAKE) -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DTESSARK_SANITIZE=ON \
+	    > $(BUILD)/asan-configure.log || { cat $(BUILD)/asan-configure.log; exit 1; }
+	@$(CMAKE) --build $(ASAN) -j$(JOBS)
+
+demo: win host
+	@scripts/demo.sh $(HOST) $(WIN)
+
+test: win host asan
+	@scripts/run-tests.sh $(HOST) $(ASAN)
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,33 @@
+#pragma once
+// Little-endian encoding of the 32-bit integers and UTF-16 units that every file format of the
+// system uses, independent of the host's byte order.
+
+#include <cstddef>
+#include <cstdint>
+
+namespace le {
+
+inline void PutU16(uint8_t* p, uint16_t v) {
+    p[0] = static_cast<uint8_t>(v);
+    p[1] = static_cast<uint8_t>(v >> 8);
+}
+
+inline uint16_t GetU16(const uint8_t* p) {
+    return static_cast<uint16_t>(p[0] | (p[1] << 8));
+}
+
+inline void PutI32(uint8_t* p, int32_t v) {
+    const uint32_t u = static_cast<uint32_t>(v);
+    p[0] = static_cast<uint8_t>(u);
+    p[1] = static_cast<uint8_t>(u >> 8);
+    p[2] = static_cast<uint8_t>(u >> 16);
+    p[3] = static_cast<uint8_t>(u >> 24);
+}
+
+inline int32_t GetI32(const uint8_t* p) {
+    const uint32_t u = static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
+                       (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
+    return static_cast<int32_t>(u);
+}
+
+}  // namespace le

@@ -1,0 +1,25 @@
+# Settings of the cross build. Programs must start on a clean Windows: libgcc and libstdc++
+# are linked statically and only system DLLs are imported. Size matters (every setup carries
+# the installer stub), so code is optimised for size and unused sections are dropped.
+add_compile_definitions(UNICODE _UNICODE WINVER=0x0601 _WIN32_WINNT=0x0601 _WIN32_IE=0x0800
+                        NOMINMAX WIN32_LEAN_AND_MEAN)
+add_compile_options(-Os -ffunction-sections -fdata-sections)
+set(CMAKE_CXX_FLAGS "${CMAKE_CXX_FLAGS} -fno-exceptions -fno-rtti -fno-threadsafe-statics")
+add_link_options(-static -static-libgcc -static-libstdc++ -Wl,--gc-sections -s)
+
+# zlib linked statically (libz.a, never the DLL import library).
+find_library(TESSARK_ZLIB_STATIC NAMES libz.a REQUIRED)
+add_library(ZLIB::ZLIB STATIC IMPORTED GLOBAL)
+set_target_properties(ZLIB::ZLIB PROPERTIES IMPORTED_LOCATION ${TESSARK_ZLIB_STATIC})
+set(ZLIB_FOUND TRUE)
+
+# tessark_windows_program(name GUI|CONSOLE SOURCES...)
+function(tessark_windows_program name kind)
+  add_executable(${name} ${ARGN})
+  target_link_options(${name} PRIVATE -municode)
+  if(kind STREQUAL "GUI")
+    target_link_options(${name} PRIVATE -mwindows)
+  else()
+    target_link_options(${name} PRIVATE -mconsole)
+  endif()
+endfunction()

@@ -1,0 +1,55 @@
+#pragma once
+// The POSIX side of the os seam maps Windows paths onto a host folder, the fake machine:
+//
+//   "C:\Program Files (x86)\X"  ->  <root>/C/Program Files (x86)/X
+//   "relative\or\host/path"     ->  relative/or/host/path   (used as a host path)
+//
+// With no root set, drive paths map below the current directory's "machine" folder. Known
+// folders come from a table that starts as a plain Windows layout (below) and that tests may
+// change. Tests also use the fault plan to make the N-th call of an operation fail.
+
+#include <string>
+
+#include "os/os.h"
+
+namespace os::fake {
+
+// Default known folders of the fake machine:
+//   ProgramFiles   C:\Program Files (x86)
+//   Desktop        C:\users\tester\Desktop
+//   Documents      C:\users\tester\Documents
+//   Startup        C:\users\tester\AppData\Roaming\Microsoft\Windows\Start Menu\Programs\Startup
+//   CommonPrograms C:\ProgramData\Microsoft\Windows\Start Menu\Programs
+//   Windows        C:\windows          System  C:\windows\system32
+//   SystemWindows  C:\windows          Temp    C:\users\tester\Temp
+//   Profile        C:\users\tester
+// Temp is a host path (the system's temporary folder) when no root has been set, so that the
+// command-line tool works on a plain Linux machine.
+
+// Sets the host folder that holds the drives; resets the known folders to the defaults.
+void SetRoot(const std::string& hostFolder);
+const std::string& Root();
+void SetKnownFolder(KnownFolder folder, const Path& path);
+// A known folder whose query fails (for tests of failure paths).
+void FailKnownFolder(KnownFolder folder);
+void SetModulePath(const Path& path);
+
+// The host path a Windows path maps to.
+std::string HostPath(const Path& path);
+
+// What CreateShortcut recorded at a link path.
+struct Shortcut {
+    Path target;
+    Path arguments;
+    Path description;
+};
+bool ReadShortcut(const Path& link, Shortcut* shortcut);
+
+// Fault plan: the n-th call (1 = the next one) of an operation from now fails.
+enum class Operation { Open, Read, Write, Seek, CreateFolder, Move, Delete };
+void FailNth(Operation operation, int n);
+// Calls of an operation since the last ClearFaults.
+int CallCount(Operation operation);
+void ClearFaults();
+
+}  // namespace os::fake
