@@ -14,6 +14,12 @@
 #include <string>
 #include <vector>
 
+// <windows.h> turns DeleteFile into DeleteFileW, which would rename os::DeleteFile in any
+// file that includes it first.
+#ifdef DeleteFile
+#undef DeleteFile
+#endif
+
 namespace os {
 
 using Path = std::u16string;

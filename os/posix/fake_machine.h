@@ -26,18 +26,21 @@ namespace os::fake {
 // Temp is a host path (the system's temporary folder) when no root has been set, so that the
 // command-line tool works on a plain Linux machine.
 
-// Sets the host folder that holds the drives; resets the known folders to the defaults.
+// Sets the host folder that holds the drives; resets the known folders to the defaults and
+// creates the default folders below it, as a fresh machine has them. An empty text goes back
+// to no root.
 void SetRoot(const std::string& hostFolder);
 const std::string& Root();
 void SetKnownFolder(KnownFolder folder, const Path& path);
 // A known folder whose query fails (for tests of failure paths).
 void FailKnownFolder(KnownFolder folder);
+// The path ModulePath() returns; an empty path goes back to the running executable.
 void SetModulePath(const Path& path);
 
 // The host path a Windows path maps to.
 std::string HostPath(const Path& path);
 
-// What CreateShortcut recorded at a link path.
+// What CreateShortcut recorded at a link path (the record's format: os/posix/shortcut.cpp).
 struct Shortcut {
     Path target;
     Path arguments;
