@@ -1,0 +1,89 @@
+#include "base/text.h"
+#include "package/install_log.h"
+#include "package/path_macros.h"
+#include "package/self_extractor.h"
+
+namespace {
+
+// "<folder>\<name>.lnk"
+os::Path LinkPath(const os::Path& folder, const std::u16string& name) {
+    return text::Format(u"%s\\%s.lnk", {folder, name});
+}
+
+}  // namespace
+
+// Installs every record, the last first: extracts it into its expanded destination (every
+// chosen MetaTrader folder for "{metatrader}"), makes its Start Menu and Startup shortcuts and
+// lists what it wrote in "Install.log" in the product folder. A record that cannot be placed
+// or extracted is counted and skipped; the others are still installed.
+int32_t CSelfExtractor::ExtractAll(const os::Path& defaultFolder, ProgressCallback callback,
+                                   intptr_t userData,
+                                   const std::vector<os::Path>* metatraderFolders) {
+    const os::Path fallbackFolder = EnsureTrailingBackslash(defaultFolder);
+    const int32_t read = ReadTrailer(m_modulePath);
+    if (read != SFX_OK) return read;
+    m_callback = callback;
+    m_userData = userData;
+    os::File package;
+    if (!package.OpenRead(m_modulePath)) return SFX_ERR_READ;
+
+    const bool haveMetaTrader = metatraderFolders != nullptr && !metatraderFolders->empty();
+    package::InstallLog log;
+    int32_t failures = 0;
+    for (int32_t index = m_fileCount - 1; index >= 0; --index) {
+        const FileRecord& record = m_records[index];
+        Notify(SFX_FILE_START, &record);
+
+        os::Path folder;
+        const package::Expansion expansion =
+            package::ExpandDestination(record.destination, m_strings.productDirectory,
+                                       fallbackFolder, haveMetaTrader, &folder);
+        if (expansion == package::Expansion::Failed) {
+            ++failures;
+            continue;
+        }
+        if (expansion == package::Expansion::MetaTrader) {
+            for (const os::Path& terminal : *metatraderFolders) {
+                folder = EnsureTrailingBackslash(
+                    package::MetaTraderFolder(terminal, record.destination));
+                if (text::Contains(folder, u"sound")) os::CreateFolder(folder);
+                if (ExtractFileTo(package, index, folder) != SFX_OK) ++failures;
+            }
+        }
+        // A destination typed without its final backslash still names a folder.
+        folder = EnsureTrailingBackslash(folder);
+        if (ExtractFileTo(package, index, folder) != SFX_OK) {
+            ++failures;
+            continue;
+        }
+        Notify(SFX_FILE_DONE, &record);
+
+        const os::Path target = folder + record.name;
+        if (!IsFlagSet(record.neverUninstall)) log.Add(target);
+
+        // The group folder exists after every installed record, shortcut or not.
+        os::Path group;
+        const bool haveGroup = package::KnownFolderWithSub(os::KnownFolder::CommonPrograms,
+                                                           m_strings.startMenuGroup, &group);
+        if (haveGroup && !record.shortcut.empty()) {
+            const os::Path link = LinkPath(group, record.shortcut);
+            os::CreateShortcut(target, record.parameters, record.name, link);
+            log.Add(link);
+        }
+        os::Path startup;
+        if (IsFlagSet(record.autostart) &&
+            os::GetKnownFolder(os::KnownFolder::Startup, &startup)) {
+            const os::Path link =
+                LinkPath(startup, record.shortcut.empty() ? record.name : record.shortcut);
+            os::CreateShortcut(target, record.parameters, record.name, link);
+            log.Add(link);
+        }
+    }
+    package.Close();
+
+    os::Path productFolder;
+    if (package::ProductFolder(m_strings.productDirectory, &productFolder)) {
+        log.Write(text::Format(u"%s\\%s", {productFolder, package::kInstallLogName}));
+    }
+    return failures > 0 ? SFX_ERR_WRITE : SFX_OK;
+}
