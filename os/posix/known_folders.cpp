@@ -2,6 +2,7 @@
 #include <cstdlib>
 
 #include "base/text.h"
+#include "os/path_text.h"
 #include "os/posix/fake_internal.h"
 
 namespace os::fake {
@@ -94,10 +95,7 @@ bool GetKnownFolder(KnownFolder folder, Path* path) {
 bool GetKnownSubfolder(KnownFolder base, const Path& subfolder, Path* path) {
     Path folder;
     if (!GetKnownFolder(base, &folder)) return false;
-    Path relative = subfolder;
-    while (!relative.empty() && (relative.back() == u'\\' || relative.back() == u'/')) {
-        relative.pop_back();
-    }
+    const Path relative = WithoutTrailingSeparators(subfolder);
     if (!relative.empty()) folder += u"\\" + relative;
     if (!CreateFolderTree(folder)) return false;
     *path = folder;
