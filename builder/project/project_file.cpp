@@ -1,0 +1,82 @@
+#include "builder/project/project_file.h"
+
+#include <vector>
+
+#include "base/text.h"
+#include "builder/project/project_record.h"
+
+namespace project {
+
+namespace {
+
+constexpr std::u16string_view kExtension = u".eas";
+
+os::Path TemporaryPathFor(const os::Path& path) {
+    return path + u".tmp";
+}
+
+// Writes the whole record to a new file at `path` and closes it. A file left behind by a
+// failed write is the caller's to delete.
+ProjectFileResult WriteRecordFile(const os::Path& path, const std::vector<uint8_t>& bytes) {
+    os::File file;
+    if (!file.Create(path)) return ProjectFileResult::CannotCreate;
+    const bool written =
+        file.Write(bytes.data(), static_cast<uint32_t>(bytes.size())) && file.Flush();
+    const bool closed = file.Close();
+    return written && closed ? ProjectFileResult::Ok : ProjectFileResult::WriteFailed;
+}
+
+}  // namespace
+
+std::u16string_view ProjectFileMessage(ProjectFileResult result) {
+    switch (result) {
+        case ProjectFileResult::Ok:
+            return u"";
+        case ProjectFileResult::CannotCreate:
+        case ProjectFileResult::WriteFailed:
+        case ProjectFileResult::ReplaceFailed:
+            return u"Failed to save.";
+        case ProjectFileResult::CannotOpen:
+        case ProjectFileResult::ReadFailed:
+            return u"Failed to read.";
+    }
+    return u"";
+}
+
+ProjectFileResult SaveProjectFile(const ProjectModel& model, const os::Path& path) {
+    const std::vector<uint8_t> bytes = EncodeProjectRecord(model);
+    const os::Path temporary = TemporaryPathFor(path);
+    const ProjectFileResult written = WriteRecordFile(temporary, bytes);
+    if (written == ProjectFileResult::WriteFailed) os::DeleteFile(temporary);
+    if (written != ProjectFileResult::Ok) return written;
+    if (!os::MoveReplace(temporary, path)) {
+        os::DeleteFile(temporary);
+        return ProjectFileResult::ReplaceFailed;
+    }
+    return ProjectFileResult::Ok;
+}
+
+ProjectFileResult LoadProjectFile(const os::Path& path, ProjectModel* model) {
+    os::File file;
+    if (!file.OpenRead(path)) return ProjectFileResult::CannotOpen;
+    std::vector<uint8_t> bytes(record::kRecordSize, 0);
+    uint32_t filled = 0;
+    while (filled < record::kRecordSize) {
+        uint32_t done = 0;
+        if (!file.Read(bytes.data() + filled, record::kRecordSize - filled, &done)) {
+            return ProjectFileResult::ReadFailed;
+        }
+        if (done == 0) break;
+        filled += done;
+    }
+    *model = DecodeProjectRecord(bytes.data(), bytes.size());
+    return ProjectFileResult::Ok;
+}
+
+os::Path WithProjectExtension(std::u16string_view path) {
+    os::Path named(path);
+    if (!text::EndsWith(path, kExtension)) named += kExtension;
+    return named;
+}
+
+}  // namespace project
