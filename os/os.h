@@ -14,8 +14,9 @@
 #include <string>
 #include <vector>
 
-// <windows.h> turns DeleteFile into DeleteFileW, which would rename os::DeleteFile in any
-// file that includes it first.
+// <windows.h> defines DeleteFile as DeleteFileW. Included before this header, the macro is
+// dropped here; included after it, calls of os::DeleteFile become os::DeleteFileW, which
+// forwards to os::DeleteFile (declared below).
 #ifdef DeleteFile
 #undef DeleteFile
 #endif
@@ -74,6 +75,9 @@ bool CreateFolder(const Path& path);
 // Creates every missing level of `path`; true when the folder exists afterwards.
 bool CreateFolderTree(const Path& path);
 bool DeleteFile(const Path& path);
+#ifdef _WIN32
+bool DeleteFileW(const Path& path);
+#endif
 // Removes an empty folder.
 bool RemoveFolder(const Path& path);
 // Moves `from` over `to`, replacing `to` when it exists, as one step on the same volume.

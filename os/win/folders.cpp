@@ -3,6 +3,8 @@
 #include "os/win/owned.h"
 #include "os/win/wide.h"
 
+#undef DeleteFile  // the os:: function below, not the Win32 macro
+
 namespace os {
 namespace {
 
@@ -81,6 +83,8 @@ bool CreateFolderTree(const Path& path) {
 bool DeleteFile(const Path& path) {
     return ::DeleteFileW(Wide(path)) != FALSE;
 }
+
+bool DeleteFileW(const Path& path) { return DeleteFile(path); }
 
 bool RemoveFolder(const Path& path) {
     return RemoveDirectoryW(Wide(path)) != FALSE;
