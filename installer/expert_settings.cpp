@@ -1,0 +1,158 @@
+#include "installer/expert_settings.h"
+
+#include "installer/metatrader_folder.h"
+
+namespace installer {
+
+namespace {
+
+constexpr char16_t kSettingsInConfig[] = u"\\config\\experts.ini";
+constexpr char16_t kVirtualStore[] = u"\\AppData\\Local\\VirtualStore";
+
+os::Path TemporaryPathFor(const os::Path& file) {
+    return file + u".tmp";
+}
+
+SettingsResult Abandon(os::File& out, const os::Path& temporary, SettingsResult result) {
+    out.Close();
+    os::DeleteFile(temporary);
+    return result;
+}
+
+// Makes the finished temporary file the settings file.
+SettingsResult Commit(os::File& out, const os::Path& temporary, const os::Path& file) {
+    const bool flushed = out.Flush();
+    if (!out.Close() || !flushed || !os::MoveReplace(temporary, file)) {
+        os::DeleteFile(temporary);
+        return SettingsResult::Failed;
+    }
+    return SettingsResult::Written;
+}
+
+os::Path WithoutTrailingBackslashes(const os::Path& path) {
+    size_t end = path.size();
+    while (end > 0 && path[end - 1] == u'\\') --end;
+    return path.substr(0, end);
+}
+
+bool HasDriveLetter(const os::Path& path) {
+    if (path.size() < 2 || path[1] != u':') return false;
+    const char16_t letter = path[0];
+    return (letter >= u'A' && letter <= u'Z') || (letter >= u'a' && letter <= u'z');
+}
+
+// The folders beside the current user's profile folder: every user's profile, plus whatever
+// else lives there.
+std::vector<os::Path> ProfileFolders() {
+    std::vector<os::Path> profiles;
+    os::Path profile;
+    if (!os::GetKnownFolder(os::KnownFolder::Profile, &profile)) return profiles;
+    profile = WithoutTrailingBackslashes(profile);
+    const size_t cut = profile.rfind(u'\\');
+    if (cut == os::Path::npos || cut == 0) return profiles;
+    const os::Path allProfiles = profile.substr(0, cut);
+    std::vector<os::FolderEntry> entries;
+    if (!os::ListFolder(allProfiles, &entries)) return profiles;
+    for (const auto& entry : entries) {
+        if (entry.isFolder) profiles.push_back(JoinPath(allProfiles, entry.name));
+    }
+    return profiles;
+}
+
+void ApplyToVirtualCopy(const os::Path& configFolder, const ExpertOptions& options) {
+    const os::Path file = configFolder + u"\\experts.ini";
+    const os::PathKind kind = os::GetPathKind(file);
+    if (kind == os::PathKind::Missing) {
+        if (os::GetPathKind(configFolder) == os::PathKind::Folder) {
+            CreateExpertSettingsFile(file, options);
+        }
+        return;
+    }
+    UpdateExpertSettingsFile(file, options);
+}
+
+}  // namespace
+
+ExpertSettingsRecord DefaultExpertSettings() {
+    ExpertSettingsRecord record{};
+    record[0] = 0x90;  // 400, little-endian
+    record[1] = 0x01;
+    for (uint32_t offset : {4u, 8u, 12u, 20u, 24u, 28u}) record[offset] = 1;
+    return record;
+}
+
+void PatchExpertOptions(const ExpertOptions& options, int64_t filePosition, uint8_t* bytes,
+                        size_t size) {
+    for (size_t i = 0; i < kExpertOptionCount; ++i) {
+        if (options[i] == kOptionNoChange) continue;
+        const int64_t at = static_cast<int64_t>(kExpertOptionOffsets[i]) - filePosition;
+        if (at < 0 || at >= static_cast<int64_t>(size)) continue;
+        bytes[at] = static_cast<uint8_t>(options[i] & 0xFF);
+    }
+}
+
+SettingsResult UpdateExpertSettingsFile(const os::Path& file, const ExpertOptions& options) {
+    os::File in;
+    if (!in.OpenRead(file)) return SettingsResult::Failed;
+    const int64_t size = in.Size();
+    if (size < 0) return SettingsResult::Failed;
+    if (size < kExpertSettingsMinimumSize) return SettingsResult::TooShort;
+
+    const os::Path temporary = TemporaryPathFor(file);
+    os::File out;
+    if (!out.Create(temporary)) return SettingsResult::Failed;
+    uint8_t buffer[4096];
+    int64_t position = 0;
+    for (;;) {
+        uint32_t done = 0;
+        if (!in.Read(buffer, sizeof buffer, &done)) {
+            return Abandon(out, temporary, SettingsResult::Failed);
+        }
+        if (done == 0) break;
+        PatchExpertOptions(options, position, buffer, done);
+        if (!out.Write(buffer, done)) return Abandon(out, temporary, SettingsResult::Failed);
+        position += done;
+    }
+    in.Close();
+    // The file may have shrunk since its size was taken.
+    if (position < kExpertSettingsMinimumSize) {
+        return Abandon(out, temporary, SettingsResult::TooShort);
+    }
+    return Commit(out, temporary, file);
+}
+
+SettingsResult CreateExpertSettingsFile(const os::Path& file, const ExpertOptions& options) {
+    ExpertSettingsRecord record = DefaultExpertSettings();
+    PatchExpertOptions(options, 0, record.data(), record.size());
+    const os::Path temporary = TemporaryPathFor(file);
+    os::File out;
+    if (!out.Create(temporary)) return SettingsResult::Failed;
+    if (!out.Write(record.data(), static_cast<uint32_t>(record.size()))) {
+        return Abandon(out, temporary, SettingsResult::Failed);
+    }
+    return Commit(out, temporary, file);
+}
+
+void WriteExpertOptions(const ExpertOptions& options,
+                        const std::vector<os::Path>& terminalFolders) {
+    const std::vector<os::Path> profiles = ProfileFolders();
+    for (const auto& chosen : terminalFolders) {
+        const os::Path folder = WithoutTrailingBackslashes(chosen);
+        // Virtualised copies exist only for folders on a local drive; their path inside the
+        // store is the folder's path without the drive letter and colon.
+        if (HasDriveLetter(folder)) {
+            const os::Path relative = folder.substr(2);
+            for (const auto& profile : profiles) {
+                ApplyToVirtualCopy(profile + kVirtualStore + relative + u"\\config", options);
+            }
+        }
+        const os::Path own = folder + kSettingsInConfig;
+        if (os::GetPathKind(own) == os::PathKind::Missing) {
+            CreateExpertSettingsFile(own, options);
+        } else {
+            UpdateExpertSettingsFile(own, options);
+        }
+    }
+}
+
+}  // namespace installer

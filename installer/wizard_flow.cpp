@@ -1,0 +1,34 @@
+#include "installer/wizard_flow.h"
+
+namespace installer {
+
+StepTransition NextStep(int step, int32_t pageResult) {
+    if (step < kFirstStep || step > kLastStep) return {kWizardEnd, false};
+    if (pageResult == kPageCancel || pageResult == kPageFailed) return {kWizardEnd, false};
+    if (pageResult == kPageNext) {
+        return {step == kLastStep ? kWizardEnd : step + 1, true};
+    }
+    switch (step) {
+        case 1:
+            return {2, false};
+        case 7:
+            return {5, false};
+        default:
+            return {step - 1, false};
+    }
+}
+
+std::optional<int32_t> TextPageSkipResult(size_t textLength, bool movingForward) {
+    if (textLength != 0) return std::nullopt;
+    return movingForward ? kPageNext : kPagePrev;
+}
+
+void RunWizard(const std::function<int32_t(int step, bool movingForward)>& showPage) {
+    StepTransition at{kFirstStep, true};
+    while (at.nextStep != kWizardEnd) {
+        const int32_t result = showPage(at.nextStep, at.movingForward);
+        at = NextStep(at.nextStep, result);
+    }
+}
+
+}  // namespace installer

@@ -1,0 +1,30 @@
+#include "registry/nt_messages.h"
+
+#include "base/text.h"
+
+namespace registry {
+
+std::u16string MissingEntryPointText(std::string_view functionName) {
+    const std::u16string name =
+        functionName == "NtSetValueKey" ? u"NTSetValueKey" : text::FromUtf8(functionName);
+    return text::Format(u"Could not find %s entry point in NTDLL.DLL", {name});
+}
+
+std::u16string NtErrorText(uint32_t status, std::u16string_view systemMessage) {
+    static constexpr char16_t kHex[] = u"0123456789ABCDEF";
+    std::u16string hex;
+    uint32_t rest = status;
+    do {
+        hex.insert(hex.begin(), kHex[rest & 0xF]);
+        rest >>= 4;
+    } while (rest != 0);
+    if (hex.size() < 8) hex.insert(0, 8 - hex.size(), u' ');
+
+    std::u16string_view message = systemMessage;
+    if (!message.empty() && message.back() == u'\n') message.remove_suffix(1);
+    if (!message.empty() && message.back() == u'\r') message.remove_suffix(1);
+    if (message.empty()) message = u"No NT Error Data was returned??";
+    return text::Format(u"Error( %s [0x%sL] ) - %s", {text::FromInt(status), hex, message});
+}
+
+}  // namespace registry

@@ -1,0 +1,29 @@
+#include "registry/sid_text.h"
+
+#include "base/text.h"
+
+namespace registry {
+
+std::u16string SidText(uint8_t revision, const uint8_t (&authority)[6],
+                       const uint32_t* subAuthorities, size_t subAuthorityCount) {
+    std::u16string sid = u"S-" + text::FromInt(revision) + u"-";
+    if (authority[0] != 0 || authority[1] != 0) {
+        static constexpr char16_t kHex[] = u"0123456789abcdef";
+        sid += u"0x";
+        for (uint8_t byte : authority) {
+            sid.push_back(kHex[byte >> 4]);
+            sid.push_back(kHex[byte & 0xF]);
+        }
+    } else {
+        const uint32_t value = (static_cast<uint32_t>(authority[2]) << 24) |
+                               (static_cast<uint32_t>(authority[3]) << 16) |
+                               (static_cast<uint32_t>(authority[4]) << 8) | authority[5];
+        sid += text::FromInt(value);
+    }
+    for (size_t i = 0; i < subAuthorityCount; ++i) {
+        sid += u"-" + text::FromInt(subAuthorities[i]);
+    }
+    return sid;
+}
+
+}  // namespace registry
