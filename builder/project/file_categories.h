@@ -1,7 +1,7 @@
 #pragma once
 // The edits the Files page makes to a project's six file categories. Every category is an
 // ordered list; item i of a category is row i of its list on the page. In Other Files an item's
-// path is its entry's fileName.
+// path is its entry's fileName. A `category` argument must be one of the six CategoryId values.
 
 #include <cstddef>
 #include <string>

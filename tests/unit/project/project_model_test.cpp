@@ -120,20 +120,6 @@ TEST(FileCategories, NewOtherFilesEntry) {
     for (const auto& list : m.paths) EXPECT_TRUE(list.empty());
 }
 
-TEST(FileCategories, EntryColumnsFollowTheListColumns) {
-    FileEntry e;
-    const char16_t* texts[] = {u"f", u"d", u"s", u"p", u"n", u"u", u"a", u"x"};
-    for (int k = 0; k < kFileEntryColumnCount; ++k) EntryColumn(e, k) = texts[k];
-    EXPECT_EQ(e.fileName, u"f");
-    EXPECT_EQ(e.destination, u"d");
-    EXPECT_EQ(e.shortcut, u"s");
-    EXPECT_EQ(e.parameters, u"p");
-    EXPECT_EQ(e.onlyIfNewer, u"n");
-    EXPECT_EQ(e.neverUninstall, u"u");
-    EXPECT_EQ(e.autostart, u"a");
-    EXPECT_EQ(e.postExecute, u"x");
-}
-
 TEST(FileCategories, FlagsAreSetOnlyByExactYes) {
     EXPECT_TRUE(IsFlagSet(u"Yes"));
     for (const char16_t* other : {u"yes", u"YES", u"1", u"0", u"", u"Yes "}) {
