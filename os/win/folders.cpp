@@ -84,7 +84,9 @@ bool DeleteFile(const Path& path) {
     return ::DeleteFileW(Wide(path)) != FALSE;
 }
 
-bool DeleteFileW(const Path& path) { return DeleteFile(path); }
+bool DeleteFileW(const Path& path) {
+    return DeleteFile(path);
+}
 
 bool RemoveFolder(const Path& path) {
     return RemoveDirectoryW(Wide(path)) != FALSE;
