@@ -119,6 +119,16 @@ Path ModulePath();
 int32_t CreateShortcut(const Path& target, const Path& arguments, const Path& description,
                        const Path& link);
 
+// True when a running process's executable file name equals `exeName`, ignoring letter case
+// (a process snapshot on Windows; the fake machine's process table on POSIX).
+bool IsProcessRunning(const std::u16string& exeName);
+
+enum class ShowMode { Normal, Maximized };
+// Asks the shell to "open" `path` (a program, a document or an address) with `parameters`.
+// Returns the shell's result: above 32 means started, 32 or below is the reason it was not
+// (the published ShellExecute codes). The fake machine records the launch and returns 42.
+int32_t ShellOpen(const Path& path, const std::u16string& parameters, ShowMode show);
+
 // The system's message for the last failed call of this thread (FormatMessageW or strerror),
 // without a trailing line break.
 std::u16string LastErrorMessage();

@@ -29,6 +29,7 @@ void SetRoot(const std::string& hostFolder) {
     const bool rootSet = !root.empty();
     TheMachine().root = rootSet ? root : "machine";
     internal::ResetKnownFolders(rootSet);
+    ClearLaunches();
     if (rootSet) internal::CreateDefaultFolders();
 }
 

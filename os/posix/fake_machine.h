@@ -9,6 +9,7 @@
 // change. Tests also use the fault plan to make the N-th call of an operation fail.
 
 #include <string>
+#include <vector>
 
 #include "os/os.h"
 
@@ -47,6 +48,18 @@ struct Shortcut {
     Path description;
 };
 bool ReadShortcut(const Path& link, Shortcut* shortcut);
+
+// The processes IsProcessRunning sees (executable file names), empty at start.
+void SetRunningProcesses(const std::vector<std::u16string>& exeNames);
+
+// What ShellOpen was asked to start, in order, since the last SetRoot or ClearLaunches.
+struct Launch {
+    Path path;
+    std::u16string parameters;
+    ShowMode show = ShowMode::Normal;
+};
+const std::vector<Launch>& Launches();
+void ClearLaunches();
 
 // Fault plan: the n-th call (1 = the next one) of an operation from now fails.
 enum class Operation { Open, Read, Write, Seek, CreateFolder, Move, Delete };
