@@ -1,8 +1,13 @@
 #include "installer/expert_settings.h"
 
+#include <iterator>
+
 #include "installer/metatrader_folder.h"
 
 namespace installer {
+
+static_assert(std::size(kExpertOptionFields) == kExpertOptionOffsets.size(),
+              "one offset per option");
 
 namespace {
 
@@ -83,11 +88,12 @@ ExpertSettingsRecord DefaultExpertSettings() {
 
 void PatchExpertOptions(const ExpertOptions& options, int64_t filePosition, uint8_t* bytes,
                         size_t size) {
-    for (size_t i = 0; i < kExpertOptionCount; ++i) {
-        if (options[i] == kOptionNoChange) continue;
+    for (size_t i = 0; i < kExpertOptionOffsets.size(); ++i) {
+        const int32_t state = options.*kExpertOptionFields[i];
+        if (state == kOptionNoChange) continue;
         const int64_t at = static_cast<int64_t>(kExpertOptionOffsets[i]) - filePosition;
         if (at < 0 || at >= static_cast<int64_t>(size)) continue;
-        bytes[at] = static_cast<uint8_t>(options[i] & 0xFF);
+        bytes[at] = static_cast<uint8_t>(state & 0xFF);
     }
 }
 

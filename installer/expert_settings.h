@@ -16,23 +16,16 @@
 #include <vector>
 
 #include "os/os.h"
+#include "package/expert_options.h"
 
 namespace installer {
 
-// An option's state as the package carries it.
-constexpr int32_t kOptionOff = 0;
-constexpr int32_t kOptionOn = 1;
+// File offset of each option, in the order of kExpertOptionFields (enableExperts,
+// disableOnAccountChange, disableOnProfileChange, allowLiveTrading, askManualConfirmation,
+// allowDllImports, confirmDllCalls, allowExternalImports).
+constexpr std::array<uint32_t, 8> kExpertOptionOffsets = {4, 8, 12, 36, 40, 20, 24, 28};
+// The option state that leaves the user's byte as it is.
 constexpr int32_t kOptionNoChange = 2;
-
-// The eight options in the package's order: enableExperts, disableOnAccountChange,
-// disableOnProfileChange, allowLiveTrading, askManualConfirmation, allowDllImports,
-// confirmDllCalls, allowExternalImports.
-constexpr size_t kExpertOptionCount = 8;
-using ExpertOptions = std::array<int32_t, kExpertOptionCount>;
-
-// File offset of each option, in the package's order.
-constexpr std::array<uint32_t, kExpertOptionCount> kExpertOptionOffsets = {4,  8,  12, 36,
-                                                                           40, 20, 24, 28};
 
 constexpr uint32_t kExpertSettingsRecordSize = 292;
 // A file must reach the last option byte (offset 40) to be a record the installer understands.
@@ -44,8 +37,9 @@ using ExpertSettingsRecord = std::array<uint8_t, kExpertSettingsRecordSize>;
 // The record written into a new file: header 400, the six options up to offset 28 on.
 ExpertSettingsRecord DefaultExpertSettings();
 
-// Stores the options into `bytes`, which hold `size` bytes of the file starting at file offset
-// `filePosition`. Options in state kOptionNoChange, and offsets outside the span, are left.
+// Stores the low byte of each option's state into `bytes`, which hold `size` bytes of the file
+// starting at file offset `filePosition`. Options in state kOptionNoChange, and offsets outside
+// the span, are left.
 void PatchExpertOptions(const ExpertOptions& options, int64_t filePosition, uint8_t* bytes,
                         size_t size);
 

@@ -1,17 +1,9 @@
 #include "installer/page_texts.h"
 
 #include "base/text.h"
+#include "package/format.h"
 
 namespace installer {
-
-namespace {
-
-// Result codes of the package engine that choose a failure message.
-constexpr int32_t kErrorSignature = 1001;  // SFX_ERR_SIGNATURE
-constexpr int32_t kErrorNoFiles = 1004;    // SFX_ERR_NO_FILES
-constexpr int32_t kErrorWrite = 1005;      // SFX_ERR_WRITE
-
-}  // namespace
 
 std::u16string WindowTitle(int step, std::u16string_view productName,
                            std::u16string_view versionText, std::u16string_view productUrl) {
@@ -59,10 +51,10 @@ std::u16string ShortcutLine(std::u16string_view shortcutName) {
 
 std::u16string InstallFailureMessage(int32_t extractResult) {
     switch (extractResult) {
-        case kErrorSignature:
-        case kErrorNoFiles:
+        case SFX_ERR_SIGNATURE:
+        case SFX_ERR_NO_FILES:
             return u"Archive contins no data. Extraction cannot continue.";
-        case kErrorWrite:
+        case SFX_ERR_WRITE:
             return u"The output file could not be written. You may not have enough harddisk "
                    u"space or file may already started.";
         default:

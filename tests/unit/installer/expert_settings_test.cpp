@@ -1,16 +1,21 @@
 #include "installer/expert_settings.h"
 
 #include <filesystem>
+#include <utility>
 
 #include "tests/unit/os/fake_machine_fixture.h"
 
 namespace {
 
-using installer::ExpertOptions;
-using installer::kOptionNoChange;
 using installer::SettingsResult;
 
-constexpr ExpertOptions kNoChange = {2, 2, 2, 2, 2, 2, 2, 2};
+const ExpertOptions kNoChange;  // every option 2
+
+ExpertOptions AllOptions(int32_t state) {
+    ExpertOptions options;
+    for (auto field : kExpertOptionFields) options.*field = state;
+    return options;
+}
 
 std::string DefaultBytes() {
     std::string bytes(292, '\0');
@@ -45,26 +50,28 @@ TEST(ExpertSettingsRecordTest, DefaultRecordIsHeader400AndSixOptionsOn) {
 }
 
 TEST(ExpertSettingsRecordTest, EachOptionLandsAtItsOwnOffset) {
-    // Package order: enableExperts, disableOnAccountChange, disableOnProfileChange,
-    // allowLiveTrading, askManualConfirmation, allowDllImports, confirmDllCalls,
-    // allowExternalImports.
-    const int offsets[8] = {4, 8, 12, 36, 40, 20, 24, 28};
+    const std::pair<int32_t ExpertOptions::*, int> offsets[] = {
+        {&ExpertOptions::enableExperts, 4},           {&ExpertOptions::disableOnAccountChange, 8},
+        {&ExpertOptions::disableOnProfileChange, 12}, {&ExpertOptions::allowDllImports, 20},
+        {&ExpertOptions::confirmDllCalls, 24},        {&ExpertOptions::allowExternalImports, 28},
+        {&ExpertOptions::allowLiveTrading, 36},       {&ExpertOptions::askManualConfirmation, 40},
+    };
     for (int option = 0; option < 8; ++option) {
         for (int32_t state : {0, 1}) {
-            ExpertOptions options = kNoChange;
-            options[option] = state;
+            ExpertOptions options;
+            options.*offsets[option].first = state;
             std::string bytes = PatternBytes();
             installer::PatchExpertOptions(options, 0, reinterpret_cast<uint8_t*>(&bytes[0]),
                                           bytes.size());
             std::string expected = PatternBytes();
-            expected[offsets[option]] = static_cast<char>(state);
+            expected[offsets[option].second] = static_cast<char>(state);
             EXPECT_EQ(bytes, expected) << "option " << option << " state " << state;
         }
     }
 }
 
 TEST(ExpertSettingsRecordTest, PatchingASpanOfTheFileTouchesOnlyOffsetsInside) {
-    const ExpertOptions allOff = {0, 0, 0, 0, 0, 0, 0, 0};
+    const ExpertOptions allOff = AllOptions(0);
     // File bytes 30..49: only offsets 36 and 40 lie inside.
     std::string span = PatternBytes(20);
     installer::PatchExpertOptions(allOff, 30, reinterpret_cast<uint8_t*>(&span[0]), span.size());
@@ -81,9 +88,9 @@ TEST_F(ExpertSettingsTest, UpdateChangesOnlyTheChosenBytesAndKeepsTheLength) {
     const std::string original = PatternBytes(5000);
     WriteHostFile(file, original);
 
-    ExpertOptions options = kNoChange;
-    options[3] = 0;  // allowLiveTrading
-    options[4] = 1;  // askManualConfirmation
+    ExpertOptions options;
+    options.allowLiveTrading = 0;
+    options.askManualConfirmation = 1;
     EXPECT_EQ(installer::UpdateExpertSettingsFile(file, options), SettingsResult::Written);
     std::string expected = original;
     expected[36] = 0;
@@ -98,7 +105,7 @@ TEST_F(ExpertSettingsTest, UpdateChangesOnlyTheChosenBytesAndKeepsTheLength) {
 TEST_F(ExpertSettingsTest, AFileTooShortForTheLastOptionIsLeftAlone) {
     const os::Path file = u"C:\\MT4\\config\\experts.ini";
     MakeFolder(u"C:\\MT4\\config");
-    const ExpertOptions allOn = {1, 1, 1, 1, 1, 1, 1, 1};
+    const ExpertOptions allOn = AllOptions(1);
     WriteHostFile(file, PatternBytes(40));
     EXPECT_EQ(installer::UpdateExpertSettingsFile(file, allOn), SettingsResult::TooShort);
     EXPECT_EQ(ReadHostFile(file), PatternBytes(40));
@@ -116,7 +123,7 @@ TEST_F(ExpertSettingsTest, AFileTooShortForTheLastOptionIsLeftAlone) {
 TEST_F(ExpertSettingsTest, AFailedWriteLeavesTheOldFileAndNoTemporary) {
     const os::Path file = u"C:\\MT4\\config\\experts.ini";
     MakeFolder(u"C:\\MT4\\config");
-    const ExpertOptions allOff = {0, 0, 0, 0, 0, 0, 0, 0};
+    const ExpertOptions allOff = AllOptions(0);
     using os::fake::Operation;
     for (Operation fault : {Operation::Read, Operation::Write, Operation::Move}) {
         WriteHostFile(file, PatternBytes());
@@ -134,10 +141,10 @@ TEST_F(ExpertSettingsTest, AFailedWriteLeavesTheOldFileAndNoTemporary) {
 
 TEST_F(ExpertSettingsTest, TerminalWithoutSettingsGetsTheDefaultRecordWithOptions) {
     MakeFolder(u"C:\\MT4\\config");
-    ExpertOptions options = kNoChange;
-    options[0] = 0;  // enableExperts off
-    options[6] = 0;  // confirmDllCalls off
-    options[4] = 1;  // askManualConfirmation on
+    ExpertOptions options;
+    options.enableExperts = 0;
+    options.confirmDllCalls = 0;
+    options.askManualConfirmation = 1;
     installer::WriteExpertOptions(options, {u"C:\\MT4"});
     std::string expected = DefaultBytes();
     expected[4] = 0;
@@ -159,8 +166,8 @@ TEST_F(ExpertSettingsTest, VirtualCopiesAreWrittenOnlyWhereTheVirtualConfigFolde
     WriteHostFile(u"C:\\users\\notes.txt", "not a profile");
     WriteHostFile(tester + u"\\experts.ini", PatternBytes());
 
-    ExpertOptions options = kNoChange;
-    options[5] = 0;  // allowDllImports
+    ExpertOptions options;
+    options.allowDllImports = 0;
     installer::WriteExpertOptions(options, {u"C:\\Program Files (x86)\\MT4"});
 
     std::string patched = PatternBytes();
@@ -181,7 +188,7 @@ TEST_F(ExpertSettingsTest, FoldersOnTwoDrivesEachGetTheirOwnVirtualPath) {
     const os::Path storeB = u"C:\\users\\anna\\AppData\\Local\\VirtualStore\\Terminals\\B\\config";
     MakeFolder(storeA);
     MakeFolder(storeB);
-    const ExpertOptions allOn = {1, 1, 1, 1, 1, 1, 1, 1};
+    const ExpertOptions allOn = AllOptions(1);
     // A trailing backslash does not change where the files go.
     installer::WriteExpertOptions(allOn, {u"C:\\Terminals\\A", u"D:\\Terminals\\B\\"});
 
@@ -200,7 +207,7 @@ TEST_F(ExpertSettingsTest, AShortTerminalFileIsLeftAndOtherFoldersStillGetTheirs
     MakeFolder(u"C:\\One\\config");
     MakeFolder(u"C:\\Two\\config");
     WriteHostFile(u"C:\\One\\config\\experts.ini", "short");
-    const ExpertOptions allOff = {0, 0, 0, 0, 0, 0, 0, 0};
+    const ExpertOptions allOff = AllOptions(0);
     installer::WriteExpertOptions(allOff, {u"C:\\One", u"C:\\Two"});
     EXPECT_EQ(ReadHostFile(u"C:\\One\\config\\experts.ini"), "short");
     std::string expected = DefaultBytes();
