@@ -10,7 +10,7 @@
 namespace package {
 
 class BackwardReader {
-public:
+  public:
     // `file` must stay open while the reader is used.
     explicit BackwardReader(os::File& file);
 
@@ -29,7 +29,7 @@ public:
     int64_t Distance() const { return distance_; }
     int64_t FileSize() const { return size_; }
 
-private:
+  private:
     os::File& file_;
     int64_t size_;
     int64_t distance_ = 0;

@@ -44,4 +44,3 @@ int32_t ChunkStream::Percentage() const {
 }
 
 }  // namespace package
-

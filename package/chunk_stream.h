@@ -11,7 +11,7 @@
 namespace package {
 
 class ChunkStream {
-public:
+  public:
     ChunkStream();
     ChunkStream(const ChunkStream&) = delete;
     ChunkStream& operator=(const ChunkStream&) = delete;
@@ -33,7 +33,7 @@ public:
     // Percentage of the progress total consumed so far.
     int32_t Percentage() const;
 
-private:
+  private:
     z_stream stream_;
     int32_t progressTotal_ = 0;
     uint8_t input_[kChunkSize];

@@ -71,8 +71,7 @@ int32_t CSelfExtractor::ExtractAll(const os::Path& defaultFolder, ProgressCallba
             log.Add(link);
         }
         os::Path startup;
-        if (IsFlagSet(record.autostart) &&
-            os::GetKnownFolder(os::KnownFolder::Startup, &startup)) {
+        if (IsFlagSet(record.autostart) && os::GetKnownFolder(os::KnownFolder::Startup, &startup)) {
             const os::Path link =
                 LinkPath(startup, record.shortcut.empty() ? record.name : record.shortcut);
             os::CreateShortcut(target, record.parameters, record.name, link);

@@ -4,7 +4,7 @@ namespace {
 
 // Inflate state that is always ended, whatever path leaves the extraction of a file.
 class InflateSession {
-public:
+  public:
     explicit InflateSession(z_stream& stream) : stream_(stream) {
         started_ = inflateInit(&stream_) == Z_OK;
     }
@@ -13,7 +13,7 @@ public:
     }
     bool Started() const { return started_; }
 
-private:
+  private:
     z_stream& stream_;
     bool started_;
 };

@@ -44,11 +44,11 @@ constexpr int32_t SFX_ERR_OPEN = 1000;       // the package executable cannot be
 constexpr int32_t SFX_ERR_SIGNATURE = 1001;  // no package at the end, or a damaged trailer
 constexpr int32_t SFX_OK = 1002;
 // 1003 is not used.
-constexpr int32_t SFX_ERR_NO_FILES = 1004;        // the file table is empty
-constexpr int32_t SFX_ERR_WRITE = 1005;           // an output failed, or a file did not extract
-constexpr int32_t SFX_ERR_READ = 1006;            // a source or the package cannot be opened
-constexpr int32_t SFX_ERR_RESOURCE = 1007;        // the stub resource cannot be had
-constexpr int32_t SFX_PACKAGE_WRITTEN = 1008;     // every stream and the trailer were written
+constexpr int32_t SFX_ERR_NO_FILES = 1004;     // the file table is empty
+constexpr int32_t SFX_ERR_WRITE = 1005;        // an output failed, or a file did not extract
+constexpr int32_t SFX_ERR_READ = 1006;         // a source or the package cannot be opened
+constexpr int32_t SFX_ERR_RESOURCE = 1007;     // the stub resource cannot be had
+constexpr int32_t SFX_PACKAGE_WRITTEN = 1008;  // every stream and the trailer were written
 
 // Progress events; a separate vocabulary from the result codes although the numbers overlap.
 constexpr int32_t SFX_FILE_START = 1000;  // data: the FileRecord about to be packed or extracted
@@ -80,8 +80,8 @@ constexpr int32_t kExpertOptionCount = 8;
 // Per record: offset, uncompressedSize, compressedSize and eight text counts.
 constexpr int32_t kRecordFixedBytes = 3 * 4 + kRecordTextCount * 4;
 // Ten string counts, eight options, the file count, the version and the signature.
-constexpr int32_t kTrailerFixedBytes = kProjectStringCount * 4 + kExpertOptionCount * 4 + 4 +
-                                       kFormatVersionBytes + kSignatureBytes;
+constexpr int32_t kTrailerFixedBytes =
+    kProjectStringCount * 4 + kExpertOptionCount * 4 + 4 + kFormatVersionBytes + kSignatureBytes;
 static_assert(sizeof(kSignature) / sizeof(char16_t) == kSignatureUnits + 1);
 static_assert(sizeof(kFormatVersion) / sizeof(char16_t) == kFormatVersionUnits + 1);
 static_assert(kRecordFixedBytes == 44);

@@ -8,7 +8,9 @@ namespace {
 
 constexpr size_t kSlotBytes = 2 * kInstallLogSlotUnits;
 
-size_t SlotStart(int32_t index) { return 4 + static_cast<size_t>(index) * kSlotBytes; }
+size_t SlotStart(int32_t index) {
+    return 4 + static_cast<size_t>(index) * kSlotBytes;
+}
 
 // The path in a slot, up to its zero unit; false when the slot holds no zero unit.
 bool SlotPath(const uint8_t* slot, std::u16string* path) {
@@ -53,8 +55,8 @@ std::vector<std::u16string> InstallLog::Entries() const {
 bool InstallLog::Write(const os::Path& file) const {
     os::File out;
     if (!out.Create(file)) return false;
-    const bool written = out.Write(image_.data(), static_cast<uint32_t>(image_.size())) &&
-                         out.Flush();
+    const bool written =
+        out.Write(image_.data(), static_cast<uint32_t>(image_.size())) && out.Flush();
     return out.Close() && written;
 }
 

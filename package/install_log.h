@@ -23,7 +23,7 @@ constexpr int32_t kInstallLogBytes = 4 + kInstallLogSlots * kInstallLogSlotUnits
 static_assert(kInstallLogBytes == 52004);
 
 class InstallLog {
-public:
+  public:
     InstallLog();
 
     // Lists `path` in the next slot. False, and nothing listed, when all slots are used or the
@@ -44,7 +44,7 @@ public:
     // Reads a list file; false when it cannot be opened or read.
     static bool Read(const os::Path& file, InstallLog* log);
 
-private:
+  private:
     std::vector<uint8_t> image_;
     int32_t count_ = 0;
 };

@@ -4,7 +4,7 @@ namespace {
 
 // Deflate state that is always ended, whatever path leaves the packing of a file.
 class DeflateSession {
-public:
+  public:
     explicit DeflateSession(z_stream& stream) : stream_(stream) {
         started_ = deflateInit(&stream_, package::kCompressionLevel) == Z_OK;
     }
@@ -13,7 +13,7 @@ public:
     }
     bool Started() const { return started_; }
 
-private:
+  private:
     z_stream& stream_;
     bool started_;
 };
@@ -78,15 +78,14 @@ int32_t CSelfExtractor::WritePackage(os::File& output, ProgressCallback callback
     return WriteTrailer(output);
 }
 
-int32_t CSelfExtractor::CreateSetup(const void* stub, uint32_t stubSize,
-                                    const os::Path& targetPath, ProgressCallback callback,
-                                    intptr_t userData) {
+int32_t CSelfExtractor::CreateSetup(const void* stub, uint32_t stubSize, const os::Path& targetPath,
+                                    ProgressCallback callback, intptr_t userData) {
     if (m_fileCount < 1) return SFX_ERR_NO_FILES;
     os::File target;
     if (!target.Create(targetPath)) return SFX_ERR_WRITE;
 
-    int32_t result = target.Write(stub, stubSize) ? WritePackage(target, callback, userData)
-                                                  : SFX_ERR_WRITE;
+    int32_t result =
+        target.Write(stub, stubSize) ? WritePackage(target, callback, userData) : SFX_ERR_WRITE;
     if (!target.Close() && result == SFX_PACKAGE_WRITTEN) result = SFX_ERR_WRITE;
     if (result == SFX_PACKAGE_WRITTEN) return SFX_OK;
     // A target without its trailer would look like a setup but fail on the user's machine.

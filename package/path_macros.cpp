@@ -34,9 +34,8 @@ bool ProductFolder(const std::u16string& productDirectory, os::Path* path) {
 }
 
 Expansion ExpandDestination(const std::u16string& destination,
-                            const std::u16string& productDirectory,
-                            const os::Path& defaultFolder, bool haveMetaTraderFolders,
-                            os::Path* folder) {
+                            const std::u16string& productDirectory, const os::Path& defaultFolder,
+                            bool haveMetaTraderFolders, os::Path* folder) {
     static constexpr std::u16string_view kFolderTokens[] = {
         kMacroApp, kMacroDesktop, kMacroMyDocuments, kMacroWindows, kMacroSystem, kMacroBoot,
     };

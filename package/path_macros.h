@@ -14,7 +14,7 @@ constexpr std::u16string_view kMacroDesktop = u"{desktop}";
 constexpr std::u16string_view kMacroMyDocuments = u"{mydocuments}";
 constexpr std::u16string_view kMacroWindows = u"{windir}";
 constexpr std::u16string_view kMacroSystem = u"{winsysdir}";
-constexpr std::u16string_view kMacroBoot = u"{bootdir}";  // the system drive, such as "C:"
+constexpr std::u16string_view kMacroBoot = u"{bootdir}";           // the system drive, such as "C:"
 constexpr std::u16string_view kMacroMetaTrader = u"{metatrader}";  // each chosen terminal
 
 enum class Expansion {
@@ -26,12 +26,11 @@ enum class Expansion {
 // Expands `destination`. The first token it contains (in the order above) decides, and that
 // token's folder replaces the destination's first characters, as many as the token is long:
 // tokens are meant to lead. An empty destination is `defaultFolder` (which ends with a
-// backslash); anything else is used as it stands. A "{metatrader}" destination fails without MetaTrader
-// folders, so nothing lands relative to the current directory.
+// backslash); anything else is used as it stands. A "{metatrader}" destination fails without
+// MetaTrader folders, so nothing lands relative to the current directory.
 Expansion ExpandDestination(const std::u16string& destination,
-                            const std::u16string& productDirectory,
-                            const os::Path& defaultFolder, bool haveMetaTraderFolders,
-                            os::Path* folder);
+                            const std::u16string& productDirectory, const os::Path& defaultFolder,
+                            bool haveMetaTraderFolders, os::Path* folder);
 
 // The copy of a "{metatrader}" destination inside one terminal folder.
 os::Path MetaTraderFolder(const os::Path& terminalFolder, const std::u16string& destination);

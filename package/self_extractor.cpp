@@ -11,7 +11,7 @@ namespace {
 
 // Appends trailer items to a byte image.
 class TrailerBytes {
-public:
+  public:
     void PutI32(int32_t value) {
         uint8_t bytes[4];
         le::PutI32(bytes, value);
@@ -30,7 +30,7 @@ public:
     }
     const std::vector<uint8_t>& Bytes() const { return bytes_; }
 
-private:
+  private:
     std::vector<uint8_t> bytes_;
 };
 
@@ -64,8 +64,8 @@ void CSelfExtractor::Reset() {
 bool CSelfExtractor::AddFile(const std::u16string& sourcePath, const std::u16string& destination,
                              const std::u16string& shortcut, const std::u16string& parameters,
                              const std::u16string& onlyIfNewer,
-                             const std::u16string& neverUninstall,
-                             const std::u16string& autostart, const std::u16string& postExecute) {
+                             const std::u16string& neverUninstall, const std::u16string& autostart,
+                             const std::u16string& postExecute) {
     if (m_fileCount >= package::kMaxFiles) return false;
     os::File source;
     if (!source.OpenRead(sourcePath)) return false;
@@ -95,8 +95,8 @@ void CSelfExtractor::SetProjectInfo(
     const std::u16string& publisherAddress, const std::u16string& productUrl,
     const std::u16string& contactName, const std::u16string& contactEmail) {
     const std::u16string* values[package::kProjectStringCount] = {
-        &productName, &productDirectory, &startMenuGroup,   &builderVersion, &versionText,
-        &publisher,   &publisherAddress, &productUrl,       &contactName,    &contactEmail,
+        &productName, &productDirectory, &startMenuGroup, &builderVersion, &versionText,
+        &publisher,   &publisherAddress, &productUrl,     &contactName,    &contactEmail,
     };
     for (int i = 0; i < package::kProjectStringCount; ++i) {
         m_strings.*kProjectStringFields[i] = CutToTextLimit(*values[i]);
@@ -199,8 +199,8 @@ int32_t CSelfExtractor::ReadTrailerFrom(os::File& file) {
         for (int t = package::kRecordTextCount - 1; t >= 0; --t) {
             if (!reader.ReadText(&(record.*kRecordTexts[t]))) return SFX_ERR_SIGNATURE;
         }
-        if (!reader.ReadI32(&record.compressedSize) ||
-            !reader.ReadI32(&record.uncompressedSize) || !reader.ReadI32(&record.offset)) {
+        if (!reader.ReadI32(&record.compressedSize) || !reader.ReadI32(&record.uncompressedSize) ||
+            !reader.ReadI32(&record.offset)) {
             return SFX_ERR_SIGNATURE;
         }
     }

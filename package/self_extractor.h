@@ -17,7 +17,7 @@
 #include "package/project_strings.h"
 
 class CSelfExtractor {
-public:
+  public:
     // The module path starts as the running program's own path.
     CSelfExtractor();
     virtual ~CSelfExtractor();
@@ -36,11 +36,10 @@ public:
                  const std::u16string& onlyIfNewer, const std::u16string& neverUninstall,
                  const std::u16string& autostart, const std::u16string& postExecute);
     void SetProjectInfo(const std::u16string& productName, const std::u16string& productDirectory,
-                        const std::u16string& startMenuGroup,
-                        const std::u16string& builderVersion, const std::u16string& versionText,
-                        const std::u16string& publisher, const std::u16string& publisherAddress,
-                        const std::u16string& productUrl, const std::u16string& contactName,
-                        const std::u16string& contactEmail);
+                        const std::u16string& startMenuGroup, const std::u16string& builderVersion,
+                        const std::u16string& versionText, const std::u16string& publisher,
+                        const std::u16string& publisherAddress, const std::u16string& productUrl,
+                        const std::u16string& contactName, const std::u16string& contactEmail);
     void SetExpertOptions(int32_t enableExperts, int32_t disableOnAccountChange,
                           int32_t disableOnProfileChange, int32_t allowLiveTrading,
                           int32_t askManualConfirmation, int32_t allowDllImports,
@@ -92,7 +91,7 @@ public:
     // `folder` with a backslash appended unless it already ends with one.
     static os::Path EnsureTrailingBackslash(const os::Path& folder);
 
-private:
+  private:
     int32_t PackFile(FileRecord& record, os::File& output);
     int32_t WriteTrailer(os::File& output) const;
     int32_t ReadTrailerFrom(os::File& file);

@@ -10,8 +10,8 @@ namespace {
 // describes (independently of the reader under test).
 struct FieldMap {
     size_t fileCount = 0;
-    std::vector<size_t> stringCounts;      // productName first
-    std::vector<size_t> recordTextCounts;  // every record's eight counts
+    std::vector<size_t> stringCounts;                                 // productName first
+    std::vector<size_t> recordTextCounts;                             // every record's eight counts
     std::vector<size_t> offsets, uncompressedSizes, compressedSizes;  // record 0 first
     size_t trailerStart = 0;
 };
@@ -46,7 +46,7 @@ FieldMap MapFields(const std::string& file) {
 }
 
 class DamagedPackageTest : public PackageTest {
-protected:
+  protected:
     void SetUp() override {
         PackageTest::SetUp();
         CSelfExtractor writer;
@@ -156,8 +156,8 @@ TEST_F(DamagedPackageTest, RecordsThatPointOutsideTheStreams) {
     const int32_t trailerStart = static_cast<int32_t>(map_.trailerStart);
     for (size_t r = 0; r < 2; ++r) {
         const int32_t size = I32At(package_, map_.compressedSizes[r]);
-        for (const int32_t offset : {-1, INT32_MIN, trailerStart - size + 1, trailerStart,
-                                     INT32_MAX}) {
+        for (const int32_t offset :
+             {-1, INT32_MIN, trailerStart - size + 1, trailerStart, INT32_MAX}) {
             EXPECT_EQ(WithI32(map_.offsets[r], offset), SFX_ERR_SIGNATURE) << r << " " << offset;
         }
         for (const int32_t compressed : {-1, INT32_MIN, trailerStart, INT32_MAX}) {
@@ -207,9 +207,8 @@ TEST_F(DamagedPackageTest, StreamsThatAreCutShortOrTooLong) {
 
 TEST_F(DamagedPackageTest, NamesThatAreNotPlainAreNeverWritten) {
     const std::string stream = Compress6("payload");
-    const std::u16string names[] = {u"..\\evil.txt", u"sub/evil.txt", u"C:evil.txt", u"",
-                                    u".",           u"..",           u"evil\x0001.txt",
-                                    u"sub\\evil.txt"};
+    const std::u16string names[] = {u"..\\evil.txt", u"sub/evil.txt",   u"C:evil.txt",   u"", u".",
+                                    u"..",           u"evil\x0001.txt", u"sub\\evil.txt"};
     std::vector<Crafted> records;
     for (const std::u16string& name : names) records.push_back({name, stream, 7});
     records.push_back({u"fine.txt", stream, 7});

@@ -24,7 +24,7 @@ const os::Path kTemp = u"C:\\users\\tester\\Temp";
 const os::Path kSetup = u"C:\\out\\setup.exe";
 
 class ExtractAllTest : public PackageTest {
-protected:
+  protected:
     // Builds the setup from the entries; each file holds its own name.
     void Build(const std::vector<Entry>& entries) {
         CSelfExtractor writer;
@@ -33,8 +33,8 @@ protected:
             ASSERT_TRUE(writer.AddFile(sourceFolder_ + e.name, e.destination, e.shortcut,
                                        e.parameters, u"", e.neverUninstall, e.autostart, u""));
         }
-        writer.SetProjectInfo(u"Product", u"My Product", u"My Group", u"129", u"1.0.0.0", u"",
-                              u"", u"", u"", u"");
+        writer.SetProjectInfo(u"Product", u"My Product", u"My Group", u"129", u"1.0.0.0", u"", u"",
+                              u"", u"", u"");
         CreateSetup(writer, kSetup);
     }
 

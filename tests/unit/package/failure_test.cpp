@@ -7,7 +7,7 @@ namespace {
 using os::fake::Operation;
 
 class FailureTest : public PackageTest {
-protected:
+  protected:
     void TwoFiles(CSelfExtractor& extractor) {
         AddFile(extractor, u"one.txt", PatternBytes(20000, 1));
         AddFile(extractor, u"two.txt", PatternBytes(20000, 2));

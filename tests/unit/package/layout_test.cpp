@@ -6,18 +6,18 @@
 namespace {
 
 class LayoutTest : public PackageTest {
-protected:
+  protected:
     // Two small files with known texts, strings and options.
     void Fill(CSelfExtractor& extractor) {
         MakeFile(sourceFolder_ + u"a.txt", kFirst);
         MakeFile(sourceFolder_ + u"empty.bin", "");
-        ASSERT_TRUE(extractor.AddFile(sourceFolder_ + u"a.txt", u"{metatrader}\\experts\\",
-                                      u"", u"", u"", u"", u"", u""));
+        ASSERT_TRUE(extractor.AddFile(sourceFolder_ + u"a.txt", u"{metatrader}\\experts\\", u"",
+                                      u"", u"", u"", u"", u""));
         ASSERT_TRUE(extractor.AddFile(sourceFolder_ + u"empty.bin", u"{app}\\", u"Empty",
                                       u"/x \"y\"", u"Yes", u"0", u"", u"Yes"));
         extractor.SetProjectInfo(u"Product", u"ProductDir", u"Group", u"129", u"1.2.3.4",
-                                 u"Publisher Ltd", u"1 Street", u"http://example.com",
-                                 u"Contact", u"c@example.com");
+                                 u"Publisher Ltd", u"1 Street", u"http://example.com", u"Contact",
+                                 u"c@example.com");
         extractor.SetExpertOptions(1, 0, 2, 1, 0, 1, 0, 2);
     }
 
@@ -39,10 +39,10 @@ protected:
                                          u"Yes",       u"0",       u"",      u"Yes"};
         for (int i = 0; i < 8; ++i) empty.texts[i] = texts[i];
         package.records = {a, empty};
-        const std::u16string strings[10] = {u"Product",       u"ProductDir",         u"Group",
-                                            u"129",           u"1.2.3.4",            u"Publisher Ltd",
-                                            u"1 Street",      u"http://example.com", u"Contact",
-                                            u"c@example.com"};
+        const std::u16string strings[10] = {
+            u"Product", u"ProductDir",    u"Group",    u"129",
+            u"1.2.3.4", u"Publisher Ltd", u"1 Street", u"http://example.com",
+            u"Contact", u"c@example.com"};
         for (int i = 0; i < 10; ++i) package.strings[i] = strings[i];
         const int32_t options[8] = {1, 0, 2, 1, 0, 1, 0, 2};
         for (int i = 0; i < 8; ++i) package.options[i] = options[i];
@@ -81,7 +81,8 @@ TEST_F(LayoutTest, LastBytesAreVersionThenSignature) {
         0x53, 0x00, 0x46, 0x00, 0x58, 0x00, 0x21, 0x00,                          // SFX!
     };
     ASSERT_GE(file.size(), 28u);
-    EXPECT_EQ(file.substr(file.size() - 28), std::string(reinterpret_cast<const char*>(expected), 28));
+    EXPECT_EQ(file.substr(file.size() - 28),
+              std::string(reinterpret_cast<const char*>(expected), 28));
 }
 
 TEST_F(LayoutTest, EmptyFileGetsACompleteShortStream) {

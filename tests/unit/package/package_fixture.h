@@ -54,7 +54,7 @@ std::string HandTrailer(const HandPackage& package);
 std::string Compress6(const std::string& bytes);
 
 class PackageTest : public FakeMachineTest {
-protected:
+  protected:
     // Also makes the output folder "C:\out".
     void SetUp() override;
 

@@ -44,13 +44,12 @@ TEST_F(RoundTripTest, EveryFieldComesBackAtItsTablePosition) {
         EXPECT_EQ(r.uncompressedSize, 100 * i);
     }
     const ProjectStrings& s = reader.GetProjectStrings();
-    const std::u16string got[10] = {s.productName, s.productDirectory, s.startMenuGroup,
-                                    s.builderVersion, s.versionText, s.publisher,
-                                    s.publisherAddress, s.productUrl, s.contactName,
-                                    s.contactEmail};
+    const std::u16string got[10] = {
+        s.productName, s.productDirectory, s.startMenuGroup, s.builderVersion, s.versionText,
+        s.publisher,   s.publisherAddress, s.productUrl,     s.contactName,    s.contactEmail};
     for (int i = 0; i < 10; ++i) EXPECT_EQ(got[i], Tagged(u"s", i));
     const ExpertOptions& o = reader.GetExpertOptions();
-    const int32_t options[8] = {o.enableExperts,         o.disableOnAccountChange,
+    const int32_t options[8] = {o.enableExperts,          o.disableOnAccountChange,
                                 o.disableOnProfileChange, o.allowLiveTrading,
                                 o.askManualConfirmation,  o.allowDllImports,
                                 o.confirmDllCalls,        o.allowExternalImports};

@@ -112,12 +112,12 @@ TEST_F(TableTest, TextsAreCutToWhatTheFormatCarries) {
 }
 
 TEST_F(TableTest, PlainFileNames) {
-    for (const char16_t* name : {u"a.txt", u"Expert Advisor.ex4", u"What's New.rtf", u"..a",
-                                 u"a..", u"\x00e9t\x00e9.txt"}) {
+    for (const char16_t* name : {u"a.txt", u"Expert Advisor.ex4", u"What's New.rtf", u"..a", u"a..",
+                                 u"\x00e9t\x00e9.txt"}) {
         EXPECT_TRUE(IsPlainFileName(name)) << text::ToUtf8(name);
     }
-    for (const char16_t* name : {u"", u".", u"..", u"..\\x", u"a\\b", u"a/b", u"C:x", u"a:b",
-                                 u"a\tb", u"\x001f"}) {
+    for (const char16_t* name :
+         {u"", u".", u"..", u"..\\x", u"a\\b", u"a/b", u"C:x", u"a:b", u"a\tb", u"\x001f"}) {
         EXPECT_FALSE(IsPlainFileName(name)) << text::ToUtf8(name);
     }
     EXPECT_FALSE(IsPlainFileName(std::u16string(u"a\0b", 3)));
