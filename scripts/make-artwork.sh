@@ -5,16 +5,19 @@
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
+command -v convert >/dev/null || { echo "make-artwork: needs ImageMagick 6 (convert)" >&2; exit 1; }
 OUT=artwork
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
 mkdir -p "$OUT"
 
 FONTS=/usr/share/fonts/truetype/dejavu
-SANS=$FONTS/DejaVuSans.ttf
 SANS_BOLD=$FONTS/DejaVuSans-Bold.ttf
 SERIF_BOLD=$FONTS/DejaVuSerif-Bold.ttf
 SERIF_BOLD_ITALIC=$FONTS/DejaVuSerif-BoldItalic.ttf
+for font in "$SANS_BOLD" "$SERIF_BOLD" "$SERIF_BOLD_ITALIC"; do
+    [[ -f $font ]] || { echo "make-artwork: needs the DejaVu fonts ($font)" >&2; exit 1; }
+done
 
 # One palette for everything: navy and teal, one warm accent (amber), a warm red for alerts.
 NAVY=#0E2A40
@@ -44,8 +47,9 @@ DRAW=""
 # pts X Y ...: scaled pixel-centre points as "x,y x,y ...".
 pts() {
     awk -v k="$K" 'BEGIN {
+        t = (k - 1) / 2
         for (i = 1; i < ARGC; i += 2)
-            printf "%s%g,%g", (i > 1 ? " " : ""), ARGV[i] * k + (k - 1) / 2, ARGV[i + 1] * k + (k - 1) / 2
+            printf "%s%g,%g", (i > 1 ? " " : ""), ARGV[i] * k + t, ARGV[i + 1] * k + t
     }' "$@"
 }
 
@@ -180,13 +184,13 @@ design_files() {
 }
 
 design_options() {
-    local y x
+    local x y knob
     for y in 3 8 13; do
         fill "$INK"; box 1 "$y" 14 "$y"
     done
-    for x in "10 3" "4 8" "8 13"; do
-        set -- $x
-        frame "$AMBER_DARK" "$AMBER" $(($1 - 1)) $(($2 - 2)) $(($1 + 1)) $(($2 + 2))
+    for knob in "10 3" "4 8" "8 13"; do
+        read -r x y <<<"$knob"
+        frame "$AMBER_DARK" "$AMBER" $((x - 1)) $((y - 2)) $((x + 1)) $((y + 2))
     done
 }
 
@@ -257,14 +261,15 @@ design_update() {
 # ---------------------------------------------------------------------------------------------
 # Main toolbar (24 x 23) and menu (16 x 16) images. The 24 designs have their own grid.
 
-sparkle() { # sparkle CX CY R: a four-pointed star
-    local x=$1 y=$2 r=$3 q
-    q=$(awk "BEGIN{print $3 / 3.5}")
+# sparkle CX CY R: an amber four-pointed star, the mark of something new.
+sparkle() {
     fill "$AMBER"
-    poly "$x" "$(awk "BEGIN{print $y - $r}")" "$(awk "BEGIN{print $x + $q}")" "$(awk "BEGIN{print $y - $q}")" \
-        "$(awk "BEGIN{print $x + $r}")" "$y" "$(awk "BEGIN{print $x + $q}")" "$(awk "BEGIN{print $y + $q}")" \
-        "$x" "$(awk "BEGIN{print $y + $r}")" "$(awk "BEGIN{print $x - $q}")" "$(awk "BEGIN{print $y + $q}")" \
-        "$(awk "BEGIN{print $x - $r}")" "$y" "$(awk "BEGIN{print $x - $q}")" "$(awk "BEGIN{print $y - $q}")"
+    # shellcheck disable=SC2046 # the points are meant to split into words
+    poly $(awk -v x="$1" -v y="$2" -v r="$3" 'BEGIN {
+        q = r / 3.5
+        print x, y - r, x + q, y - q, x + r, y, x + q, y + q
+        print x, y + r, x - q, y + q, x - r, y, x - q, y - q
+    }')
 }
 
 design_new() {
@@ -459,7 +464,8 @@ bands() {
     local i c out=""
     for ((i = 0; i < $3; i++)); do
         mix c "$SKY_TOP" "$SKY_BOTTOM" "$i" $(($3 - 1))
-        printf -v c '#%02X%02X%02X' $((16#${c:1:2} & 0xF8)) $((16#${c:3:2} & 0xF8)) $((16#${c:5:2} & 0xF8))
+        printf -v c '#%02X%02X%02X' \
+            $((16#${c:1:2} & 0xF8)) $((16#${c:3:2} & 0xF8)) $((16#${c:5:2} & 0xF8))
         ((${4:-0} > 0)) && lift c "$c" "$4"
         out+=" fill $c rectangle 0,$((i * $2 / $3)) $(($1 - 1)),$(((i + 1) * $2 / $3 - 1))"
     done
@@ -483,12 +489,11 @@ sky() {
 # grows downwards, so a rising candle closes above its open). Prints three parts separated by
 # "|": the candles, volume bars standing on row BASE (as a mask), the path through the closes.
 chart() {
-    local x0=$1 pitch=$2 base=$3 i=0 x hollow out="" bars="" path=""
+    local x0=$1 pitch=$2 base=$3 i=0 x hollow out="" bars="" path="" o cl hi lo v candle
     shift 3
     mix hollow "$SKY_TOP" "$SKY_BOTTOM" 1 2
-    for c in "$@"; do
-        set -- $c
-        local o=$1 cl=$2 hi=$3 lo=$4 v=$5
+    for candle in "$@"; do
+        read -r o cl hi lo v <<<"$candle"
         x=$((x0 + pitch * i))
         i=$((i + 1))
         out+=" fill $MINT"
@@ -504,11 +509,20 @@ chart() {
     echo "$out|$bars|${path# L }"
 }
 
+# trend WIDTH PATH: the amber line through a chart's closes.
+trend() {
+    echo "fill none stroke $AMBER stroke-width $1 stroke-linejoin round stroke-linecap round" \
+        "path '$2'"
+}
+
 # banner OUT.png: the 160 x 320 setup banner.
 banner() {
     local glow="" y r parts candles bars line
     for y in 110 150 190 230; do glow+=" rectangle 0,$y 159,$((y + 1))"; done
-    for r in 28 56 90 130; do glow+=" push graphic-context fill none stroke-width 2 stroke-antialias false circle 150,116 $((150 + r)),116 pop graphic-context"; done
+    for r in 28 56 90 130; do
+        glow+=" push graphic-context fill none stroke-width 2 stroke-antialias false"
+        glow+=" circle 150,116 $((150 + r)),116 pop graphic-context"
+    done
     parts=$(chart 17 18 299 "232 214 208 240 14" "214 222 210 228 9" "222 198 192 226 18" \
         "198 206 194 212 8" "206 178 170 210 22" "178 184 172 192 11" "184 156 148 188 20" \
         "156 132 124 160 26")
@@ -517,8 +531,7 @@ banner() {
     line="M 6,236 L ${parts##*|} L 150,116"
     sky "$WORK/banner-sky.png" 160 320 10 8 "$glow" "$bars"
     convert "$WORK/banner-sky.png" -draw "$candles" \
-        -draw "fill none stroke $AMBER stroke-width 3 stroke-linejoin round stroke-linecap round path '$line'" \
-        -draw "fill $AMBER stroke none circle 150,116 155,116" \
+        -draw "$(trend 3 "$line")" -draw "fill $AMBER stroke none circle 150,116 155,116" \
         -draw "fill none stroke ${AMBER}66 stroke-width 2 circle 150,116 159,116" \
         -alpha off -define png:exclude-chunks=date,time "$1"
 }
@@ -538,8 +551,7 @@ about() {
         "$WORK/about-mark.png" -geometry +23+18 -composite \
         -draw "fill $WHITE font '$SANS_BOLD' font-size 19 gravity north text 0,90 'Tessark'" \
         -draw "$candles" \
-        -draw "fill none stroke $AMBER stroke-width 2 stroke-linejoin round stroke-linecap round path '$line'" \
-        -draw "fill $AMBER stroke none circle 102,114 105,114" \
+        -draw "$(trend 2 "$line")" -draw "fill $AMBER stroke none circle 102,114 105,114" \
         -alpha off -define png:exclude-chunks=date,time "$1"
 }
 
