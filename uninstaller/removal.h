@@ -1,0 +1,40 @@
+#pragma once
+// Carries out a removal plan through the os seam and tells what it does, line by line, so that
+// the progress page and an unattended run share one removal.
+
+#include <string>
+
+#include "os/os.h"
+#include "uninstaller/removal_plan.h"
+
+namespace uninstaller {
+
+// The file that a folder removal always keeps: the uninstaller itself, exact letter case.
+inline constexpr char16_t kUninstallerName[] = u"Uninstall.exe";
+
+class RemovalReport {
+  public:
+    virtual ~RemovalReport() = default;
+    virtual void AddLine(const std::u16string& line) = 0;
+    // One listed file has been dealt with (deleted or passed over).
+    virtual void FileDone() = 0;
+    // Deletes the product's registry entry; the result is not shown.
+    virtual bool DeleteProductKey() = 0;
+};
+
+// Deletes every listed file (a file that is gone or cannot be deleted is passed over), empties
+// the product folder, empties and removes the Start Menu group, deletes the registry entry and
+// ends with "Done.". Failures are passed over without a message. An untrusted plan removes
+// nothing and reports nothing; the result is false then.
+bool RunRemoval(const RemovalPlan& plan, RemovalReport& report);
+
+// Deletes every file below `folder` except those named exactly "Uninstall.exe", and every
+// subfolder that ends up empty; `folder` itself stays.
+void EmptyFolderTree(const os::Path& folder);
+
+std::u16string DeleteFileLine(const os::Path& file);
+std::u16string RemoveFolderLine(const os::Path& folder);
+inline constexpr char16_t kUnregisteringLine[] = u"Unregistering uninstaller...";
+inline constexpr char16_t kDoneLine[] = u"Done.";
+
+}  // namespace uninstaller
