@@ -238,4 +238,39 @@ TEST_F(PackageWineTest, ExtractByIndexAndADamagedStream) {
     EXPECT_FALSE(fs::exists(scratch_ + "/broken/big.bin"));
 }
 
+// The Windows form of CreateSetup takes the stub from the running program's own resource.
+TEST_F(PackageWineTest, CreateSetupFromTheStubResource) {
+    winetest::RunOptions options;
+    options.timeoutMs = 120000;
+    const std::string made = scratch_ + "/made.exe";
+    const std::string readme = winetest::WindowsPath(source_ + "Readme.rtf");
+    const std::string big = winetest::WindowsPath(source_ + "big.bin");
+    winetest::ProcessResult run =
+        winetest::Run(winetest::WinProgram(kProbe),
+                      {"create", "167", winetest::WindowsPath(made), readme, big}, options);
+    EXPECT_EQ(Lines(run.out), "result 1002\n") << run.err;
+
+    const std::string stub =
+        Slurp(winetest::CurrentSession().sourceDir + "/tests/wine/package/probe_stub.txt");
+    ASSERT_FALSE(stub.empty());
+    EXPECT_EQ(Slurp(made).substr(0, stub.size()), stub);
+    CSelfExtractor reader;
+    ASSERT_EQ(reader.ReadTrailer(text::FromUtf8(made)), SFX_OK);
+    ASSERT_EQ(reader.GetFileCount(), 2);
+    EXPECT_EQ(reader.GetFileRecord(0)->offset, static_cast<int32_t>(stub.size()));
+    reader.SetModulePath(text::FromUtf8(made));
+    ASSERT_EQ(reader.ExtractByIndex(1, text::FromUtf8(scratch_ + "/made")), SFX_OK);
+    EXPECT_TRUE(Slurp(scratch_ + "/made/big.bin") == contents_["big.bin"]);
+
+    // No such resource, or nothing to pack: no target is made.
+    const std::string missing = scratch_ + "/missing.exe";
+    run = winetest::Run(winetest::WinProgram(kProbe),
+                        {"create", "168", winetest::WindowsPath(missing), readme}, options);
+    EXPECT_EQ(Lines(run.out), "result 1007\n") << run.err;
+    run = winetest::Run(winetest::WinProgram(kProbe),
+                        {"create", "167", winetest::WindowsPath(missing)}, options);
+    EXPECT_EQ(Lines(run.out), "result 1004\n") << run.err;
+    EXPECT_FALSE(fs::exists(missing));
+}
+
 }  // namespace

@@ -3,6 +3,7 @@
 //
 //   package_probe all <default folder> [MetaTrader folder...]   ExtractAll
 //   package_probe one <index> <folder>                           ExtractByIndex
+//   package_probe create <resource id> <target> [source...]      CreateSetup from a resource
 //
 // Prints one line per completed file ("done <name>") and a last line "result <code>"; the exit
 // code is 0 for SFX_OK and 1 otherwise.
@@ -37,9 +38,16 @@ int wmain(int argc, wchar_t** argv) {
     } else if (argc == 4 && std::wcscmp(argv[1], L"one") == 0) {
         result = extractor.ExtractByIndex(static_cast<int32_t>(std::wcstol(argv[2], nullptr, 10)),
                                           Arg(argv[3]));
+    } else if (argc >= 4 && std::wcscmp(argv[1], L"create") == 0) {
+        for (int i = 4; i < argc; ++i) {
+            extractor.AddFile(Arg(argv[i]), u"", u"", u"", u"", u"", u"", u"");
+        }
+        result = extractor.CreateSetup(static_cast<int32_t>(std::wcstol(argv[2], nullptr, 10)),
+                                       Arg(argv[3]), nullptr, 0);
     } else {
         std::fprintf(stderr,
-                     "usage: package_probe all <folder> [metatrader...] | one <i> <folder>\n");
+                     "usage: package_probe all <folder> [metatrader...] | one <i> <folder>"
+                     " | create <id> <target> [source...]\n");
         return 2;
     }
     std::printf("result %d\n", static_cast<int>(result));
