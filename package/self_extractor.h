@@ -24,7 +24,7 @@ class CSelfExtractor {
     CSelfExtractor(const CSelfExtractor&) = delete;
     CSelfExtractor& operator=(const CSelfExtractor&) = delete;
 
-    // --- The table (builder side) ---
+    // The table (builder side).
 
     // Empties every record and sets the file count to 0. Strings and options stay.
     void Reset();
@@ -45,7 +45,7 @@ class CSelfExtractor {
                           int32_t askManualConfirmation, int32_t allowDllImports,
                           int32_t confirmDllCalls, int32_t allowExternalImports);
 
-    // --- Accessors ---
+    // Accessors.
 
     int32_t GetFileCount() const { return m_fileCount; }
     // The record at `index`, or nullptr when the index is not below the file count.
@@ -56,7 +56,7 @@ class CSelfExtractor {
     const os::Path& GetModulePath() const { return m_modulePath; }
     void SetModulePath(const os::Path& path) { m_modulePath = path; }
 
-    // --- Writing ---
+    // Writing.
 
     // Compresses every record's source into `output` at its current position and appends the
     // trailer. SFX_PACKAGE_WRITTEN, SFX_ERR_READ (a source cannot be opened) or SFX_ERR_WRITE.
@@ -72,7 +72,7 @@ class CSelfExtractor {
                         intptr_t userData);
 #endif
 
-    // --- Reading and extraction ---
+    // Reading and extraction.
 
     // Reads the package at the end of `path` into the table, the strings and the options.
     // SFX_OK, SFX_ERR_OPEN, SFX_ERR_SIGNATURE (no package, or a damaged trailer: the table is
