@@ -1,28 +1,35 @@
+// Uninstall.exe: removes the product that the installation recorded in the registry and in
+// the product folder's "Install.log", through three pages.
 #include <windows.h>
 #include <commctrl.h>
+#include <objbase.h>
 
-#include "uninstaller/win/resource.h"
+#include "uninstaller/page_flow.h"
+#include "uninstaller/page_texts.h"
+#include "uninstaller/removal_plan.h"
+#include "uninstaller/win/banner_picture.h"
+#include "uninstaller/win/complete_page.h"
+#include "uninstaller/win/product_registry.h"
+#include "uninstaller/win/progress_page.h"
+#include "uninstaller/win/welcome_page.h"
+#include "widgets/win/wide.h"
 
 namespace {
 
-INT_PTR CALLBACK PageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM) {
-    switch (message) {
-        case WM_INITDIALOG:
-            return TRUE;
-        case WM_COMMAND:
-            if (HIWORD(wParam) == BN_CLICKED) {
-                EndDialog(page, LOWORD(wParam));
-                return TRUE;
-            }
-            return FALSE;
-        default:
-            return FALSE;
-    }
-}
+using namespace uninstaller;
 
-INT_PTR RunPage(int templateId) {
-    return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId), nullptr,
-                           PageProcedure, 0);
+INT_PTR ShowPage(Page page, UninstallSession& session) {
+    switch (page) {
+        case Page::Welcome:
+            return WelcomePage(session).RunModal(nullptr);
+        case Page::Progress:
+            return ProgressPage(session).RunModal(nullptr);
+        case Page::Complete:
+            return CompletePage(session).RunModal(nullptr);
+        case Page::End:
+            break;
+    }
+    return kPageCancel;
 }
 
 }  // namespace
@@ -30,18 +37,23 @@ INT_PTR RunPage(int templateId) {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    int page = IDD_WELCOME;
-    for (;;) {
-        const INT_PTR result = RunPage(page);
-        if (result == IDCANCEL || result < 0) break;
-        if (page == IDD_WELCOME) {
-            page = IDD_PROGRESS;
-        } else if (page == IDD_PROGRESS) {
-            page = result == IDOK ? IDD_COMPLETE : IDD_WELCOME;
-        } else {
-            if (result == IDOK) break;
-            page = IDD_WELCOME;
+    // The banner is decoded by the system's picture loader.
+    const HRESULT com = CoInitialize(nullptr);
+
+    UninstallSession session;
+    session.values = ReadProductValuesFromRegistry();
+    int exitCode = 0;
+    if (!MakeRemovalPlan(session.values).trusted) {
+        MessageBoxW(nullptr, win::W(kEntryDamagedMessage), win::W(kMessageCaption),
+                    MB_OK | MB_ICONERROR);
+        exitCode = 1;
+    } else {
+        const os::Path picture = BannerPicturePath();
+        if (WriteBannerPicture(picture)) session.bannerFile = picture;
+        for (Page page = Page::Welcome; page != Page::End;) {
+            page = NextPage(page, static_cast<int32_t>(ShowPage(page, session)));
         }
     }
-    return 0;
+    if (SUCCEEDED(com)) CoUninitialize();
+    return exitCode;
 }

@@ -1,0 +1,35 @@
+#include "uninstaller/win/product_registry.h"
+
+#include "registry/win/nt_registry.h"
+
+namespace uninstaller {
+
+namespace {
+
+class RegistryReader : public ValueReader {
+  public:
+    RegistryReader() { registry_.SelectRoot(HKEY_LOCAL_MACHINE); }
+
+    bool KeyExists() override { return registry_.OpenKey(kProductKeyPath, false, true); }
+    bool ReadString(std::u16string_view name, std::u16string* text) override {
+        return registry_.ReadString(std::u16string(name), text);
+    }
+
+  private:
+    CNtRegistry registry_;
+};
+
+}  // namespace
+
+ProductValues ReadProductValuesFromRegistry() {
+    RegistryReader reader;
+    return ReadProductValues(reader);
+}
+
+bool DeleteProductKeyFromRegistry() {
+    CNtRegistry registry;
+    registry.SelectRoot(HKEY_LOCAL_MACHINE);
+    return registry.DeleteKey(kProductKeyPath);
+}
+
+}  // namespace uninstaller
