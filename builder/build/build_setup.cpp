@@ -7,8 +7,10 @@
 namespace build {
 
 const char16_t* const kCategoryDestinations[project::kPathCategoryCount] = {
-    u"{metatrader}\\experts\\",           u"{metatrader}\\experts\\indicators\\",
-    u"{metatrader}\\experts\\scripts\\",  u"{metatrader}\\experts\\sounds\\",
+    u"{metatrader}\\experts\\",
+    u"{metatrader}\\experts\\indicators\\",
+    u"{metatrader}\\experts\\scripts\\",
+    u"{metatrader}\\experts\\sounds\\",
     u"{metatrader}\\experts\\libraries\\",
 };
 
@@ -39,8 +41,8 @@ std::u16string WhyNotAdded(const os::Path& path) {
 }
 
 // Adds an entry that must land at its fixed index; empty on success, else what went wrong.
-std::u16string AddFixedEntry(CSelfExtractor* extractor, const os::Path& path,
-                             const char16_t* what, const std::u16string& destination = {},
+std::u16string AddFixedEntry(CSelfExtractor* extractor, const os::Path& path, const char16_t* what,
+                             const std::u16string& destination = {},
                              const std::u16string& shortcut = {}) {
     if (extractor->AddFile(path, destination, shortcut, {}, {}, {}, {}, {})) return {};
     return text::Format(u"The %s file %s cannot be opened: %s", {what, path, WhyNotAdded(path)});
@@ -53,10 +55,10 @@ std::u16string AddPictureEntry(CSelfExtractor* extractor, const std::u16string& 
                                const std::vector<uint8_t>& builtIn, const char16_t* what) {
     if (!authorsPath.empty()) return AddFixedEntry(extractor, authorsPath, what);
     if (builtIn.empty()) {
-        return text::Format(u"There is no built-in %s to use; choose a %s file for the project.",
+        return text::Format(u"There is no built-in %s in this build; set the project's %s file.",
                             {what, what});
     }
-    const os::Path path = TemporaryFilePath(folder, builtInName);
+    const os::Path path = PathInFolder(folder, builtInName);
     std::u16string error = WriteTemporaryFile(path, builtIn.data(), builtIn.size());
     if (!error.empty()) return error;
     return AddFixedEntry(extractor, path, what);
@@ -151,8 +153,8 @@ BuildResult BuildSetup(const BuildRequest& request, CSelfExtractor* extractor,
     if (!error.empty()) return stop(BuildStatus::FixedEntryFailed, error);
     const std::vector<uint8_t> banner(request.builtInBanner,
                                       request.builtInBanner + request.builtInBannerSize);
-    error = AddPictureEntry(extractor, model.bannerPath, folder, kBannerFileName, banner,
-                            u"banner");
+    error =
+        AddPictureEntry(extractor, model.bannerPath, folder, kBannerFileName, banner, u"banner");
     if (!error.empty()) return stop(BuildStatus::FixedEntryFailed, error);
 
     if (model.targetFile.empty()) return stop(BuildStatus::NoTarget, kNoTargetMessage);
@@ -161,15 +163,15 @@ BuildResult BuildSetup(const BuildRequest& request, CSelfExtractor* extractor,
     const auto textDestination = [&app](const std::u16string& rtf) {
         return rtf.empty() ? std::u16string() : app;
     };
-    error = AddFixedEntry(extractor, TemporaryFilePath(folder, kLicenseFileName), u"text",
+    error = AddFixedEntry(extractor, PathInFolder(folder, kLicenseFileName), u"text",
                           textDestination(model.licenseRtf));
     if (error.empty()) {
         const bool readme = !model.readmeRtf.empty();
-        error = AddFixedEntry(extractor, TemporaryFilePath(folder, kReadmeFileName), u"text",
+        error = AddFixedEntry(extractor, PathInFolder(folder, kReadmeFileName), u"text",
                               textDestination(model.readmeRtf), readme ? u"ReadMe" : u"");
     }
     if (error.empty()) {
-        error = AddFixedEntry(extractor, TemporaryFilePath(folder, kWhatsNewFileName), u"text",
+        error = AddFixedEntry(extractor, PathInFolder(folder, kWhatsNewFileName), u"text",
                               textDestination(model.whatsNewRtf));
     }
     if (!error.empty()) return stop(BuildStatus::FixedEntryFailed, error);

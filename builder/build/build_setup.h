@@ -25,11 +25,11 @@ extern const char16_t* const kCategoryDestinations[project::kPathCategoryCount];
 
 struct BuildRequest {
     const project::ProjectModel* model = nullptr;  // the build reads every field from here
-    os::Path temporaryFolder;        // holds the three .rtf files; gets project.ico, banner.jpg
-    const void* stub = nullptr;      // the installer program the setup starts with
+    os::Path temporaryFolder;    // holds the three .rtf files; gets project.ico, banner.jpg
+    const void* stub = nullptr;  // the installer program the setup starts with
     uint32_t stubSize = 0;
-    std::u16string builderVersion;   // the builder's own version digits, such as "129"
-    IconImage builtInIcon;           // written as project.ico when the project names no icon
+    std::u16string builderVersion;  // the builder's own version digits, such as "129"
+    IconImage builtInIcon;          // written as project.ico when the project names no icon
     const uint8_t* builtInBanner = nullptr;  // a 160 x 320 JPEG, written as banner.jpg when the
     uint32_t builtInBannerSize = 0;          // project names no banner
 };
@@ -37,7 +37,7 @@ struct BuildRequest {
 // Told what the build does while it runs, on the caller's thread. The builder pumps its window
 // messages and fills its log here; the command draws its progress.
 class BuildObserver {
-public:
+  public:
     virtual ~BuildObserver() = default;
     // Every line the build log gets, as it gets it.
     virtual void OnLogLine(const std::u16string& line) {}
@@ -49,13 +49,13 @@ public:
 };
 
 enum class BuildStatus {
-    Built,            // the setup executable is written
-    NoTarget,         // no target path
-    NoUserFiles,      // no user file made it into the table
-    FixedEntryFailed, // the icon, banner or a text file cannot be written or opened
-    FileMissing,      // a user file cannot be opened, so the setup would lack it
-    TooLarge,         // the setup would pass 2^31 - 1 bytes
-    PackingFailed,    // CreateSetup ran and failed
+    Built,             // the setup executable is written
+    NoTarget,          // no target path
+    NoUserFiles,       // no user file made it into the table
+    FixedEntryFailed,  // the icon, banner or a text file cannot be written or opened
+    FileMissing,       // a user file cannot be opened, so the setup would lack it
+    TooLarge,          // the setup would pass 2^31 - 1 bytes
+    PackingFailed,     // CreateSetup ran and failed
 };
 
 struct BuildResult {

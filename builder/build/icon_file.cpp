@@ -65,9 +65,9 @@ bool LargestIconImage(const uint8_t* file, size_t size, IconImage* image) {
         const uint32_t offset = GetU32(entry + 12);
         if (candidate.size == 0 || offset > size || candidate.size > size - offset) return false;
         candidate.bytes = file + offset;
-        const bool larger = Pixels(candidate) > Pixels(best) ||
-                            (Pixels(candidate) == Pixels(best) &&
-                             candidate.bitCount > best.bitCount);
+        const bool larger =
+            Pixels(candidate) > Pixels(best) ||
+            (Pixels(candidate) == Pixels(best) && candidate.bitCount > best.bitCount);
         if (i == 0 || larger) best = candidate;
     }
     *image = best;

@@ -67,7 +67,7 @@ std::u16string WriteRichTextFiles(const project::ProjectModel& model, const os::
     for (const auto& file : files) {
         const std::string bytes = RtfFileBytes(file.text);
         std::u16string error =
-            WriteTemporaryFile(TemporaryFilePath(folder, file.name), bytes.data(), bytes.size());
+            WriteTemporaryFile(PathInFolder(folder, file.name), bytes.data(), bytes.size());
         if (!error.empty()) return error;
     }
     return {};

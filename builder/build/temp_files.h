@@ -18,9 +18,12 @@ constexpr std::u16string_view kLicenseFileName = u"License.rtf";
 constexpr std::u16string_view kReadmeFileName = u"Readme.rtf";
 constexpr std::u16string_view kWhatsNewFileName = u"What's New.rtf";
 
-// `folder` + "\" + `name`, whether or not the folder text ends with a separator.
-inline os::Path TemporaryFilePath(const os::Path& folder, std::u16string_view name) {
-    return os::WithoutTrailingSeparators(folder) + u'\\' + std::u16string(name);
+// `name` inside `folder`, whether or not the folder text ends with a separator. The separator
+// is "\\" unless the folder is written with "/" only (a host path of the command on Linux).
+inline os::Path PathInFolder(const os::Path& folder, std::u16string_view name) {
+    const bool slashes =
+        folder.find(u'/') != os::Path::npos && folder.find(u'\\') == os::Path::npos;
+    return os::WithoutTrailingSeparators(folder) + (slashes ? u'/' : u'\\') + std::u16string(name);
 }
 
 // Creates or truncates `path` and writes `size` bytes. Empty on success; otherwise a message

@@ -27,7 +27,7 @@ const std::string kStub = std::string("MZ stand-in stub\0\0\0", 20);
 
 // Records what the build reports while it runs.
 class RecordingObserver : public BuildObserver {
-public:
+  public:
     void OnLogLine(const std::u16string& line) override { lines.push_back(line); }
     void OnPackingStarted(int32_t fileCount, int64_t totalBytes) override {
         startedFiles = fileCount;
@@ -48,7 +48,7 @@ public:
 };
 
 class BuildSetupTest : public FakeMachineTest {
-protected:
+  protected:
     void SetUp() override {
         FakeMachineTest::SetUp();
         ASSERT_TRUE(os::CreateFolderTree(kSource));
@@ -86,9 +86,7 @@ protected:
         return BuildSetup(request_, &extractor_, observer);
     }
     // Reads the package of the built target back.
-    void ReadBack(CSelfExtractor* reader) {
-        ASSERT_EQ(reader->ReadTrailer(kTarget), SFX_OK);
-    }
+    void ReadBack(CSelfExtractor* reader) { ASSERT_EQ(reader->ReadTrailer(kTarget), SFX_OK); }
 
     project::ProjectModel model_;
     BuildRequest request_;
@@ -165,7 +163,7 @@ TEST_F(BuildSetupTest, APackageHoldsTheFixedEntriesThenEveryCategoryInOrder) {
     EXPECT_EQ(strings.productDirectory, u"Moving Cross");
     EXPECT_EQ(strings.startMenuGroup, u"Moving Cross Tools");
     EXPECT_EQ(strings.builderVersion, u"129");
-    EXPECT_EQ(strings.versionText, u"2.4..7b");  // joined as typed, never checked
+    EXPECT_EQ(strings.versionText, u"2.4..7b");          // joined as typed, never checked
     EXPECT_EQ(strings.publisher, u" Tessark Samples ");  // only the three names are trimmed
     EXPECT_EQ(strings.contactEmail, u"support@example.com");
     const ExpertOptions& options = reader.GetExpertOptions();
@@ -304,8 +302,8 @@ TEST_F(BuildSetupTest, AUserFileThatCannotBeOpenedStopsTheBuildRatherThanGoMissi
     std::filesystem::remove(Host(kSource + u"Manual.txt"));
     const BuildResult result = Build();
     EXPECT_EQ(result.status, BuildStatus::FileMissing);
-    EXPECT_EQ(text::ToUtf8(result.message).rfind(
-                  "The file C:\\author\\Moving Cross\\cross.wav cannot be opened: ", 0),
+    EXPECT_EQ(text::ToUtf8(result.message)
+                  .rfind("The file C:\\author\\Moving Cross\\cross.wav cannot be opened: ", 0),
               0u)
         << text::ToUtf8(result.message);
     EXPECT_NE(result.message.find(u"(and 1 more files cannot be opened)"), std::u16string::npos);

@@ -21,7 +21,7 @@ TEST(IconFileTest, SingleImageFileHasHeaderEntryAndImageAtOffset22) {
     image.planes = 1;
     image.bitCount = 32;
     const std::string expected(
-        "\x00\x00\x01\x00\x01\x00"                                  // reserved, type, count
+        "\x00\x00\x01\x00\x01\x00"                                          // reserved, type, count
         "\x20\x20\x00\x00\x01\x00\x20\x00\x05\x00\x00\x00\x16\x00\x00\x00"  // the one entry
         "\xAA\xBB\xCC\xDD\xEE",
         27);
@@ -41,8 +41,8 @@ std::string TwoImageIcon() {
 TEST(IconFileTest, LargestImageIsPickedOutOfAnIconFile) {
     const std::string file = TwoImageIcon();
     IconImage image;
-    ASSERT_TRUE(LargestIconImage(reinterpret_cast<const uint8_t*>(file.data()), file.size(),
-                                 &image));
+    ASSERT_TRUE(
+        LargestIconImage(reinterpret_cast<const uint8_t*>(file.data()), file.size(), &image));
     EXPECT_EQ(image.width, 32);
     EXPECT_EQ(image.height, 32);
     EXPECT_EQ(image.bitCount, 32);
@@ -60,14 +60,14 @@ TEST(IconFileTest, DamagedIconFilesAreRefusedAndLeaveTheImageAlone) {
     const auto refused = [](std::string file) {
         IconImage image;
         image.width = 7;
-        const bool read = LargestIconImage(reinterpret_cast<const uint8_t*>(file.data()),
-                                           file.size(), &image);
+        const bool read =
+            LargestIconImage(reinterpret_cast<const uint8_t*>(file.data()), file.size(), &image);
         return !read && image.width == 7;
     };
     EXPECT_TRUE(refused(""));
     EXPECT_TRUE(refused(good.substr(0, 5)));
-    EXPECT_TRUE(refused(good.substr(0, 30)));   // the directory is cut
-    EXPECT_TRUE(refused(good.substr(0, 40)));   // the second image lies beyond the end
+    EXPECT_TRUE(refused(good.substr(0, 30)));  // the directory is cut
+    EXPECT_TRUE(refused(good.substr(0, 40)));  // the second image lies beyond the end
     std::string bitmap = good;
     bitmap[2] = 2;  // a cursor file, not an icon
     EXPECT_TRUE(refused(bitmap));

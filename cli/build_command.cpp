@@ -1,0 +1,111 @@
+// tessark build: the same build as the builder's Build button, from a project file.
+#include "base/text.h"
+#include "builder/build/build_setup.h"
+#include "builder/build/rich_text_file.h"
+#include "cli/command.h"
+#include "cli/console.h"
+#include "cli/embedded.h"
+#include "cli/file_bytes.h"
+#include "cli/paths.h"
+#include "cli/progress_display.h"
+#include "cli/project_io.h"
+#include "cli/scratch_folder.h"
+
+#ifndef TESSARK_VERSION_DIGITS
+#error "TESSARK_VERSION_DIGITS must name the builder's version digits"
+#endif
+
+namespace cli {
+
+namespace {
+
+using project::ProjectModel;
+
+// An installer program is a few hundred kilobytes; anything near this is not one.
+constexpr size_t kMaxStubBytes = 256u * 1024 * 1024;
+
+// Every source path of the project taken from `folder` when it is relative.
+void ResolveSourcePaths(const os::Path& folder, ProjectModel* model) {
+    for (auto& list : model->paths) {
+        for (std::u16string& path : list) path = ResolveAgainst(folder, path);
+    }
+    for (project::FileEntry& entry : model->otherFiles) {
+        entry.fileName = ResolveAgainst(folder, entry.fileName);
+    }
+    model->iconPath = ResolveAgainst(folder, model->iconPath);
+    model->bannerPath = ResolveAgainst(folder, model->bannerPath);
+}
+
+// The message's first line: the rest tells about the builder's Test Project button.
+std::u16string FirstLine(const std::u16string& message) {
+    return text::Trim(message.substr(0, message.find(u'\n')));
+}
+
+}  // namespace
+
+int RunBuild(const ParsedArguments& args) {
+    const os::Path& projectPath = args.positional[0];
+    ProjectModel model;
+    std::u16string error = OpenProject(projectPath, &model);
+    if (!error.empty()) return Fail(error);
+
+    std::string stubFile;
+    build::BuildRequest request;
+    if (args.Has(u"--stub")) {
+        if (!ReadWholeFile(args.Value(u"--stub"), kMaxStubBytes, &stubFile, &error)) {
+            return Fail(error);
+        }
+        if (stubFile.empty()) return Fail(args.Value(u"--stub") + u" is empty");
+        request.stub = stubFile.data();
+        request.stubSize = static_cast<uint32_t>(stubFile.size());
+    } else {
+        const EmbeddedFile stub = EmbeddedStub();
+        if (!stub.Present()) {
+            return Fail(
+                u"this tessark carries no installer program (extractor.exe was not built "
+                u"with it); give one with --stub EXTRACTOR.exe");
+        }
+        request.stub = stub.bytes;
+        request.stubSize = stub.size;
+    }
+
+    const os::Path folder = FolderOf(projectPath);
+    ResolveSourcePaths(folder, &model);
+    model.targetFile =
+        args.Has(u"-o") ? args.Value(u"-o") : ResolveAgainst(folder, model.targetFile);
+
+    const EmbeddedFile icon = EmbeddedIconFile();
+    if (icon.Present() && !build::LargestIconImage(icon.bytes, icon.size, &request.builtInIcon)) {
+        request.builtInIcon = build::IconImage();
+    }
+    const EmbeddedFile banner = EmbeddedBanner();
+    request.builtInBanner = banner.bytes;
+    request.builtInBannerSize = banner.size;
+    request.builderVersion = text::FromUtf8(TESSARK_VERSION_DIGITS);
+    request.model = &model;
+
+    ScratchFolder scratch;
+    error = scratch.Create();
+    if (error.empty()) error = build::WriteRichTextFiles(model, scratch.Path());
+    if (!error.empty()) return Fail(error);
+    request.temporaryFolder = scratch.Path();
+
+    CSelfExtractor extractor;
+    ProgressDisplay display(console::OutIsTerminal());
+    const build::BuildResult result = build::BuildSetup(request, &extractor, &display);
+    display.Finish();
+
+    switch (result.status) {
+        case build::BuildStatus::Built:
+            Print(FirstLine(result.message));
+            return kExitOk;
+        case build::BuildStatus::NoTarget:
+            return Fail(result.message + u" (give -o SETUP.exe, or set the project's targetFile)");
+        default:
+            break;
+    }
+    if (result.detail.empty()) return Fail(result.message);
+    return Fail(result.message + u": " + result.detail);
+}
+
+}  // namespace cli

@@ -1,0 +1,228 @@
+// The command table, help texts and dispatch of tessark.
+#include <cstddef>
+
+#include "base/text.h"
+#include "cli/command.h"
+#include "cli/console.h"
+
+#ifndef TESSARK_VERSION
+#define TESSARK_VERSION "unknown"
+#endif
+
+namespace cli {
+
+namespace {
+
+struct Command {
+    const char16_t* name;
+    const char16_t* usage;    // the arguments after "tessark NAME"
+    const char16_t* summary;  // one line for "tessark --help"
+    const char16_t* details;  // the rest of "tessark NAME --help"
+    std::vector<OptionSpec> options;
+    size_t minPositional;
+    size_t maxPositional;  // SIZE_MAX: any number
+    int (*run)(const ParsedArguments&);
+};
+
+const std::vector<Command>& Commands() {
+    static const std::vector<Command> commands = {
+        {u"build",
+         u"PROJECT.eas [-o SETUP.exe] [--stub EXTRACTOR.exe]",
+         u"build the setup executable of a project",
+         u"  -o SETUP.exe          the setup executable to write; without it, the project's\n"
+         u"                        targetFile\n"
+         u"  --stub EXTRACTOR.exe  the installer program the setup starts with; without it, the\n"
+         u"                        one this tessark carries\n"
+         u"\n"
+         u"Paths in the project that are not absolute are taken from the project file's folder;\n"
+         u"the -o path from the current folder. A terminal shows a progress bar.\n",
+         {{u"-o", true}, {u"--stub", true}},
+         1,
+         1,
+         RunBuild},
+        {u"list",
+         u"SETUP.exe",
+         u"show the project strings, options and files of a setup",
+         u"Shows the project strings, the expert options and the file table (index, name,\n"
+         u"destination, shortcut, parameters, flags, size, packed size and offset). An empty\n"
+         u"text shows as \"-\".\n",
+         {},
+         1,
+         1,
+         RunList},
+        {u"extract",
+         u"SETUP.exe DIR [INDEX...]",
+         u"write the files of a setup into a folder",
+         u"Writes every packaged file, or those with the given table indices (see \"tessark\n"
+         u"list\"), into DIR under its own name. DIR is created when it is missing.\n",
+         {},
+         2,
+         SIZE_MAX,
+         RunExtract},
+        {u"verify",
+         u"SETUP.exe",
+         u"check every packaged file of a setup",
+         u"Inflates every packaged file and checks its stream, its sizes and its place in the\n"
+         u"package. Exit status 0 when the package is sound, 1 when it is not.\n",
+         {},
+         1,
+         1,
+         RunVerify},
+        {u"new",
+         u"PROJECT.eas [--force]",
+         u"create a project with the New Project values",
+         u"  --force  replace an existing file\n",
+         {{u"--force", false}},
+         1,
+         1,
+         RunNew},
+        {u"show",
+         u"PROJECT.eas",
+         u"show the fields and files of a project",
+         u"Shows every field under the name \"tessark set\" takes, then the files of the six\n"
+         u"categories.\n",
+         {},
+         1,
+         1,
+         RunShow},
+        {u"set",
+         u"PROJECT.eas FIELD VALUE",
+         u"change a field of a project",
+         u"Fields:\n"
+         u"  productName, productDirectory, startMenuGroup, publisher, publisherAddress,\n"
+         u"  contactName, contactEmail (at most 63 characters), productUrl (127)\n"
+         u"  version                  four numbers, such as 1.2.3.4\n"
+         u"  enableExperts, disableOnAccountChange, disableOnProfileChange, allowLiveTrading,\n"
+         u"  askManualConfirmation, allowDllImports, confirmDllCalls, allowExternalImports\n"
+         u"                           0 off, 1 on, 2 leave the user's setting unchanged\n"
+         u"  iconPath, bannerPath     an .ico or picture file; \"\" for the built-in one\n"
+         u"  targetFile               the setup executable \"tessark build\" writes\n"
+         u"  licenseRtf, readmeRtf, whatsNewRtf\n"
+         u"                           the path of an .rtf file whose text is stored; \"\" for no\n"
+         u"                           text (the installer then skips that page)\n"
+         u"Use \"--\" before a VALUE that starts with \"-\".\n",
+         {},
+         3,
+         3,
+         RunSet},
+        {u"add",
+         u"PROJECT.eas CATEGORY FILE...",
+         u"add files to a category of a project",
+         u"CATEGORY is experts, indicators, scripts, sounds, dlls or other, or its number 0 to 5.\n"
+         u"A category holds at most 10 files. A FILE that is not absolute is taken from the\n"
+         u"project file's folder, and stored as given. Files of \"other\" go to \"{app}\"; see\n"
+         u"\"tessark entry\".\n",
+         {},
+         3,
+         SIZE_MAX,
+         RunAdd},
+        {u"remove",
+         u"PROJECT.eas CATEGORY FILE...",
+         u"remove files from a category of a project",
+         u"Each FILE is given exactly as \"tessark show\" lists it.\n",
+         {},
+         3,
+         SIZE_MAX,
+         RunRemove},
+        {u"entry",
+         u"PROJECT.eas FILE [--destination DIR] [--shortcut NAME] [--parameters TEXT]\n"
+         u"                    [--only-if-newer yes|no] [--never-uninstall yes|no]\n"
+         u"                    [--autostart yes|no] [--post-execute yes|no]",
+         u"set where an Other Files entry goes and what the installer does with it",
+         u"  --destination DIR   the folder, usually led by {app}, {desktop}, {mydocuments},\n"
+         u"                      {windir}, {winsysdir}, {bootdir} or {metatrader}\n"
+         u"  --shortcut NAME     the Start Menu shortcut to make; \"\" for none\n"
+         u"  --parameters TEXT   the shortcut's command-line parameters\n"
+         u"  --only-if-newer, --never-uninstall, --autostart, --post-execute yes|no\n"
+         u"                      the four flags (autostart: a Startup shortcut; post execute:\n"
+         u"                      started when the installation ends)\n"
+         u"FILE is the entry's file as \"tessark show\" lists it.\n",
+         {{u"--destination", true},
+          {u"--shortcut", true},
+          {u"--parameters", true},
+          {u"--only-if-newer", true},
+          {u"--never-uninstall", true},
+          {u"--autostart", true},
+          {u"--post-execute", true}},
+         2,
+         2,
+         RunEntry},
+    };
+    return commands;
+}
+
+const Command* FindCommand(std::u16string_view name) {
+    for (const Command& command : Commands()) {
+        if (name == command.name) return &command;
+    }
+    return nullptr;
+}
+
+void PrintOverview() {
+    std::u16string text =
+        u"tessark: builds Windows setup executables for MetaTrader 4 add-ons from Tessark\n"
+        u"projects (.eas), and inspects them.\n\nUsage: tessark COMMAND ARGUMENTS...\n\n"
+        u"Commands:\n";
+    for (const Command& command : Commands()) {
+        std::u16string name = command.name;
+        name.resize(10, u' ');
+        text += u"  " + name + command.summary + u"\n";
+    }
+    text +=
+        u"\n\"tessark COMMAND --help\" tells more about a command; \"tessark --version\" the\n"
+        u"version.\n\nExit status: 0 success; 1 the command failed (a file is missing, unreadable\n"
+        u"or damaged, the build stopped, a package is not sound); 2 the command line is wrong.\n";
+    console::Out(text);
+}
+
+void PrintCommandHelp(const Command& command) {
+    std::u16string summary = command.summary;
+    if (summary[0] >= u'a' && summary[0] <= u'z') summary[0] = summary[0] - u'a' + u'A';
+    console::Out(text::Format(u"Usage: tessark %s %s\n\n%s.\n\n%s",
+                              {command.name, command.usage, summary, command.details}));
+}
+
+int GlobalUsageError(std::u16string_view message) {
+    console::Err(u"tessark: " + std::u16string(message) + u" (see \"tessark --help\")\n");
+    return kExitUsage;
+}
+
+}  // namespace
+
+int Run(const std::vector<std::u16string>& args) {
+    if (args.empty()) return GlobalUsageError(u"no command given");
+    const std::u16string& first = args[0];
+    if (first == u"--help" || first == u"-h" || (first == u"help" && args.size() == 1)) {
+        PrintOverview();
+        return kExitOk;
+    }
+    if (first == u"--version") {
+        Print(u"tessark " + text::FromUtf8(TESSARK_VERSION));
+        return kExitOk;
+    }
+    if (first == u"help") {
+        const Command* command = FindCommand(args[1]);
+        if (command == nullptr) return GlobalUsageError(u"unknown command " + args[1]);
+        PrintCommandHelp(*command);
+        return kExitOk;
+    }
+    const Command* command = FindCommand(first);
+    if (command == nullptr) return GlobalUsageError(u"unknown command " + first);
+
+    ParsedArguments parsed;
+    std::u16string error;
+    const std::vector<std::u16string> rest(args.begin() + 1, args.end());
+    if (!ParseArguments(rest, command->options, &parsed, &error)) {
+        return UsageError(command->name, error);
+    }
+    if (parsed.help) {
+        PrintCommandHelp(*command);
+        return kExitOk;
+    }
+    const size_t count = parsed.positional.size();
+    if (count < command->minPositional) return UsageError(command->name, u"missing arguments");
+    if (count > command->maxPositional) return UsageError(command->name, u"too many arguments");
+    return command->run(parsed);
+}
+
+}  // namespace cli
