@@ -1,17 +1,26 @@
 #!/usr/bin/env bash
-# One Wine session for a test run: an X server of its own and a prepared Wine prefix.
+# One Wine session for a test run: an X server of its own and a fresh Wine prefix.
 #
 #   wine-session.sh start <session folder> [<prefix>]
 #   wine-session.sh stop  <session folder>
 #
-# start: stops whatever an earlier, unfinished session left in that folder, starts Xvfb on the
-# first free display from :90 up, creates or refreshes the prefix (default: the session
-# folder's sibling "wineprefix"), switches it to a 1024x768 virtual desktop (Wine then draws
-# captions and frames itself and handles focus without a window manager) and writes
-# <session folder>/session.env with DISPLAY, WINEPREFIX, XVFB_PID and the prefix's 32-bit
-# system folder. stop: ends the prefix's wineserver and that Xvfb. The user's ~/.wine is never
-# used: WINEPREFIX is always set explicitly.
+# start: stops whatever an earlier, unfinished session left in that folder; starts Xvfb on the
+# first free display from :90 up; gives the run a fresh prefix (default: the session folder's
+# sibling "wineprefix"), copied from a pristine one kept beside it ("<prefix>-pristine"), which
+# the first start makes (15-30 s; again after a Wine upgrade); starts the prefix's wineserver so
+# that it stays up between the test's programs; and writes <session folder>/session.env with
+# DISPLAY, WINEPREFIX, XVFB_PID and the prefix's folder of 32-bit system DLLs.
+# stop: ends that wineserver (and with it every program of the prefix) and that Xvfb; the
+# prefix stays for a look at what the tests left.
+#
+# The prefix uses a 1024x768 virtual desktop, so that Wine draws captions and frames itself and
+# handles focus without a window manager, and crashing programs end without a crash dialog.
+# The user's ~/.wine is never used: WINEPREFIX is always set explicitly.
 set -euo pipefail
+
+# Changing the prefix settings below must rebuild pristine prefixes made before.
+readonly SETTINGS_VERSION=1
+readonly SERVER_IDLE_SECONDS=120
 
 usage() {
   echo "usage: $0 start <session folder> [<prefix>] | stop <session folder>" >&2
@@ -32,7 +41,8 @@ session_value() {
 # True when PID is alive and is an Xvfb process (a recycled PID is left alone).
 is_our_xvfb() {
   local pid=$1
-  [ -n "$pid" ] && [ -r "/proc/$pid/cmdline" ] && tr '\0' ' ' <"/proc/$pid/cmdline" | grep -q '^[^ ]*Xvfb '
+  [ -n "$pid" ] && [ -r "/proc/$pid/cmdline" ] &&
+    tr '\0' ' ' <"/proc/$pid/cmdline" | grep -q '^[^ ]*Xvfb '
 }
 
 stop_session() {
@@ -48,24 +58,23 @@ stop_session() {
       is_our_xvfb "$pid" || break
       sleep 0.1
     done
-    is_our_xvfb "$pid" && kill -9 "$pid" 2>/dev/null || true
+    if is_our_xvfb "$pid"; then kill -9 "$pid" 2>/dev/null || true; fi
   fi
   rm -f "$env_file"
 }
 
 # Starts Xvfb on the first display from :90 whose lock file and socket are free. Another run
 # may take the same number at the same moment; then that Xvfb exits and the next number is
-# tried.
+# tried. Sets XVFB_DISPLAY and XVFB_PID.
 start_xvfb() {
-  local n log
-  log="$session/xvfb.log"
+  local n pid log="$session/xvfb.log"
   for n in $(seq 90 189); do
     [ -e "/tmp/.X$n-lock" ] && continue
     [ -e "/tmp/.X11-unix/X$n" ] && continue
     setsid Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >"$log" 2>&1 &
-    local pid=$!
+    pid=$!
     for _ in $(seq 100); do
-      if ! kill -0 "$pid" 2>/dev/null; then break; fi
+      kill -0 "$pid" 2>/dev/null || break
       if [ -e "/tmp/.X11-unix/X$n" ]; then
         XVFB_DISPLAY=":$n"
         XVFB_PID=$pid
@@ -81,29 +90,67 @@ start_xvfb() {
   return 1
 }
 
-start_session() {
-  local prefix=$1
-  mkdir -p "$session" "$(dirname "$prefix")"
-  stop_session
-  start_xvfb
+# The wineserver program itself: Debian's `wineserver` is a script that forces the server to
+# quit as soon as the last program ends, which would restart it for every program of a test.
+server_binary() {
+  local candidate
+  for candidate in /usr/lib/wine/wineserver64 /usr/lib/wine/wineserver32 \
+    /usr/lib/wine/wineserver /usr/bin/wineserver; do
+    if [ -x "$candidate" ] && [ "$(head -c 4 "$candidate" | od -An -c | tr -d ' ')" = '177ELF' ]; then
+      echo "$candidate"
+      return
+    fi
+  done
+  command -v wineserver
+}
 
-  export WINEPREFIX=$prefix WINEDEBUG=-all DISPLAY=$XVFB_DISPLAY
+# Makes a prefix with our settings at $1 (which must not exist).
+make_pristine() {
+  local target=$1 log=$2
+  export WINEPREFIX=$target
   # No Mono or Gecko installer dialogs: nothing here needs .NET or the HTML engine.
-  local boot_log="$session/wineboot.log"
-  local started=$SECONDS
-  if ! WINEDLLOVERRIDES="mscoree,mshtml=" wine wineboot --init >"$boot_log" 2>&1; then
-    echo "wine-session: wineboot failed for $prefix" >&2
-    cat "$boot_log" >&2
-    kill "$XVFB_PID" 2>/dev/null || true
+  if ! WINEDLLOVERRIDES="mscoree,mshtml=" wine wineboot --init >"$log" 2>&1; then
+    echo "wine-session: wineboot failed for $target" >&2
+    cat "$log" >&2
     return 1
   fi
   wineserver -w
-  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >>"$boot_log" 2>&1
-  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >>"$boot_log" 2>&1
-  # A crashing program ends at once instead of waiting in the crash dialog.
-  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
-    >>"$boot_log" 2>&1
+  {
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f
+  } >>"$log" 2>&1
   wineserver -w
+}
+
+start_session() {
+  local prefix=$1
+  local pristine="$prefix-pristine"
+  local stamp="$pristine/.tessark-prefix"
+  local wanted
+  wanted="$(wine --version) settings $SETTINGS_VERSION"
+  local started=$SECONDS
+  mkdir -p "$session" "$(dirname "$prefix")"
+  stop_session
+  start_xvfb
+  export WINEDEBUG=-all DISPLAY=$XVFB_DISPLAY
+
+  if [ ! -f "$stamp" ] || [ "$(cat "$stamp")" != "$wanted" ]; then
+    rm -rf "$pristine" "$pristine.new"
+    if ! make_pristine "$pristine.new" "$session/wineboot.log"; then
+      kill "$XVFB_PID" 2>/dev/null || true
+      return 1
+    fi
+    echo "$wanted" >"$pristine.new/.tessark-prefix"
+    mv "$pristine.new" "$pristine"
+  fi
+  # Nothing an earlier run installed survives into this one.
+  rm -rf "$prefix"
+  cp -a "$pristine" "$prefix"
+  rm -f "$prefix/.tessark-prefix"
+
+  export WINEPREFIX=$prefix
+  "$(server_binary)" -p"$SERVER_IDLE_SECONDS" </dev/null >/dev/null 2>&1
 
   local system32=$prefix/drive_c/windows/system32
   [ -d "$prefix/drive_c/windows/syswow64" ] && system32=$prefix/drive_c/windows/syswow64
@@ -119,6 +166,9 @@ start_session() {
 
 case $action in
   start) start_session "$(realpath -m "${3:-$session/../wineprefix}")" ;;
-  stop) stop_session; echo "wine-session: stopped" ;;
+  stop)
+    stop_session
+    echo "wine-session: stopped"
+    ;;
   *) usage ;;
 esac

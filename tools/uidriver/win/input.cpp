@@ -96,13 +96,26 @@ bool BringToFront(HWND window) {
 }
 
 bool MouseClick(HWND window, POINT point) {
-    if (!ClientToScreen(window, &point) || !SetCursorPos(point.x, point.y)) return false;
-    std::vector<INPUT> inputs(2);
-    inputs[0].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[1].type = INPUT_MOUSE;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    return Send(inputs);
+    if (!ClientToScreen(window, &point)) return false;
+    // Every event carries the place itself: a cursor moved just before may not have arrived
+    // where the button events are taken from.
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    if (width < 2 || height < 2) return false;
+    const LONG x = MulDiv(point.x, 65535, width - 1), y = MulDiv(point.y, 65535, height - 1);
+    std::vector<INPUT> inputs(3);
+    const DWORD flags[] = {MOUSEEVENTF_MOVE, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
+    for (size_t i = 0; i < inputs.size(); ++i) {
+        inputs[i].type = INPUT_MOUSE;
+        inputs[i].mi.dx = x;
+        inputs[i].mi.dy = y;
+        inputs[i].mi.dwFlags = flags[i] | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    }
+    std::vector<INPUT> move(inputs.begin(), inputs.begin() + 1);
+    std::vector<INPUT> click(inputs.begin() + 1, inputs.end());
+    if (!Send(move)) return false;
+    // The window under the cursor learns that the mouse is over it before the press.
+    Sleep(50);
+    return Send(click);
 }
 
 bool PressKeys(const std::u16string& keys, std::string* error) {
