@@ -19,11 +19,19 @@ constexpr std::u16string_view kReadmeFileName = u"Readme.rtf";
 constexpr std::u16string_view kWhatsNewFileName = u"What's New.rtf";
 
 // `name` inside `folder`, whether or not the folder text ends with a separator. The separator
-// is "\\" unless the folder is written with "/" only (a host path of the command on Linux).
+// is the one the folder uses, else the one the name uses, else "\\" (so that the command's
+// host paths on Linux keep their "/"). `folder` is not empty.
 inline os::Path PathInFolder(const os::Path& folder, std::u16string_view name) {
-    const bool slashes =
-        folder.find(u'/') != os::Path::npos && folder.find(u'\\') == os::Path::npos;
-    return os::WithoutTrailingSeparators(folder) + (slashes ? u'/' : u'\\') + std::u16string(name);
+    const os::Path base = os::WithoutTrailingSeparators(folder);
+    char16_t separator = u'\\';
+    const size_t inFolder = base.find_last_of(u"\\/");
+    const size_t inName = name.find_first_of(u"\\/");
+    if (inFolder != os::Path::npos) {
+        separator = base[inFolder];
+    } else if (inName != std::u16string_view::npos) {
+        separator = name[inName];
+    }
+    return base + separator + std::u16string(name);
 }
 
 // Creates or truncates `path` and writes `size` bytes. Empty on success; otherwise a message

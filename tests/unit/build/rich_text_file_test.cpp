@@ -69,3 +69,18 @@ TEST_F(RichTextFilesTest, AFileThatCannotBeWrittenIsNamedAndNotLeftHalfWritten) 
 
 }  // namespace
 }  // namespace build
+
+namespace build {
+namespace {
+
+TEST(PathInFolderTest, TheNameJoinsWithTheSeparatorThePathsAlreadyUse) {
+    EXPECT_EQ(PathInFolder(u"C:\\Temp\\", u"project.ico"), u"C:\\Temp\\project.ico");
+    EXPECT_EQ(PathInFolder(u"C:\\Temp", u"project.ico"), u"C:\\Temp\\project.ico");
+    EXPECT_EQ(PathInFolder(u"/tmp/", u"License.rtf"), u"/tmp/License.rtf");
+    EXPECT_EQ(PathInFolder(u"..", u"src/a.ex4"), u"../src/a.ex4");
+    EXPECT_EQ(PathInFolder(u"..", u"src\\a.ex4"), u"..\\src\\a.ex4");
+    EXPECT_EQ(PathInFolder(u"work", u"a.ex4"), u"work\\a.ex4");
+}
+
+}  // namespace
+}  // namespace build
