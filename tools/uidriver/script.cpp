@@ -113,7 +113,9 @@ const char* KindName(char kind) {
 
 }  // namespace
 
-const std::vector<CommandSpec>& Commands() { return kCommands; }
+const std::vector<CommandSpec>& Commands() {
+    return kCommands;
+}
 
 const CommandSpec* FindCommand(std::string_view name) {
     for (const CommandSpec& spec : kCommands) {
@@ -207,7 +209,9 @@ std::string EscapeText(std::string_view utf8) {
     return out;
 }
 
-std::string EscapeText(std::u16string_view text) { return EscapeText(text::ToUtf8(text)); }
+std::string EscapeText(std::u16string_view text) {
+    return EscapeText(text::ToUtf8(text));
+}
 
 std::string UnescapeTextUtf8(std::string_view escaped) {
     std::string out;

@@ -37,9 +37,13 @@ std::u16string Dialog::Text(int id) const {
     return text;
 }
 
-void Dialog::SetText(int id, const std::u16string& text) const { SetDlgItemTextW(hwnd_, id, W(text)); }
+void Dialog::SetText(int id, const std::u16string& text) const {
+    SetDlgItemTextW(hwnd_, id, W(text));
+}
 
-void Dialog::SetText(int id, const wchar_t* text) const { SetDlgItemTextW(hwnd_, id, text); }
+void Dialog::SetText(int id, const wchar_t* text) const {
+    SetDlgItemTextW(hwnd_, id, text);
+}
 
 void Dialog::Enable(int id, bool enabled) const {
     if (HWND control = Item(id)) EnableWindow(control, enabled ? TRUE : FALSE);

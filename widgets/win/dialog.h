@@ -22,7 +22,7 @@
 namespace win {
 
 class Dialog {
-public:
+  public:
     // `instance` is the module holding the template; nullptr means the program itself.
     explicit Dialog(int templateId, HINSTANCE instance = nullptr);
     virtual ~Dialog();
@@ -46,7 +46,7 @@ public:
     void SetText(int id, const wchar_t* text) const;
     void Enable(int id, bool enabled) const;
 
-protected:
+  protected:
     // Ends a modal dialog with `result` (or destroys a modeless one).
     void End(INT_PTR result);
 
@@ -74,7 +74,7 @@ protected:
         return false;
     }
 
-private:
+  private:
     static INT_PTR CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -22,7 +22,7 @@ namespace win {
 
 template <class Traits>
 class UniqueHandle {
-public:
+  public:
     using Type = typename Traits::Type;
 
     UniqueHandle() = default;
@@ -59,7 +59,7 @@ public:
     // For COM pointers: link->SetPath(...).
     Type operator->() const { return handle_; }
 
-private:
+  private:
     Type handle_ = Traits::Invalid();
 };
 

@@ -11,8 +11,12 @@ static_assert(sizeof(wchar_t) == sizeof(char16_t), "wchar_t must be a UTF-16 uni
 inline const wchar_t* W(const std::u16string& text) {
     return reinterpret_cast<const wchar_t*>(text.c_str());
 }
-inline const wchar_t* W(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
-inline wchar_t* W(char16_t* text) { return reinterpret_cast<wchar_t*>(text); }
+inline const wchar_t* W(const char16_t* text) {
+    return reinterpret_cast<const wchar_t*>(text);
+}
+inline wchar_t* W(char16_t* text) {
+    return reinterpret_cast<wchar_t*>(text);
+}
 
 inline std::u16string U16(const wchar_t* text) {
     return text ? std::u16string(reinterpret_cast<const char16_t*>(text)) : std::u16string();

@@ -87,8 +87,7 @@ LRESULT Window::Guarded(UINT message, WPARAM wParam, LPARAM lParam) {
 #endif
 }
 
-LRESULT CALLBACK Window::ClassProcedure(HWND hwnd, UINT message, WPARAM wParam,
-                                        LPARAM lParam) {
+LRESULT CALLBACK Window::ClassProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     Window* self;
     if (message == WM_NCCREATE) {
         auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
@@ -110,8 +109,8 @@ LRESULT CALLBACK Window::ClassProcedure(HWND hwnd, UINT message, WPARAM wParam,
     return result;
 }
 
-LRESULT CALLBACK Window::SubclassProcedure(HWND hwnd, UINT message, WPARAM wParam,
-                                           LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+LRESULT CALLBACK Window::SubclassProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                           UINT_PTR, DWORD_PTR data) {
     auto* self = reinterpret_cast<Window*>(data);
     LRESULT result = self->Guarded(message, wParam, lParam);
     if (message == WM_NCDESTROY && self->hwnd_ == hwnd) self->Detach();

@@ -22,7 +22,7 @@
 namespace win {
 
 class Window {
-public:
+  public:
     Window() = default;
     // Destroys a window it created; gives an attached control back its own procedure.
     virtual ~Window();
@@ -38,8 +38,8 @@ public:
 
     // Creates a window of a class registered through Register(). For a child window `id` is
     // its control identifier; for a top-level window it is the HMENU (or 0).
-    HWND Create(const wchar_t* className, const wchar_t* title, DWORD style, DWORD exStyle,
-                int x, int y, int width, int height, HWND parent, UINT_PTR id);
+    HWND Create(const wchar_t* className, const wchar_t* title, DWORD style, DWORD exStyle, int x,
+                int y, int width, int height, HWND parent, UINT_PTR id);
 
     // Takes over an existing window; false when it is already bound or subclassing fails.
     bool Attach(HWND window);
@@ -48,18 +48,17 @@ public:
 
     HWND hwnd() const { return hwnd_; }
 
-protected:
+  protected:
     // Every message. The default passes it on to Default().
     virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     // The handling the window would get without this object: DefWindowProcW for our own
     // class, the control's original procedure for an attached one.
     LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
 
-private:
-    static LRESULT CALLBACK ClassProcedure(HWND hwnd, UINT message, WPARAM wParam,
-                                           LPARAM lParam);
-    static LRESULT CALLBACK SubclassProcedure(HWND hwnd, UINT message, WPARAM wParam,
-                                              LPARAM lParam, UINT_PTR id, DWORD_PTR data);
+  private:
+    static LRESULT CALLBACK ClassProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK SubclassProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                              UINT_PTR id, DWORD_PTR data);
     LRESULT Guarded(UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND hwnd_ = nullptr;

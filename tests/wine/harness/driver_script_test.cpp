@@ -80,9 +80,9 @@ TEST(DriverScript, ScriptsSkipCommentsAndNameTheBadLine) {
 }
 
 TEST(DriverScript, EscapesRoundTrip) {
-    const std::u16string texts[] = {u"",          u"plain",         u"C:\\Program Files\\",
-                                    u"a\\nb",     u"two\nlines\r\n", u"\ttab\\\\",
-                                    u"Grüße ☃ 𝄞", u"\\"};
+    const std::u16string texts[] = {
+        u"",          u"plain", u"C:\\Program Files\\", u"a\\nb", u"two\nlines\r\n", u"\ttab\\\\",
+        u"Grüße ☃ 𝄞", u"\\"};
     for (const std::u16string& text : texts) {
         std::string escaped = uidriver::EscapeText(text);
         EXPECT_EQ(escaped.find_first_of("\r\n\t"), std::string::npos);

@@ -20,7 +20,7 @@ namespace fs = std::filesystem;
 // A session folder with a prefix that has the layout Wine gives it, and a cross-build folder
 // with a few programs, set up before the first harness call of this test program.
 class FakeSession : public ::testing::Environment {
-public:
+  public:
     void SetUp() override {
         char pattern[] = "/tmp/tessark-harness-XXXXXX";
         root_ = mkdtemp(pattern);
@@ -38,8 +38,8 @@ public:
         }
         const fs::path session = root_ / "session";
         fs::create_directories(session);
-        std::ofstream(session / "session.env") << "DISPLAY=:99\nWINEPREFIX=" << prefix.string()
-                                               << "\nXVFB_PID=1\nSYSTEM32=\n";
+        std::ofstream(session / "session.env")
+            << "DISPLAY=:99\nWINEPREFIX=" << prefix.string() << "\nXVFB_PID=1\nSYSTEM32=\n";
         setenv("TESSARK_WINE_SESSION", session.c_str(), 1);
         setenv("TESSARK_WIN_BUILD_DIR", build.c_str(), 1);
         setenv("TESSARK_SCREENSHOT_DIR", (root_ / "shots").c_str(), 1);
@@ -54,7 +54,9 @@ public:
 fs::path FakeSession::root_;
 const auto* const kFakeSession = ::testing::AddGlobalTestEnvironment(new FakeSession);
 
-std::string Prefix() { return (FakeSession::root_ / "wineprefix").string(); }
+std::string Prefix() {
+    return (FakeSession::root_ / "wineprefix").string();
+}
 
 TEST(HarnessSession, ReadsTheSessionFileAndSetsTheEnvironment) {
     const winetest::Session& session = winetest::CurrentSession();
@@ -178,8 +180,9 @@ TEST(HarnessParsers, RegQueryOutput) {
     EXPECT_EQ(values.count("Inner"), 0u);
 
     // A key with subkeys only.
-    EXPECT_TRUE(winetest::ParseRegQueryOutput("\r\nHKEY_CURRENT_USER\\A\r\nHKEY_CURRENT_USER\\A\\B\r\n")
-                    .empty());
+    EXPECT_TRUE(
+        winetest::ParseRegQueryOutput("\r\nHKEY_CURRENT_USER\\A\r\nHKEY_CURRENT_USER\\A\\B\r\n")
+            .empty());
 }
 
 TEST(HarnessParsers, ObjdumpImports) {
@@ -212,8 +215,9 @@ TEST(HarnessParsers, CrossBuiltProgramsLeaveOutCMakeProbes) {
 }
 
 TEST(HarnessDriverText, OutputLinesComeBackExact) {
-    const std::vector<std::string> texts = {"plain", "C:\\Program Files\\new", "two\nlines\r\n",
-                                            "tab\there", "\\n is not a newline", "Grüße", ""};
+    const std::vector<std::string> texts = {"plain",     "C:\\Program Files\\new", "two\nlines\r\n",
+                                            "tab\there", "\\n is not a newline",   "Grüße",
+                                            ""};
     std::string out;
     for (const std::string& text : texts) out += winetest::DriverText(text) + "\n";
     EXPECT_EQ(winetest::ParseDriverOutput(out), texts);

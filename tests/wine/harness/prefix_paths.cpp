@@ -61,8 +61,8 @@ std::string HostPath(const std::string& windowsPath) {
     }
     char drive = static_cast<char>(std::tolower(static_cast<unsigned char>(windowsPath[0])));
     const fs::path prefix = CurrentSession().prefix;
-    fs::path root = (drive == 'c') ? prefix / "drive_c"
-                                   : prefix / "dosdevices" / (std::string(1, drive) + ":");
+    fs::path root =
+        (drive == 'c') ? prefix / "drive_c" : prefix / "dosdevices" / (std::string(1, drive) + ":");
     std::error_code error;
     fs::path resolved = fs::canonical(root, error);
     fs::path path = error ? root : resolved;

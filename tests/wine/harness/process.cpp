@@ -23,8 +23,9 @@ namespace {
 int TemporaryFile() {
     char name[] = "/tmp/tessark-wine-XXXXXX";
     int fd = mkstemp(name);
-    if (fd < 0) throw std::runtime_error(std::string("cannot create a temporary file: ") +
-                                         std::strerror(errno));
+    if (fd < 0)
+        throw std::runtime_error(std::string("cannot create a temporary file: ") +
+                                 std::strerror(errno));
     unlink(name);
     return fd;
 }
@@ -136,7 +137,9 @@ Process::Process(const std::string& program, const std::vector<std::string>& arg
     pid_ = Start(WineCommand(program, args), options, &outFd_, &errFd_);
 }
 
-Process::~Process() { Kill(); }
+Process::~Process() {
+    Kill();
+}
 
 bool Process::Running() {
     if (finished_) return false;

@@ -36,7 +36,7 @@ ProcessResult RunNative(const std::string& program, const std::vector<std::strin
 // A Windows program started under Wine in the background, for example the program that the UI
 // driver is to drive. Not copyable. Destroying it kills the program if it still runs.
 class Process {
-public:
+  public:
     Process(const std::string& program, const std::vector<std::string>& args = {},
             const RunOptions& options = {});
     ~Process();
@@ -50,7 +50,7 @@ public:
     // Kills the program (and what it started) now; Wait() then reports exit code -1.
     void Kill();
 
-private:
+  private:
     pid_t pid_ = -1;
     int outFd_ = -1;
     int errFd_ = -1;

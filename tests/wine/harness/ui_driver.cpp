@@ -42,7 +42,9 @@ std::vector<std::string> ParseDriverOutput(const std::string& out) {
     return lines;
 }
 
-std::string DriverText(const std::string& text) { return uidriver::EscapeText(text); }
+std::string DriverText(const std::string& text) {
+    return uidriver::EscapeText(text);
+}
 
 DriverResult Drive(const std::vector<std::string>& commands, int timeoutMs) {
     const std::string driver = WinProgram("tools/uidriver/uidriver.exe");
@@ -52,8 +54,8 @@ DriverResult Drive(const std::vector<std::string>& commands, int timeoutMs) {
     std::vector<std::string> args;
     if (length > kCommandLineBudget) {
         static int scripts = 0;
-        std::string path = CurrentSession().folder + "/driver-script-" +
-                           std::to_string(++scripts) + ".txt";
+        std::string path =
+            CurrentSession().folder + "/driver-script-" + std::to_string(++scripts) + ".txt";
         std::ofstream script(path, std::ios::binary | std::ios::trunc);
         for (const std::string& command : commands) script << command << "\n";
         script.close();

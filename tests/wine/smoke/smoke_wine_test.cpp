@@ -17,6 +17,7 @@ using winetest::DriverResult;
 
 const char* const kDialog = "tests/wine/smoke/smoke_dialog.exe";
 const char* const kEcho = "tests/wine/smoke/echo_args.exe";
+const char* const kKitChecks = "tests/wine/smoke/kit_checks.exe";
 
 std::vector<std::string> Lines(std::initializer_list<const char*> lines) {
     return std::vector<std::string>(lines.begin(), lines.end());
@@ -52,9 +53,8 @@ TEST(WineSmoke, DrivesADialogThroughItsControls) {
     std::string shot = winetest::Screenshot("smoke-dialog");
     EXPECT_GT(fs::file_size(shot), 1000u);
 
-    DriverResult finish =
-        Drive({"msgbox Smoke Ticks", "click 1", "waitclosed", "window Smoke Test Dialog",
-               "click 1", "waitclosed"});
+    DriverResult finish = Drive({"msgbox Smoke Ticks", "click 1", "waitclosed",
+                                 "window Smoke Test Dialog", "click 1", "waitclosed"});
     ASSERT_TRUE(finish.ok()) << finish.error;
     EXPECT_EQ(finish.lines, Lines({"Ticked: Alpha, Gamma"}));
 
@@ -107,8 +107,7 @@ TEST(WineSmoke, DriverFailuresAreReported) {
 
     DriverResult waited = Drive({"window Smoke Test Dialog", "timeout 500", "waitenabled 1006"});
     EXPECT_EQ(waited.exitCode, 1);
-    EXPECT_NE(waited.error.find("still disabled after 500 ms"), std::string::npos)
-        << waited.error;
+    EXPECT_NE(waited.error.find("still disabled after 500 ms"), std::string::npos) << waited.error;
 
     DriverResult noControl = Drive({"window Smoke Test Dialog", "text 4242"});
     EXPECT_EQ(noControl.exitCode, 1);
@@ -132,8 +131,8 @@ TEST(WineSmoke, DriverFailuresAreReported) {
 }
 
 TEST(WineSmoke, ProgramsGetArgumentsAndGiveOutputAndExitCodes) {
-    const std::vector<std::string> args = {"plain", "two words", "quote\"inside",
-                                           "C:\\Program Files\\", "Grüße", ""};
+    const std::vector<std::string> args = {
+        "plain", "two words", "quote\"inside", "C:\\Program Files\\", "Grüße", ""};
     std::vector<std::string> withExit = args;
     withExit.insert(withExit.end(), {"--exit", "42"});
     winetest::ProcessResult result = winetest::Run(winetest::WinProgram(kEcho), withExit);
@@ -149,13 +148,38 @@ TEST(WineSmoke, ProgramsGetArgumentsAndGiveOutputAndExitCodes) {
 TEST(WineSmoke, AHangingProgramIsKilledAtItsTimeout) {
     auto start = std::chrono::steady_clock::now();
     winetest::ProcessResult result =
-        winetest::Run(winetest::WinProgram(kDialog), {}, winetest::RunOptions{3000});
+        winetest::Run(winetest::WinProgram(kDialog), {}, winetest::RunOptions{2000});
     auto elapsed = std::chrono::steady_clock::now() - start;
     EXPECT_TRUE(result.timedOut);
     EXPECT_EQ(result.exitCode, -1);
-    EXPECT_LT(elapsed, std::chrono::seconds(10));
-    DriverResult gone = Drive({"timeout 2000", "window Smoke Test Dialog"});
+    EXPECT_LT(elapsed, std::chrono::seconds(8));
+    DriverResult gone = Drive({"timeout 1000", "window Smoke Test Dialog"});
     EXPECT_EQ(gone.exitCode, 1) << "the killed dialog is still on screen";
+}
+
+TEST(WineSmoke, LongScriptsGoThroughAFile) {
+    winetest::Process dialog(winetest::WinProgram(kDialog));
+    const std::string padding(70, '.');
+    std::vector<std::string> commands = {"window Smoke Test Dialog"};
+    for (int i = 0; i < 400; ++i) {
+        commands.push_back("settext 1001 line " + std::to_string(i) + padding);
+    }
+    commands.insert(commands.end(), {"text 1001", "close", "waitclosed"});
+    DriverResult run = Drive(commands);  // some 34000 characters: more than a command line
+    ASSERT_TRUE(run.ok()) << run.error;
+    EXPECT_EQ(run.lines, std::vector<std::string>{"line 399" + padding});
+    EXPECT_EQ(dialog.Wait(20000).exitCode, 2);
+}
+
+TEST(WinKit, HandleOwnersAndWindowsBehaveWithRealHandles) {
+    winetest::ProcessResult result = winetest::Run(winetest::WinProgram(kKitChecks));
+    EXPECT_EQ(result.exitCode, 0) << result.out << result.err;
+    EXPECT_EQ(result.out.find("FAIL"), std::string::npos) << result.out;
+    size_t checks = 0;
+    for (const std::string& line : winetest::ParseDriverOutput(result.out)) {
+        if (line.compare(0, 3, "ok ") == 0) ++checks;
+    }
+    EXPECT_EQ(checks, 30u) << result.out;
 }
 
 TEST(WineSmoke, PrefixPathsAndSystemFolders) {
@@ -184,16 +208,14 @@ TEST(WineSmoke, RegistryValuesAreRead) {
     winetest::Run("reg", {"delete", key, "/f"});
     EXPECT_FALSE(winetest::RegValues(key).has_value());
 
-    ASSERT_EQ(winetest::Run("reg", {"add", key, "/v", "Display Name", "/d", "Smoke 1.0", "/f"})
+    ASSERT_EQ(
+        winetest::Run("reg", {"add", key, "/v", "Display Name", "/d", "Smoke 1.0", "/f"}).exitCode,
+        0);
+    ASSERT_EQ(winetest::Run("reg", {"add", key, "/v", "Empty", "/d", "", "/f"}).exitCode, 0);
+    ASSERT_EQ(winetest::Run("reg", {"add", key, "/v", "Count", "/t", "REG_DWORD", "/d", "31", "/f"})
                   .exitCode,
               0);
-    ASSERT_EQ(winetest::Run("reg", {"add", key, "/v", "Empty", "/d", "", "/f"}).exitCode, 0);
-    ASSERT_EQ(
-        winetest::Run("reg", {"add", key, "/v", "Count", "/t", "REG_DWORD", "/d", "31", "/f"})
-            .exitCode,
-        0);
-    ASSERT_EQ(winetest::Run("reg", {"add", key + "\\Sub", "/v", "Inner", "/d", "x", "/f"})
-                  .exitCode,
+    ASSERT_EQ(winetest::Run("reg", {"add", key + "\\Sub", "/v", "Inner", "/d", "x", "/f"}).exitCode,
               0);
 
     auto values = winetest::RegValues(key);

@@ -16,8 +16,12 @@ void WriteLine(DWORD which, const std::string& utf8) {
 
 }  // namespace
 
-void PrintLine(const std::string& utf8) { WriteLine(STD_OUTPUT_HANDLE, utf8); }
+void PrintLine(const std::string& utf8) {
+    WriteLine(STD_OUTPUT_HANDLE, utf8);
+}
 
-void PrintError(const std::string& utf8) { WriteLine(STD_ERROR_HANDLE, utf8); }
+void PrintError(const std::string& utf8) {
+    WriteLine(STD_ERROR_HANDLE, utf8);
+}
 
 }  // namespace uidriver

@@ -104,8 +104,7 @@ bool ReadText(HWND control, std::u16string* text) {
 
 bool WriteText(HWND control, const std::u16string& text) {
     LRESULT done = 0;
-    return SendWithTimeout(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(win::W(text)),
-                           &done) &&
+    return SendWithTimeout(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(win::W(text)), &done) &&
            done != 0;
 }
 
@@ -165,8 +164,8 @@ bool SelectedItem(HWND list, int* index) {
             if (!SendWithTimeout(list, CB_GETCURSEL, 0, 0, &n)) return false;
             break;
         case ListKind::ListView:
-            if (!SendWithTimeout(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1),
-                                 LVNI_SELECTED, &n)) {
+            if (!SendWithTimeout(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED,
+                                 &n)) {
                 return false;
             }
             break;
@@ -192,8 +191,7 @@ bool SelectItem(HWND list, int index) {
         return false;
     }
     HWND parent = GetParent(list);
-    WPARAM command =
-        MAKEWPARAM(GetDlgCtrlID(list), isListBox ? LBN_SELCHANGE : CBN_SELCHANGE);
+    WPARAM command = MAKEWPARAM(GetDlgCtrlID(list), isListBox ? LBN_SELCHANGE : CBN_SELCHANGE);
     SendWithTimeout(parent, WM_COMMAND, command, reinterpret_cast<LPARAM>(list), nullptr, 1000);
     return true;
 }
@@ -209,8 +207,8 @@ bool IsRowTicked(HWND listView, int row, bool* ticked) {
     int count = 0;
     if (!ListViewCount(listView, &count) || row >= count) return false;
     LRESULT state = 0;
-    if (!SendWithTimeout(listView, LVM_GETITEMSTATE, static_cast<WPARAM>(row),
-                         LVIS_STATEIMAGEMASK, &state)) {
+    if (!SendWithTimeout(listView, LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_STATEIMAGEMASK,
+                         &state)) {
         return false;
     }
     *ticked = ((static_cast<UINT>(state) & LVIS_STATEIMAGEMASK) >> 12) == 2;

@@ -15,13 +15,12 @@ struct NamedKey {
 };
 
 const NamedKey kNamedKeys[] = {
-    {u"enter", VK_RETURN},   {u"return", VK_RETURN}, {u"esc", VK_ESCAPE},
-    {u"escape", VK_ESCAPE},  {u"tab", VK_TAB},       {u"space", VK_SPACE},
-    {u"backspace", VK_BACK}, {u"delete", VK_DELETE}, {u"del", VK_DELETE},
-    {u"insert", VK_INSERT},  {u"home", VK_HOME},     {u"end", VK_END},
-    {u"pgup", VK_PRIOR},     {u"pgdn", VK_NEXT},     {u"left", VK_LEFT},
-    {u"right", VK_RIGHT},    {u"up", VK_UP},         {u"down", VK_DOWN},
-    {u"alt", VK_MENU},       {u"ctrl", VK_CONTROL},  {u"shift", VK_SHIFT},
+    {u"enter", VK_RETURN}, {u"return", VK_RETURN}, {u"esc", VK_ESCAPE},     {u"escape", VK_ESCAPE},
+    {u"tab", VK_TAB},      {u"space", VK_SPACE},   {u"backspace", VK_BACK}, {u"delete", VK_DELETE},
+    {u"del", VK_DELETE},   {u"insert", VK_INSERT}, {u"home", VK_HOME},      {u"end", VK_END},
+    {u"pgup", VK_PRIOR},   {u"pgdn", VK_NEXT},     {u"left", VK_LEFT},      {u"right", VK_RIGHT},
+    {u"up", VK_UP},        {u"down", VK_DOWN},     {u"alt", VK_MENU},       {u"ctrl", VK_CONTROL},
+    {u"shift", VK_SHIFT},
 };
 
 // The virtual key of a name, 0 if unknown.
@@ -131,7 +130,8 @@ bool PressKeys(const std::u16string& keys, std::string* error) {
             held.push_back(key);
         }
         for (WORD key : held) inputs.push_back(KeyInput(key, false));
-        for (auto it = held.rbegin(); it != held.rend(); ++it) inputs.push_back(KeyInput(*it, true));
+        for (auto it = held.rbegin(); it != held.rend(); ++it)
+            inputs.push_back(KeyInput(*it, true));
     }
     if (!Send(inputs)) {
         *error = "the system did not take the key presses";

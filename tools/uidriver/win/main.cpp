@@ -41,10 +41,9 @@ bool ReadWholeFile(const wchar_t* path, std::string* content) {
     if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > (1 << 24)) return false;
     content->resize(static_cast<size_t>(size.QuadPart));
     DWORD done = 0;
-    if (!content->empty() &&
-        (!ReadFile(file.get(), &(*content)[0], static_cast<DWORD>(content->size()), &done,
-                   nullptr) ||
-         done != content->size())) {
+    if (!content->empty() && (!ReadFile(file.get(), &(*content)[0],
+                                        static_cast<DWORD>(content->size()), &done, nullptr) ||
+                              done != content->size())) {
         return false;
     }
     if (content->compare(0, 3, "\xEF\xBB\xBF") == 0) content->erase(0, 3);

@@ -9,12 +9,12 @@ RemoteMemory::~RemoteMemory() {
 bool RemoteMemory::Allocate(HWND window, size_t size) {
     DWORD processId = 0;
     if (!GetWindowThreadProcessId(window, &processId) || processId == 0) return false;
-    process_.reset(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE |
-                                   PROCESS_QUERY_INFORMATION,
-                               FALSE, processId));
+    process_.reset(OpenProcess(
+        PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE | PROCESS_QUERY_INFORMATION,
+        FALSE, processId));
     if (!process_) return false;
-    address_ = VirtualAllocEx(process_.get(), nullptr, size, MEM_COMMIT | MEM_RESERVE,
-                              PAGE_READWRITE);
+    address_ =
+        VirtualAllocEx(process_.get(), nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
     return address_ != nullptr;
 }
 

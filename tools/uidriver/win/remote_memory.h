@@ -13,7 +13,7 @@
 namespace uidriver {
 
 class RemoteMemory {
-public:
+  public:
     RemoteMemory() = default;
     ~RemoteMemory();
     RemoteMemory(const RemoteMemory&) = delete;
@@ -29,7 +29,7 @@ public:
     bool Write(size_t offset, const void* data, size_t size) const;
     bool Read(size_t offset, void* data, size_t size) const;
 
-private:
+  private:
     win::KernelHandle process_;
     void* address_ = nullptr;
 };

@@ -31,11 +31,17 @@ struct State {
 
 using Handler = bool (*)(State&, const Command&, std::string*);
 
-std::string Utf8(const std::u16string& text) { return text::ToUtf8(text); }
+std::string Utf8(const std::u16string& text) {
+    return text::ToUtf8(text);
+}
 
-std::string Quoted(const std::u16string& text) { return "\"" + EscapeText(text) + "\""; }
+std::string Quoted(const std::u16string& text) {
+    return "\"" + EscapeText(text) + "\"";
+}
 
-void PrintText(const std::u16string& text) { PrintLine(EscapeText(text)); }
+void PrintText(const std::u16string& text) {
+    PrintLine(EscapeText(text));
+}
 
 std::string Hex(const void* pointer) {
     char buffer[32];
@@ -105,8 +111,7 @@ HWND ListControl(const State& state, long id, std::string* error) {
 HWND ListViewControl(const State& state, long id, std::string* error) {
     HWND control = Control(state, id, error);
     if (control && KindOfList(control) != ListKind::ListView) {
-        *error = Describe(state, id) + " is a " + Utf8(WindowClass(control)) +
-                 ", not a list view";
+        *error = Describe(state, id) + " is a " + Utf8(WindowClass(control)) + ", not a list view";
         return nullptr;
     }
     return control;
@@ -160,7 +165,8 @@ bool DoWindow(State& state, const Command& c, std::string* error) {
 bool DoMessageBox(State& state, const Command& c, std::string* error) {
     HWND found = nullptr;
     if (!WaitFor(state, [&] { return (found = FindMessageBox(c.text)) != nullptr; })) {
-        *error = "no message box" + (c.text.empty() ? "" : " whose title contains " + Quoted(c.text)) +
+        *error = "no message box" +
+                 (c.text.empty() ? "" : " whose title contains " + Quoted(c.text)) +
                  AfterTimeout(state);
         state.listWindows = true;
         return false;
@@ -214,8 +220,8 @@ bool DoControls(State& state, const Command&, std::string* error) {
     for (HWND child : Descendants(state.current)) {
         std::u16string content;
         ReadText(child, &content);
-        PrintLine(std::to_string(GetDlgCtrlID(child) & 0xFFFF) + " [" +
-                  Utf8(WindowClass(child)) + "]" + (IsWindowEnabled(child) ? "" : " disabled") +
+        PrintLine(std::to_string(GetDlgCtrlID(child) & 0xFFFF) + " [" + Utf8(WindowClass(child)) +
+                  "]" + (IsWindowEnabled(child) ? "" : " disabled") +
                   (IsWindowVisible(child) ? "" : " hidden") + " " + EscapeText(content));
     }
     return true;
@@ -331,8 +337,8 @@ bool WaitEnabledState(State& state, const Command& c, bool enabled, std::string*
     HWND control = Control(state, c.numbers[0], error);
     if (!control) return false;
     if (!WaitFor(state, [&] { return (IsWindowEnabled(control) != FALSE) == enabled; })) {
-        *error = Describe(state, c.numbers[0]) + " is still " +
-                 (enabled ? "disabled" : "enabled") + AfterTimeout(state);
+        *error = Describe(state, c.numbers[0]) + " is still " + (enabled ? "disabled" : "enabled") +
+                 AfterTimeout(state);
         return false;
     }
     return true;
@@ -377,8 +383,8 @@ bool DoItem(State& state, const Command& c, std::string* error) {
     if (!list || !RowExists(state, list, c.numbers[0], c.numbers[1], error)) return false;
     std::u16string content;
     if (!ItemText(list, static_cast<int>(c.numbers[1]), &content)) {
-        *error = Describe(state, c.numbers[0]) + " did not give item " +
-                 std::to_string(c.numbers[1]);
+        *error =
+            Describe(state, c.numbers[0]) + " did not give item " + std::to_string(c.numbers[1]);
         return false;
     }
     PrintText(content);
@@ -467,8 +473,8 @@ bool DoClickRow(State& state, const Command& c, std::string* error) {
     }
     RECT label;
     if (!RowLabelRect(list, static_cast<int>(c.numbers[1]), &label)) {
-        *error = Describe(state, id) + " did not give the place of row " +
-                 std::to_string(c.numbers[1]);
+        *error =
+            Describe(state, id) + " did not give the place of row " + std::to_string(c.numbers[1]);
         return false;
     }
     RECT client;
@@ -534,17 +540,39 @@ struct NamedHandler {
 };
 
 const NamedHandler kHandlers[] = {
-    {"window", DoWindow},       {"msgbox", DoMessageBox},       {"waitclosed", DoWaitClosed},
-    {"close", DoClose},         {"title", DoTitle},             {"windows", DoWindows},
-    {"controls", DoControls},   {"text", DoText},               {"settext", DoSetText},
-    {"waittext", DoWaitText},   {"click", DoClick},             {"command", DoCommand},
-    {"mouse", DoMouse},         {"focus", DoFocus},             {"enabled", DoEnabled},
-    {"visible", DoVisible},     {"waitenabled", DoWaitEnabled}, {"waitdisabled", DoWaitDisabled},
-    {"checked", DoChecked},     {"count", DoCount},             {"item", DoItem},
-    {"items", DoItems},         {"selected", DoSelected},       {"select", DoSelect},
-    {"tick", DoTick},           {"untick", DoUntick},           {"ticked", DoTicked},
-    {"clickrow", DoClickRow},   {"key", DoKey},                 {"type", DoType},
-    {"sleep", DoSleep},         {"timeout", DoTimeout},         {"folder", DoFolder},
+    {"window", DoWindow},
+    {"msgbox", DoMessageBox},
+    {"waitclosed", DoWaitClosed},
+    {"close", DoClose},
+    {"title", DoTitle},
+    {"windows", DoWindows},
+    {"controls", DoControls},
+    {"text", DoText},
+    {"settext", DoSetText},
+    {"waittext", DoWaitText},
+    {"click", DoClick},
+    {"command", DoCommand},
+    {"mouse", DoMouse},
+    {"focus", DoFocus},
+    {"enabled", DoEnabled},
+    {"visible", DoVisible},
+    {"waitenabled", DoWaitEnabled},
+    {"waitdisabled", DoWaitDisabled},
+    {"checked", DoChecked},
+    {"count", DoCount},
+    {"item", DoItem},
+    {"items", DoItems},
+    {"selected", DoSelected},
+    {"select", DoSelect},
+    {"tick", DoTick},
+    {"untick", DoUntick},
+    {"ticked", DoTicked},
+    {"clickrow", DoClickRow},
+    {"key", DoKey},
+    {"type", DoType},
+    {"sleep", DoSleep},
+    {"timeout", DoTimeout},
+    {"folder", DoFolder},
 };
 
 Handler HandlerOf(const CommandSpec& spec) {

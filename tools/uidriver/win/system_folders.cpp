@@ -15,12 +15,18 @@ struct NamedFolder {
 };
 
 const NamedFolder kFolders[] = {
-    {u"programfiles", CSIDL_PROGRAM_FILES},   {u"commonprograms", CSIDL_COMMON_PROGRAMS},
-    {u"programs", CSIDL_PROGRAMS},            {u"startup", CSIDL_STARTUP},
-    {u"commonstartup", CSIDL_COMMON_STARTUP}, {u"desktop", CSIDL_DESKTOPDIRECTORY},
-    {u"documents", CSIDL_PERSONAL},           {u"appdata", CSIDL_APPDATA},
-    {u"commonappdata", CSIDL_COMMON_APPDATA}, {u"localappdata", CSIDL_LOCAL_APPDATA},
-    {u"profile", CSIDL_PROFILE},              {u"windows", CSIDL_WINDOWS},
+    {u"programfiles", CSIDL_PROGRAM_FILES},
+    {u"commonprograms", CSIDL_COMMON_PROGRAMS},
+    {u"programs", CSIDL_PROGRAMS},
+    {u"startup", CSIDL_STARTUP},
+    {u"commonstartup", CSIDL_COMMON_STARTUP},
+    {u"desktop", CSIDL_DESKTOPDIRECTORY},
+    {u"documents", CSIDL_PERSONAL},
+    {u"appdata", CSIDL_APPDATA},
+    {u"commonappdata", CSIDL_COMMON_APPDATA},
+    {u"localappdata", CSIDL_LOCAL_APPDATA},
+    {u"profile", CSIDL_PROFILE},
+    {u"windows", CSIDL_WINDOWS},
     {u"system", CSIDL_SYSTEM},
 };
 

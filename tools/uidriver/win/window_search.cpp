@@ -18,7 +18,9 @@ BOOL CALLBACK CollectChild(HWND window, LPARAM context) {
     return TRUE;
 }
 
-int ShortId(HWND window) { return GetDlgCtrlID(window) & 0xFFFF; }
+int ShortId(HWND window) {
+    return GetDlgCtrlID(window) & 0xFFFF;
+}
 
 bool Contains(const std::u16string& text, const std::u16string& part) {
     return text.find(part) != std::u16string::npos;

@@ -1,7 +1,8 @@
 // A small dialog that exercises the Win32 kit and gives the UI driver something to drive:
 // an edit and a Copy button, a list view with tick boxes whose rows toggle on a click (as the
 // installer's folder list does), a message box, a button that a timer enables 300 ms after
-// the first Copy, and a painted window of our own class that counts mouse clicks.
+// the first Copy, a painted window of our own class that counts mouse clicks, a coloured
+// label and a line the dialog paints itself.
 //
 // Exit code: 100 plus the ticked rows as bits (row 0 = 1, row 1 = 2, row 2 = 4) after OK,
 // 2 after Cancel, Escape or the close box.
@@ -25,10 +26,10 @@ const char16_t* const kRows[] = {u"Alpha", u"Beta", u"Gamma"};
 
 // A painted square that counts the clicks it gets and tells its parent.
 class Swatch : public win::Window {
-public:
+  public:
     int clicks() const { return clicks_; }
 
-protected:
+  protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
         switch (message) {
             case WM_PAINT: {
@@ -36,7 +37,8 @@ protected:
                 HDC dc = BeginPaint(hwnd(), &paint);
                 RECT rect;
                 GetClientRect(hwnd(), &rect);
-                win::Brush brush(CreateSolidBrush(clicks_ % 2 ? RGB(40, 160, 70) : RGB(30, 90, 200)));
+                win::Brush brush(
+                    CreateSolidBrush(clicks_ % 2 ? RGB(40, 160, 70) : RGB(30, 90, 200)));
                 FillRect(dc, &rect, brush.get());
                 EndPaint(hwnd(), &paint);
                 return 0;
@@ -52,13 +54,13 @@ protected:
         return Default(message, wParam, lParam);
     }
 
-private:
+  private:
     int clicks_ = 0;
 };
 
 // The label under the edit: shows every text it is given after "Copied: ".
 class CopiedLabel : public win::Window {
-protected:
+  protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
         if (message == WM_SETTEXT && lParam) {
             std::wstring shown = L"Copied: ";
@@ -92,12 +94,12 @@ HICON MakeIcon() {
 }
 
 class SmokeDialog : public win::Dialog {
-public:
+  public:
     SmokeDialog() : Dialog(IDD_SMOKE) {}
 
     int TickMask() const { return tickMask_; }
 
-protected:
+  protected:
     bool OnInit() override {
         icon_.reset(MakeIcon());
         SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
@@ -166,13 +168,35 @@ protected:
         return true;
     }
 
+    void OnPaint(HDC dc, const PAINTSTRUCT&) override {
+        RECT place = {7, 157, 130, 167};
+        MapDialogRect(hwnd(), &place);
+        HGDIOBJ oldFont =
+            SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd(), WM_GETFONT, 0, 0)));
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, RGB(30, 90, 200));
+        DrawTextW(dc, L"Painted by the dialog", -1, &place, DT_LEFT | DT_SINGLELINE);
+        SelectObject(dc, oldFont);
+    }
+
+    HBRUSH OnCtlColor(UINT message, HDC dc, HWND control) override {
+        if (message != WM_CTLCOLORSTATIC || GetDlgCtrlID(control) != IDC_SMOKE_COPIED) {
+            return nullptr;
+        }
+        SetTextColor(dc, RGB(160, 20, 20));
+        SetBkMode(dc, TRANSPARENT);
+        return GetSysColorBrush(COLOR_BTNFACE);
+    }
+
+    void OnDestroy() override { KillTimer(hwnd(), kLateTimer); }
+
     void OnTimer(UINT_PTR timerId) override {
         if (timerId != kLateTimer) return;
         KillTimer(hwnd(), kLateTimer);
         Enable(IDC_SMOKE_LATE, true);
     }
 
-private:
+  private:
     int CurrentTickMask() const {
         int mask = 0;
         for (int i = 0; i < 3; ++i) {
