@@ -74,6 +74,11 @@ int RunBuild(const ParsedArguments& args) {
     model.targetFile =
         args.Has(u"-o") ? args.Value(u"-o") : ResolveAgainst(folder, model.targetFile);
 
+    if (text::EqualsNoCase(model.targetFile, projectPath)) {
+        return Fail(
+            text::Format(u"the setup file would replace the project file %s", {projectPath}));
+    }
+
     const EmbeddedFile icon = EmbeddedIconFile();
     if (icon.Present() && !build::LargestIconImage(icon.bytes, icon.size, &request.builtInIcon)) {
         request.builtInIcon = build::IconImage();

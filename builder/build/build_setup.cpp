@@ -207,6 +207,16 @@ BuildResult BuildSetup(const BuildRequest& request, CSelfExtractor* extractor,
         return stop(BuildStatus::FileMissing, message);
     }
 
+    // Creating the target would truncate that source before it is packed.
+    for (int32_t i = 0; i < extractor->GetFileCount(); ++i) {
+        if (text::EqualsNoCase(extractor->GetFileRecord(i)->sourcePath, model.targetFile)) {
+            return stop(BuildStatus::TargetIsSource,
+                        text::Format(u"The setup file %s is also one of the files to pack; choose "
+                                     u"another target file.",
+                                     {model.targetFile}));
+        }
+    }
+
     SetProjectInfo(model, request.builderVersion, extractor);
 
     const int64_t bound = SetupSizeBound(*extractor, request.stubSize);

@@ -41,7 +41,8 @@ class BuildObserver {
     virtual ~BuildObserver() = default;
     // Every line the build log gets, as it gets it.
     virtual void OnLogLine(const std::u16string& line) {}
-    // The table is complete and packing starts: `totalBytes` is the sum of the source sizes.
+    // The table is complete and packing starts (the builder disables its Build and Test Project
+    // buttons here): `totalBytes` is the sum of the source sizes.
     virtual void OnPackingStarted(int32_t fileCount, int64_t totalBytes) {}
     // The file being packed has `percent` of its bytes compressed.
     virtual void OnFileProgress(const FileRecord& record, int32_t percent) {}
@@ -54,6 +55,7 @@ enum class BuildStatus {
     NoUserFiles,       // no user file made it into the table
     FixedEntryFailed,  // the icon, banner or a text file cannot be written or opened
     FileMissing,       // a user file cannot be opened, so the setup would lack it
+    TargetIsSource,    // the target is one of the files to pack, which writing it would destroy
     TooLarge,          // the setup would pass 2^31 - 1 bytes
     PackingFailed,     // CreateSetup ran and failed
 };
@@ -75,7 +77,9 @@ struct BuildResult {
 };
 
 // Builds `request.model`'s setup at its targetFile with `extractor`, whose table is rebuilt
-// from nothing (a stopped build leaves it empty). `observer` may be null.
+// from nothing (a stopped build leaves it empty). `observer` may be null. A text counts as
+// present when the model's RTF text is not empty (the builder keeps it empty for an empty
+// editor): it then goes to "{app}\\", and the readme gets the "ReadMe" shortcut.
 BuildResult BuildSetup(const BuildRequest& request, CSelfExtractor* extractor,
                        BuildObserver* observer);
 

@@ -310,6 +310,19 @@ TEST_F(BuildSetupTest, AUserFileThatCannotBeOpenedStopsTheBuildRatherThanGoMissi
     EXPECT_FALSE(HostExists(kTarget));
 }
 
+TEST_F(BuildSetupTest, ATargetThatIsOneOfTheSourcesIsRefusedAndTheSourceKept) {
+    Add(CategoryId::ExpertAdvisors, u"MovingCross.ex4", "ex4");
+    Add(CategoryId::OtherFiles, u"Tool.exe", "the author's tool");
+    model_.targetFile = u"C:\\AUTHOR\\Moving Cross\\tool.EXE";
+    const BuildResult result = Build();
+    EXPECT_EQ(result.status, BuildStatus::TargetIsSource);
+    EXPECT_EQ(result.message,
+              u"The setup file C:\\AUTHOR\\Moving Cross\\tool.EXE is also one of the files to "
+              u"pack; choose another target file.");
+    EXPECT_FALSE(result.ReachedCreateSetup());
+    EXPECT_EQ(ReadHostFile(kSource + u"Tool.exe"), "the author's tool");
+}
+
 TEST_F(BuildSetupTest, ABlankStartMenuGroupTakesTheProductDirectory) {
     model_.startMenuGroup = u" \t ";
     Add(CategoryId::ExpertAdvisors, u"MovingCross.ex4", "ex4");

@@ -94,6 +94,12 @@ TEST_F(BuildCommandTest, AFailedBuildSaysWhyAndWritesNoSetup) {
          "tessark: Unknown Error: The setup file no/such/folder/Setup.exe could not be "
          "written.\n"},
         {{}, {"build", "stub.exe", "--stub", "stub.exe"}, "tessark: stub.exe is not a Tessark "},
+        {{},
+         {"build", "p.eas", "-o", "p.eas", "--stub", "stub.exe"},
+         "tessark: the setup file would replace the project file p.eas\n"},
+        {{"set", "p.eas", "targetFile", "src/Manual.txt"},
+         {"build", "p.eas", "--stub", "stub.exe"},
+         "tessark: The setup file src/Manual.txt is also one of the files to pack"},
     };
     const std::string project = Read("p.eas");
     for (const auto& item : cases) {
@@ -104,6 +110,8 @@ TEST_F(BuildCommandTest, AFailedBuildSaysWhyAndWritesNoSetup) {
         EXPECT_EQ(outcome.err.rfind(item.message, 0), 0u) << outcome.err;
         EXPECT_EQ(Lines(outcome.err).size(), 1u) << outcome.err;
         EXPECT_FALSE(Exists("out/Setup.exe"));
+        EXPECT_EQ(Read("src/Manual.txt"), std::string(50000, 'm'));
+        EXPECT_EQ(Read("p.eas").size(), 191824u);
         EXPECT_TRUE(TemporaryLeftovers().empty());
     }
 
