@@ -111,7 +111,7 @@ int RunShow(const ParsedArguments& args) {
     if (!error.empty()) return Fail(error);
     size_t width = 0;
     for (const ProjectField& field : ProjectFields()) {
-        width = std::max(width, std::u16string_view(field.name).size());
+        width = std::max(width, field.name.size());
     }
     for (const ProjectField& field : ProjectFields()) {
         Print(Padded(field.name, width + 2) + ShowProjectField(model, field));

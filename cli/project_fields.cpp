@@ -37,10 +37,9 @@ std::vector<ProjectField> MakeFields() {
         {u"contactName", FieldKind::Text, &ProjectModel::contactName, kNameCapacity, 0},
         {u"contactEmail", FieldKind::Text, &ProjectModel::contactEmail, kNameCapacity, 0},
     };
-    static std::u16string names[project::kExpertOptionCount];
     for (int i = 0; i < project::kExpertOptionCount; ++i) {
-        names[i] = text::FromUtf8(project::kExpertOptionInfo[i].name);
-        fields.push_back({names[i].c_str(), FieldKind::Option, nullptr, 0, i});
+        fields.push_back(
+            {text::FromUtf8(project::kExpertOptionInfo[i].name), FieldKind::Option, nullptr, 0, i});
     }
     const std::vector<ProjectField> rest = {
         {u"licenseRtf", FieldKind::Rtf, &ProjectModel::licenseRtf, kRtfCapacity, 0},

@@ -20,7 +20,7 @@ enum class FieldKind {
 };
 
 struct ProjectField {
-    const char16_t* name;
+    std::u16string name;
     FieldKind kind;
     std::u16string project::ProjectModel::*text;  // Text, Path and Rtf fields
     size_t capacity;                              // Text, Path and Rtf fields

@@ -98,8 +98,9 @@ const std::vector<Command>& Commands() {
          u"  iconPath, bannerPath     an .ico or picture file; \"\" for the built-in one\n"
          u"  targetFile               the setup executable \"tessark build\" writes\n"
          u"  licenseRtf, readmeRtf, whatsNewRtf\n"
-         u"                           the path of an .rtf file whose text is stored; \"\" for no\n"
-         u"                           text (the installer then skips that page)\n"
+         u"                           the path of an .rtf file (from the current folder) whose\n"
+         u"                           text is stored; \"\" for no text (the installer then skips\n"
+         u"                           that page)\n"
          u"Use \"--\" before a VALUE that starts with \"-\".\n",
          {},
          3,
