@@ -1,0 +1,78 @@
+#include "installer/installation.h"
+
+#include "installer/expert_settings.h"
+#include "installer/page_texts.h"
+#include "package/path_macros.h"
+
+namespace installer {
+
+namespace {
+
+struct RunContext {
+    InstallSession* session;
+    InstallationObserver* observer;
+    os::Path productFolder;
+};
+
+// The extraction's progress handler: one step and one log line per installed record, and the
+// records to start at Finish queued.
+void OnExtractionEvent(int32_t event, const void* data, intptr_t userData) {
+    if (event != SFX_FILE_DONE) return;
+    auto* context = reinterpret_cast<RunContext*>(userData);
+    const auto* record = static_cast<const FileRecord*>(data);
+    context->observer->FileInstalled();
+    context->observer->LogLine(CopyingLine(record->name));
+    if (!record->shortcut.empty()) context->observer->LogLine(ShortcutLine(record->shortcut));
+    if (IsFlagSet(record->postExecute)) {
+        // Queued from the product folder whatever the record's destination was. The package's
+        // strings are read by now: the extraction reads them before its first event.
+        if (context->productFolder.empty()) {
+            context->productFolder =
+                ProductFolderOf(context->session->packageReader.GetProjectStrings());
+        }
+        context->session->postExecutePaths.push_back(context->productFolder + u"\\" + record->name);
+        context->session->postExecuteParameters.push_back(record->parameters);
+    }
+}
+
+}  // namespace
+
+os::Path ProductFolderOf(const ProjectStrings& strings) {
+    os::Path folder;
+    if (package::ProductFolder(strings.productDirectory, &folder)) return folder;
+    // The folder could not be made; the path it would have is still the right name for it.
+    os::GetKnownFolder(os::KnownFolder::ProgramFiles, &folder);
+    return folder + u"\\" + strings.productDirectory;
+}
+
+int32_t RunInstallation(InstallSession& session, InstallationObserver& observer,
+                        UninstallerSetup& uninstaller) {
+    session.postExecutePaths.clear();
+    session.postExecuteParameters.clear();
+    CSelfExtractor& package = session.packageReader;
+
+    RunContext context{&session, &observer, {}};
+    const int32_t result =
+        package.ExtractAll(session.temporaryFolder, OnExtractionEvent,
+                           reinterpret_cast<intptr_t>(&context), &session.chosenFolders);
+    if (result != SFX_OK) return result;
+
+    const ProjectStrings& strings = package.GetProjectStrings();
+    const os::Path program = ProductFolderOf(strings) + u"\\" + kUninstallerName;
+    uninstaller.WriteProgram(program);
+    os::Path group;
+    if (package::KnownFolderWithSub(os::KnownFolder::CommonPrograms, strings.startMenuGroup,
+                                    &group)) {
+        os::CreateShortcut(program, u"", kUninstallerDescription,
+                           group + u"\\" + kUninstallerLinkName);
+    }
+    observer.LogLine(kCreatingUninstallerLine);
+    uninstaller.Brand(program, session.TemporaryFile(session.bannerFileName));
+    uninstaller.Register(program, strings);
+    observer.LogLine(kRegisteringUninstallerLine);
+    WriteExpertOptions(package.GetExpertOptions(), session.chosenFolders);
+    observer.LogLine(kDoneLine);
+    return SFX_OK;
+}
+
+}  // namespace installer

@@ -1,0 +1,76 @@
+#include "installer/win/extractor_app.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+#include <objbase.h>
+
+#include "installer/win/eighth_dlg.h"
+#include "installer/win/fifth_dlg.h"
+#include "installer/win/first_dlg.h"
+#include "installer/win/fourth_dlg.h"
+#include "installer/win/sixth_dlg.h"
+#include "installer/win/text_page.h"
+#include "installer/wizard_flow.h"
+
+namespace installer {
+
+namespace {
+
+template <class Page>
+int32_t RunPage(InstallSession& session) {
+    Page page(session);
+    return static_cast<int32_t>(page.RunModal(nullptr));
+}
+
+}  // namespace
+
+CExtractorApp::CExtractorApp() = default;
+CExtractorApp::~CExtractorApp() = default;
+
+int CExtractorApp::Run() {
+    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    // The folder browser and the picture loader need COM on this thread.
+    const HRESULT com = OleInitialize(nullptr);
+    // The text pages use rich edit controls; the library stays loaded until the process ends.
+    LoadLibraryW(L"Riched20.dll");
+
+    session_ = std::make_unique<InstallSession>();
+    RunWizard([this](int step, bool movingForward) { return ShowStep(step, movingForward); });
+    session_.reset();
+    if (SUCCEEDED(com)) OleUninitialize();
+    return 0;
+}
+
+int32_t CExtractorApp::ShowStep(int step, bool movingForward) {
+    InstallSession& session = *session_;
+    session.movingForward = movingForward;
+    switch (step) {
+        case 1:
+            return RunPage<CFirstDlg>(session);
+        case 2:
+            return RunPage<CSecondDlg>(session);
+        case 3:
+            return RunPage<CThirdDlg>(session);
+        case 4:
+            return RunPage<CFourthDlg>(session);
+        case 5:
+            return RunPage<CFifthDlg>(session);
+        case 6:
+            return RunPage<CSixthDlg>(session);
+        case 7:
+            return RunPage<CSeventhDlg>(session);
+        case 8:
+            return RunPage<CEighthDlg>(session);
+        default:
+            return kPageCancel;
+    }
+}
+
+}  // namespace installer
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    installer::CExtractorApp app;
+    return app.Run();
+}

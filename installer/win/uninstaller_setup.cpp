@@ -1,0 +1,80 @@
+#include "installer/win/uninstaller_setup.h"
+
+#include <vector>
+
+#include "installer/uninstall_values.h"
+#include "installer/win/resource_branding.h"
+#include "installer/win/resource_ids.h"
+
+namespace installer {
+
+namespace {
+
+// The banner picture travels whole; anything this big is not one.
+constexpr int64_t kMaxBannerBytes = 16 * 1024 * 1024;
+
+bool ReadWhole(const os::Path& path, std::vector<uint8_t>* bytes) {
+    os::File file;
+    if (!file.OpenRead(path)) return false;
+    const int64_t size = file.Size();
+    if (size <= 0 || size > kMaxBannerBytes) return false;
+    bytes->resize(static_cast<size_t>(size));
+    uint32_t done = 0;
+    return file.Read(bytes->data(), static_cast<uint32_t>(size), &done) &&
+           done == static_cast<uint32_t>(size);
+}
+
+// Copies the installer's lowest-numbered resource of `type` into the uninstaller as `id`,
+// when the uninstaller has a resource of that kind to be replaced.
+void CopyLowestResource(const os::Path& program, const wchar_t* type, WORD id) {
+    WORD ownId = 0;
+    const ResourceBytes own = LowestOwnResource(type, &ownId);
+    if (!own.data || !HasResourceOfType(program, type)) return;
+    ReplaceResource(program, type, id, own.data, own.size);
+}
+
+}  // namespace
+
+void WindowsUninstallerSetup::WriteProgram(const os::Path& program) {
+    HMODULE self = GetModuleHandleW(nullptr);
+    HRSRC found =
+        FindResourceW(self, MAKEINTRESOURCEW(IDR_UNINSTALLER), MAKEINTRESOURCEW(RT_UNINSTALLER));
+    if (!found) return;
+    HGLOBAL loaded = LoadResource(self, found);
+    const void* bytes = loaded ? LockResource(loaded) : nullptr;
+    const DWORD size = SizeofResource(self, found);
+    if (!bytes || size == 0) return;
+
+    // Written beside the target and moved over it, so an earlier uninstaller is replaced whole
+    // or not at all.
+    const os::Path temporary = program + u".tmp";
+    os::File out;
+    if (!out.Create(temporary)) return;
+    const bool written = out.Write(bytes, size) && out.Flush();
+    if (!out.Close() || !written || !os::MoveReplace(temporary, program)) {
+        os::DeleteFile(temporary);
+    }
+}
+
+void WindowsUninstallerSetup::Brand(const os::Path& program, const os::Path& bannerFile) {
+    CopyLowestResource(program, RT_ICON, 1);
+    CopyLowestResource(program, RT_BITMAP, IDB_BANNER);
+    std::vector<uint8_t> banner;
+    if (!bannerFile.empty() && ReadWhole(bannerFile, &banner)) {
+        ReplaceResource(program, MAKEINTRESOURCEW(235), 135, banner.data(),
+                        static_cast<DWORD>(banner.size()));
+    }
+}
+
+void WindowsUninstallerSetup::Register(const os::Path& program, const ProjectStrings& strings) {
+    registry_.ClearKeys();
+    registry_.SelectRoot(HKEY_LOCAL_MACHINE);
+    registry_.OpenKey(kUninstallKeyPath, true, true);
+    const std::u16string entry = std::u16string(kUninstallKeyPath) + u"\\" + kUninstallEntryName;
+    if (!registry_.OpenKey(entry, true, true)) return;
+    for (const UninstallValue& value : UninstallValues(program, strings)) {
+        registry_.WriteString(value.name, value.data);
+    }
+}
+
+}  // namespace installer
