@@ -66,6 +66,10 @@ CommandOutcome CliTest::Run(const std::vector<std::string>& args, const std::str
     if (terminal) {
         int master = -1;
         const pid_t child = forkpty(&master, nullptr, nullptr, nullptr);
+        if (child < 0) {
+            outcome.status = kNoTerminal;
+            return outcome;
+        }
         if (child == 0) Exec(args, folder, tmpdir);
         char buffer[4096];
         for (;;) {
@@ -84,6 +88,7 @@ CommandOutcome CliTest::Run(const std::vector<std::string>& args, const std::str
         if (out < 0 || err < 0 || dup2(out, 1) < 0 || dup2(err, 2) < 0) _exit(126);
         Exec(args, folder, tmpdir);
     }
+    if (child < 0) return outcome;
     outcome.status = ExitStatus(child);
     outcome.out = Slurp(outPath);
     outcome.err = Slurp(errPath);

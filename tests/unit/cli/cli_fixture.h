@@ -9,8 +9,11 @@
 
 #include "builder/project/project_model.h"
 
+// The status of a run on a terminal when the machine offers no pseudo-terminal.
+constexpr int kNoTerminal = -2;
+
 struct CommandOutcome {
-    int status = -1;  // the exit status, or -1 when the program did not exit normally
+    int status = -1;  // the exit status, or -1 when the program did not run or exit normally
     std::string out;
     std::string err;
 };
