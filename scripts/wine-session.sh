@@ -75,7 +75,8 @@ start_xvfb() {
     pid=$!
     for _ in $(seq 100); do
       kill -0 "$pid" 2>/dev/null || break
-      if [ -e "/tmp/.X11-unix/X$n" ]; then
+      # The display is ours when our Xvfb holds its lock (it writes its process id there).
+      if [ -e "/tmp/.X11-unix/X$n" ] && [ "$(tr -d ' \n' <"/tmp/.X$n-lock" 2>/dev/null)" = "$pid" ]; then
         XVFB_DISPLAY=":$n"
         XVFB_PID=$pid
         return 0
@@ -145,6 +146,7 @@ start_session() {
     mv "$pristine.new" "$pristine"
   fi
   # Nothing an earlier run installed survives into this one.
+  if [ -d "$prefix" ]; then WINEPREFIX=$prefix wineserver -k 2>/dev/null || true; fi
   rm -rf "$prefix"
   cp -a "$pristine" "$prefix"
   rm -f "$prefix/.tessark-prefix"

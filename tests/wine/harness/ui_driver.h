@@ -1,9 +1,19 @@
 #pragma once
 // Running the UI driver (tools/uidriver/uidriver.exe) against the windows on the session's
-// screen. Commands are the driver's script lines (tools/uidriver/script.h, or
-// `uidriver.exe --help`), e.g. {"window Smoke Test", "settext 1001 Hello", "click 1002",
-// "text 1003"}. One Drive() call is one driver run: start several commands at once, each Wine
-// start costs time.
+// screen. Commands are the driver's script lines, e.g. {"window Smoke Test",
+// "settext 1001 Hello", "click 1002", "text 1003"}; the full list with what each does is the
+// table in tools/uidriver/script.cpp (or `uidriver.exe --help`). One Drive() call is one
+// driver run: give it several commands at once, each Wine start costs time.
+//
+// Habits that keep tests steady:
+// - Wait, never sleep: "window", "msgbox", "waitenabled", "waittext" and "waitclosed" poll
+//   until their condition holds (10 s, or what "timeout MS" set).
+// - A click that ends a page returns at once; when the next window's title could match the old
+//   one, "waitclosed" before the next "window".
+// - "tick" sets a list-view tick box through the list's state (the list tells its parent);
+//   "clickrow" clicks the row with the real mouse, for pages that act on the click itself.
+// - Texts are literal except the escapes of a backslash followed by n, r, t or a backslash;
+//   pass any text that must arrive exactly (a path, a line break) through DriverText().
 
 #include <string>
 #include <vector>
