@@ -1,11 +1,13 @@
 // The program is built without exceptions, so a failed allocation or a broken container
-// invariant can only end it. These replace the library's throwing helpers and its verbose
-// terminate handler, which would otherwise pull in exception objects, the unwinder and the
-// symbol demangler (well over 100 KiB for a program that never catches anything).
+// invariant can only end it. These replace the library's throwing helpers, its verbose
+// terminate handler and its prebuilt narrow string (compiled with exceptions), which would
+// otherwise pull in exception objects, the unwinder and the symbol demangler (well over
+// 100 KiB for a program that never catches anything).
 #include <bits/functexcept.h>
 
 #include <cstdlib>
 #include <new>
+#include <string>
 
 namespace std {
 
@@ -43,6 +45,9 @@ void __verbose_terminate_handler() {
 }
 
 }  // namespace __gnu_cxx
+
+// Instantiated here, without exceptions, so the library's own copy is not linked.
+template class std::basic_string<char>;
 
 void* operator new(std::size_t size) {
     void* memory = std::malloc(size ? size : 1);
