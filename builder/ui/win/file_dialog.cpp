@@ -1,0 +1,59 @@
+#include "builder/ui/win/file_dialog.h"
+
+#include <commdlg.h>
+
+#include "widgets/file_list_edits.h"
+#include "widgets/win/wide.h"
+
+namespace {
+
+// The filter with its bars turned into the zeros the dialog expects.
+std::u16string DialogFilter(const std::u16string& filter) {
+    std::u16string zeros = filter;
+    for (char16_t& c : zeros) {
+        if (c == u'|') c = u'\0';
+    }
+    return zeros;
+}
+
+std::u16string BareExtension(const std::u16string& extension) {
+    return extension.rfind(u"*.", 0) == 0 ? extension.substr(2) : extension;
+}
+
+OPENFILENAMEW Request(HWND owner, const std::u16string& filter, std::u16string* buffer) {
+    OPENFILENAMEW request = {};
+    request.lStructSize = sizeof(request);
+    request.hwndOwner = owner;
+    request.lpstrFilter = win::W(filter);
+    request.nFilterIndex = 1;
+    request.lpstrFile = win::W(&(*buffer)[0]);
+    request.nMaxFile = static_cast<DWORD>(buffer->size());
+    request.Flags =
+        OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    return request;
+}
+
+}  // namespace
+
+bool ChooseFileToOpen(HWND owner, const std::u16string& filter, const std::u16string& defaultExt,
+                      std::u16string* path) {
+    const std::u16string zeros = DialogFilter(filter);
+    const std::u16string extension = BareExtension(defaultExt);
+    std::u16string buffer(MAX_PATH + 1, u'\0');
+    OPENFILENAMEW request = Request(owner, zeros, &buffer);
+    request.lpstrDefExt = extension.empty() ? nullptr : win::W(extension);
+    if (!GetOpenFileNameW(&request)) return false;
+    *path = win::U16(win::W(buffer.c_str()));
+    return !path->empty();
+}
+
+bool ChooseFilesToOpen(HWND owner, const std::u16string& filter, size_t bufferUnits,
+                       std::vector<std::u16string>* paths) {
+    const std::u16string zeros = DialogFilter(filter);
+    std::u16string buffer(bufferUnits, u'\0');
+    OPENFILENAMEW request = Request(owner, zeros, &buffer);
+    request.Flags |= OFN_ALLOWMULTISELECT;
+    if (!GetOpenFileNameW(&request)) return false;
+    *paths = widgets::SplitOpenFileNames(buffer);
+    return !paths->empty();
+}
