@@ -125,7 +125,13 @@ make_pristine() {
 }
 
 start_session() {
-  local prefix=$1
+  local prefix=$1 tool
+  for tool in wine wineserver Xvfb; do
+    if ! command -v "$tool" >/dev/null; then
+      echo "wine-session: $tool is not installed (scripts/install-deps.sh installs it)" >&2
+      return 1
+    fi
+  done
   local pristine="$prefix-pristine"
   local stamp="$pristine/.tessark-prefix"
   local wanted

@@ -34,7 +34,8 @@ class Dialog {
     // could not be created.
     INT_PTR RunModal(HWND owner);
     // Creates the dialog modeless (for example as a child page of `parent`); nullptr on
-    // failure. End() then destroys the window. The object must outlive the window.
+    // failure. End() then destroys the window; destroying the object destroys it too. For
+    // Tab and the access keys to work, the message loop hands messages to IsDialogMessageW.
     HWND CreateModeless(HWND parent);
 
     HWND hwnd() const { return hwnd_; }
