@@ -43,6 +43,7 @@ class FakeSession : public ::testing::Environment {
         setenv("TESSARK_WINE_SESSION", session.c_str(), 1);
         setenv("TESSARK_WIN_BUILD_DIR", build.c_str(), 1);
         setenv("TESSARK_SCREENSHOT_DIR", (root_ / "shots").c_str(), 1);
+        unsetenv("WINEDEBUG");
     }
     void TearDown() override {
         std::error_code ignored;

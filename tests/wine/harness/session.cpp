@@ -63,7 +63,7 @@ Session Load() {
 
     setenv("DISPLAY", s.display.c_str(), 1);
     setenv("WINEPREFIX", s.prefix.c_str(), 1);
-    setenv("WINEDEBUG", "-all", 1);
+    setenv("WINEDEBUG", "-all", 0);  // a developer's own debug channels win
     return s;
 }
 

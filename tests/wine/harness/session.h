@@ -4,8 +4,9 @@
 // (<host build>/screenshots); the environment variables TESSARK_WINE_SESSION,
 // TESSARK_WIN_BUILD_DIR, TESSARK_SOURCE_DIR and TESSARK_SCREENSHOT_DIR override them. The first
 // call reads the session file that scripts/wine-session.sh wrote and puts DISPLAY, WINEPREFIX
-// and WINEDEBUG=-all into this process's environment, so that every program started from here
-// (Wine, the X tools) uses the session's display and prefix.
+// and WINEDEBUG=-all (unless WINEDEBUG is set already) into this process's environment, so
+// that every program started from here (Wine, the X tools) uses the session's display and
+// prefix.
 
 #include <string>
 
