@@ -1,6 +1,7 @@
 // A stand-in for a program that the installer starts (the MetaTrader terminal, a post-execute
 // file): it leaves "<its own path>.started" holding its command-line arguments in UTF-8, so
-// that a test sees from Linux what was started and how.
+// that a test sees from Linux what was started and how. Started with "--stay" it then waits
+// (up to a minute), to stand for a terminal that is running.
 #include <windows.h>
 
 #include <string>
@@ -21,5 +22,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int) {
     const bool ok =
         size > 0 && WriteFile(file, utf8, static_cast<DWORD>(size - 1), &written, nullptr);
     CloseHandle(file);
-    return ok ? 0 : 3;
+    if (!ok) return 3;
+    if (std::wstring(arguments) == L"--stay") Sleep(60000);
+    return 0;
 }

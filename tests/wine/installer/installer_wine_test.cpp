@@ -1,0 +1,603 @@
+// The installer under Wine: a setup built by the tessark command from a project that uses every
+// file category and every Other Files option, walked page by page to Finish by the UI driver,
+// and everything it left on the machine checked from Linux. Then the ways a user can stray: a
+// declined license, a product without a readme, a setup without a package, a running terminal.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <sstream>
+#include <thread>
+
+#include "base/text.h"
+#include "package/install_log.h"
+#include "tests/wine/harness/wine_harness.h"
+#include "tests/wine/installer/pe_resources.h"
+#include "tests/wine/installer/shell_link.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using winetest::Drive;
+using winetest::DriverResult;
+
+const char kExtractor[] = "installer/win/extractor.exe";
+const char kMarker[] = "tests/wine/installer/marker.exe";
+const char kRegValues[] = "tests/wine/installer/regvalues.exe";
+const char kEntryKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tessark";
+const char kNoDataMessage[] = "Archive contins no data. Extraction cannot continue.";
+
+std::string ReadBytes(const std::string& hostPath) {
+    std::ifstream in(hostPath, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteBytes(const std::string& hostPath, const std::string& bytes) {
+    fs::create_directories(fs::path(hostPath).parent_path());
+    std::ofstream out(hostPath, std::ios::binary | std::ios::trunc);
+    out << bytes;
+    ASSERT_TRUE(out.good()) << hostPath;
+}
+
+std::string Host(const std::string& windowsPath) {
+    return winetest::HostPath(windowsPath);
+}
+
+std::string WithoutTrailingBackslash(std::string path) {
+    while (!path.empty() && path.back() == '\\') path.pop_back();
+    return path;
+}
+
+std::string Utf16Hex(const std::string& utf8) {
+    static const char digits[] = "0123456789abcdef";
+    std::string hex;
+    for (char16_t unit : text::FromUtf8(utf8)) {
+        for (unsigned byte : {unsigned(unit & 0xFFu), unsigned(unit >> 8u)}) {
+            hex += digits[byte >> 4];
+            hex += digits[byte & 15];
+        }
+    }
+    return hex;
+}
+
+// Waits a little for a file that a program started by the shell is to leave.
+bool AppearsSoon(const std::string& hostPath) {
+    for (int i = 0; i < 100; ++i) {
+        if (fs::exists(hostPath)) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return false;
+}
+
+// A settings file the user's terminal already has: bytes that are neither 0 nor 1.
+std::string UsersSettings() {
+    std::string bytes(300, '\0');
+    for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>(0xA0 + i % 50);
+    return bytes;
+}
+
+// The project's options: enableExperts 1, disableOnAccountChange 0, disableOnProfileChange 2,
+// allowLiveTrading 1, askManualConfirmation 0, allowDllImports 1, confirmDllCalls 2,
+// allowExternalImports 0; at their offsets in the file.
+std::string WithProjectOptions(std::string bytes) {
+    for (auto [offset, value] : {std::pair{4, 1}, {8, 0}, {20, 1}, {28, 0}, {36, 1}, {40, 0}}) {
+        bytes[offset] = static_cast<char>(value);
+    }
+    return bytes;
+}
+
+std::string DefaultSettings() {
+    std::string bytes(292, '\0');
+    bytes[0] = '\x90';
+    bytes[1] = '\x01';
+    for (int offset : {4, 8, 12, 20, 24, 28}) bytes[offset] = 1;
+    return bytes;
+}
+
+class InstallerWine : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        programFiles_ = winetest::WindowsFolder("programfiles");
+        product_ = programFiles_ + "\\Candle Scout";
+        group_ = winetest::WindowsFolder("commonprograms") + "\\Candle Scout Tools";
+        startup_ = winetest::WindowsFolder("startup");
+        documents_ = winetest::WindowsFolder("documents") + "\\Candle Scout";
+        temp_ = WithoutTrailingBackslash(winetest::WindowsFolder("temp"));
+        profile_ = winetest::WindowsFolder("profile");
+        boot_ = "C:\\CandleScout";
+        terminals_ = {programFiles_ + "\\MetaTrader Scout A",
+                      programFiles_ + "\\MetaTrader Scout B"};
+        for (const std::string& folder : {product_, group_, documents_, boot_, terminals_[0],
+                                          terminals_[1], VirtualConfig(terminals_[0])}) {
+            fs::remove_all(Host(folder));
+        }
+        fs::remove(Host(startup_ + "\\Guide.txt.lnk"));
+        // An entry left by an earlier run would hide a value that is not written.
+        winetest::Run("C:\\windows\\system32\\reg.exe",
+                      {"delete", std::string("HKLM\\") + kEntryKey, "/f"});
+        for (const std::string& terminal : terminals_) {
+            fs::create_directories(Host(terminal + "\\experts"));
+            fs::create_directories(Host(terminal + "\\sounds"));
+            fs::create_directories(Host(terminal + "\\config"));
+            fs::copy_file(winetest::WinProgram(kMarker), Host(terminal + "\\terminal.exe"));
+        }
+        WriteBytes(Host(terminals_[0] + "\\config\\experts.ini"), UsersSettings());
+        // File virtualisation's copy of terminal A's config folder, without a settings file.
+        fs::create_directories(Host(VirtualConfig(terminals_[0])));
+    }
+
+    std::string VirtualConfig(const std::string& terminal) const {
+        return profile_ + "\\AppData\\Local\\VirtualStore" + terminal.substr(2) + "\\config";
+    }
+
+    // Runs the tessark command in the project's folder; fails the test unless it succeeds.
+    void Tessark(const std::vector<std::string>& args) {
+        winetest::RunOptions options;
+        options.workDir = project_;
+        const winetest::ProcessResult run = winetest::RunNative(TESSARK_CLI, args, options);
+        ASSERT_EQ(run.exitCode, 0) << "tessark " << args[0] << ": " << run.out << run.err;
+    }
+
+    // The product's project, built into a setup; returns the setup's host path.
+    std::string BuildSetup(const std::string& name, bool withReadme) {
+        project_ = winetest::ScratchFolder(name);
+        const std::string source = winetest::CurrentSession().sourceDir;
+        fs::copy_file(source + "/artwork/builder.ico", project_ + "/product.ico");
+        const auto rtf = [](const std::string& body) {
+            return "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 " + body + "\\par}";
+        };
+        WriteBytes(project_ + "/License.rtf", rtf("Candle Scout license: use it on every chart."));
+        WriteBytes(project_ + "/ReadMe.rtf", rtf("Read me: tick the terminals to install into."));
+        WriteBytes(project_ + "/WhatsNew.rtf", rtf("New in 2.1: candle colours."));
+        for (const char* file : {"Scout.ex4", "ScoutBands.ex4", "ScoutClose.ex4", "scout-alert.wav",
+                                 "scoutmath.dll", "Guide.txt", "boot.cfg"}) {
+            WriteBytes(project_ + "/" + file, std::string("bytes of ") + file);
+        }
+        fs::copy_file(winetest::WinProgram(kMarker), project_ + "/setup_helper.exe");
+
+        const std::string p = "scout.eas";
+        Tessark({"new", p});
+        for (const auto& [field, value] : std::vector<std::pair<std::string, std::string>>{
+                 {"productName", "Candle Scout"},
+                 {"productDirectory", "Candle Scout"},
+                 {"startMenuGroup", "Candle Scout Tools"},
+                 {"version", "2.1.0.7"},
+                 {"publisher", "Scout Labs"},
+                 {"productUrl", "https://scout.example.com/"},
+                 {"contactName", "Ann Author"},
+                 {"contactEmail", "ann@scout.example.com"},
+                 {"enableExperts", "1"},
+                 {"disableOnAccountChange", "0"},
+                 {"disableOnProfileChange", "2"},
+                 {"allowLiveTrading", "1"},
+                 {"askManualConfirmation", "0"},
+                 {"allowDllImports", "1"},
+                 {"confirmDllCalls", "2"},
+                 {"allowExternalImports", "0"},
+                 {"iconPath", "product.ico"},
+                 {"licenseRtf", "License.rtf"},
+                 {"readmeRtf", withReadme ? "ReadMe.rtf" : ""},
+                 {"whatsNewRtf", "WhatsNew.rtf"},
+             }) {
+            Tessark({"set", p, field, value});
+        }
+        Tessark({"add", p, "experts", "Scout.ex4"});
+        Tessark({"add", p, "indicators", "ScoutBands.ex4"});
+        Tessark({"add", p, "scripts", "ScoutClose.ex4"});
+        Tessark({"add", p, "sounds", "scout-alert.wav"});
+        Tessark({"add", p, "dlls", "scoutmath.dll"});
+        Tessark({"add", p, "other", "setup_helper.exe", "Guide.txt", "boot.cfg"});
+        Tessark({"entry", p, "setup_helper.exe", "--destination", "{app}", "--shortcut",
+                 "Scout Helper", "--parameters", "--first run", "--post-execute", "yes"});
+        Tessark({"entry", p, "Guide.txt", "--destination", "{mydocuments}\\Candle Scout",
+                 "--autostart", "yes"});
+        Tessark({"entry", p, "boot.cfg", "--destination", "{bootdir}\\CandleScout",
+                 "--never-uninstall", "yes"});
+        Tessark({"build", p, "-o", "CandleScoutSetup.exe", "--stub", BrandingStub()});
+        return project_ + "/CandleScoutSetup.exe";
+    }
+
+    // The installer's icon and banner bitmap are the uninstaller's own artwork, so branding
+    // could not be seen. The setup starts with a copy of the installer whose first icon image
+    // and bitmap 140 are changed in place (a few bytes of pixels and palette inverted: still
+    // valid pictures); the uninstaller must come out with exactly those.
+    std::string BrandingStub() {
+        std::string image = ReadBytes(winetest::WinProgram(kExtractor));
+        const auto spans = installertest::NumberedResourceSpans(image);
+        for (const installertest::ResourceKey& key :
+             {installertest::ResourceKey{3, 1, 1033}, installertest::ResourceKey{2, 140, 1033}}) {
+            const auto found = spans.find(key);
+            if (found == spans.end() || found->second.size < 56) {
+                ADD_FAILURE() << "the installer lacks resource " << std::get<0>(key) << "/"
+                              << std::get<1>(key);
+                continue;
+            }
+            for (size_t i = 40; i < 56; ++i) image[found->second.offset + i] ^= '\xFF';
+        }
+        stub_ = project_ + "/branded-stub.exe";
+        WriteBytes(stub_, image);
+        return stub_;
+    }
+
+    // Walks from step 3 (license accepted) over the folder page, ticking our two terminals in
+    // list order, to the summary. Returns them in that order.
+    std::vector<std::string> TickTerminals() {
+        DriverResult rows = Drive({"window Step 4", "items 1031"});
+        EXPECT_TRUE(rows.ok()) << rows.error;
+        std::vector<std::string> commands = {"window Step 4"};
+        std::vector<std::string> chosen;
+        for (size_t row = 0; row < rows.lines.size(); ++row) {
+            if (rows.lines[row] == terminals_[0] || rows.lines[row] == terminals_[1]) {
+                commands.push_back("tick 1031 " + std::to_string(row));
+                chosen.push_back(rows.lines[row]);
+            }
+        }
+        EXPECT_EQ(chosen.size(), 2u) << "discovery found our terminals";
+        DriverResult ticked = Drive(commands);
+        EXPECT_TRUE(ticked.ok()) << ticked.error;
+        return chosen;
+    }
+
+    void ExpectInstalledFiles(const std::vector<std::string>& chosen);
+    void ExpectInstallLog(const std::vector<std::string>& chosen);
+    void ExpectShortcuts();
+    void ExpectBrandedUninstaller();
+    void ExpectRegistryEntry();
+    void ExpectExpertSettings();
+
+    std::string programFiles_, product_, group_, startup_, documents_, temp_, profile_, boot_;
+    std::vector<std::string> terminals_;
+    std::string project_;
+    std::string stub_;
+};
+
+void InstallerWine::ExpectInstalledFiles(const std::vector<std::string>& chosen) {
+    for (const std::string& terminal : chosen) {
+        for (const char* file :
+             {"\\experts\\Scout.ex4", "\\experts\\indicators\\ScoutBands.ex4",
+              "\\experts\\scripts\\ScoutClose.ex4", "\\experts\\sounds\\scout-alert.wav",
+              "\\experts\\libraries\\scoutmath.dll"}) {
+            const std::string path = file;
+            EXPECT_EQ(ReadBytes(Host(terminal + path)),
+                      "bytes of " + path.substr(path.rfind('\\') + 1))
+                << terminal << path;
+        }
+    }
+    EXPECT_EQ(ReadBytes(Host(product_ + "\\setup_helper.exe")),
+              ReadBytes(winetest::WinProgram(kMarker)));
+    // The texts with a destination land in the product folder, as the package holds them.
+    for (const char* text : {"\\License.rtf", "\\Readme.rtf", "\\What's New.rtf"}) {
+        const std::string installed = ReadBytes(Host(product_ + text));
+        EXPECT_FALSE(installed.empty()) << text;
+        EXPECT_EQ(installed, ReadBytes(Host(temp_ + text))) << text;
+    }
+    EXPECT_EQ(ReadBytes(Host(documents_ + "\\Guide.txt")), "bytes of Guide.txt");
+    EXPECT_EQ(ReadBytes(Host(boot_ + "\\boot.cfg")), "bytes of boot.cfg");
+    EXPECT_EQ(ReadBytes(Host(temp_ + "\\product.ico")), ReadBytes(project_ + "/product.ico"));
+}
+
+void InstallerWine::ExpectInstallLog(const std::vector<std::string>& chosen) {
+    const std::string bytes = ReadBytes(Host(product_ + "\\Install.log"));
+    ASSERT_EQ(bytes.size(), 52004u);
+    const package::InstallLog log = package::InstallLog::FromBytes(
+        reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+    std::vector<std::string> entries;
+    for (const std::u16string& entry : log.Entries()) entries.push_back(text::ToUtf8(entry));
+    // The last record first; a terminal file is listed for the last chosen terminal only, a
+    // never-uninstall file not at all.
+    const std::string& last = chosen.back();
+    const std::vector<std::string> expected = {
+        documents_ + "\\Guide.txt",
+        startup_ + "\\Guide.txt.lnk",
+        product_ + "\\setup_helper.exe",
+        group_ + "\\Scout Helper.lnk",
+        last + "\\experts\\libraries\\scoutmath.dll",
+        last + "\\experts\\sounds\\scout-alert.wav",
+        last + "\\experts\\scripts\\ScoutClose.ex4",
+        last + "\\experts\\indicators\\ScoutBands.ex4",
+        last + "\\experts\\Scout.ex4",
+        product_ + "\\What's New.rtf",
+        product_ + "\\Readme.rtf",
+        group_ + "\\ReadMe.lnk",
+        product_ + "\\License.rtf",
+        temp_ + "\\banner.jpg",
+        temp_ + "\\product.ico",
+    };
+    EXPECT_EQ(entries, expected);
+    // Unused slots and the rest of each used slot are zero.
+    const std::string image(reinterpret_cast<const char*>(log.Bytes().data()), log.Bytes().size());
+    EXPECT_EQ(bytes, image);
+}
+
+void InstallerWine::ExpectShortcuts() {
+    struct Expected {
+        std::string link, target, arguments, description;
+    };
+    for (const Expected& e : std::vector<Expected>{
+             {group_ + "\\Scout Helper.lnk", product_ + "\\setup_helper.exe", "--first run",
+              "setup_helper.exe"},
+             {group_ + "\\ReadMe.lnk", product_ + "\\Readme.rtf", "", "Readme.rtf"},
+             {group_ + "\\Uninstall.lnk", product_ + "\\Uninstall.exe", "", "Uninstaller"},
+             {startup_ + "\\Guide.txt.lnk", documents_ + "\\Guide.txt", "", "Guide.txt"},
+         }) {
+        const std::string bytes = ReadBytes(Host(e.link));
+        ASSERT_FALSE(bytes.empty()) << e.link;
+        const installertest::ShellLink link = installertest::ParseShellLink(bytes);
+        EXPECT_TRUE(text::EqualsNoCase(text::FromUtf8(link.target), text::FromUtf8(e.target)))
+            << e.link << " points at " << link.target;
+        EXPECT_EQ(link.arguments, e.arguments) << e.link;
+        EXPECT_EQ(link.description, e.description) << e.link;
+    }
+}
+
+void InstallerWine::ExpectBrandedUninstaller() {
+    using installertest::NumberedResources;
+    const auto installer = NumberedResources(ReadBytes(stub_));
+    const auto carried =
+        NumberedResources(ReadBytes(winetest::WinProgram("uninstaller/win/Uninstall.exe")));
+    const auto uninstaller = NumberedResources(ReadBytes(Host(product_ + "\\Uninstall.exe")));
+    constexpr uint32_t kIcon = 3, kBitmap = 2, kBannerType = 235, kEnglish = 1033;
+    uint32_t bitmapId = 0;
+    const std::string icon = installertest::LowestResource(installer, kIcon);
+    const std::string bitmap = installertest::LowestResource(installer, kBitmap, &bitmapId);
+    ASSERT_FALSE(icon.empty());
+    EXPECT_EQ(bitmapId, 140u);
+    ASSERT_NE(carried.at({kIcon, 1, kEnglish}), icon) << "the branding stub differs";
+    ASSERT_NE(carried.at({kBitmap, 140, kEnglish}), bitmap) << "the branding stub differs";
+    const auto at = [&uninstaller, kEnglish](uint32_t type, uint32_t id) {
+        auto found = uninstaller.find({type, id, kEnglish});
+        return found == uninstaller.end() ? std::string("(missing)") : found->second;
+    };
+    EXPECT_TRUE(at(kIcon, 1) == icon) << "icon image 1 is the installer's first";
+    EXPECT_TRUE(at(kBitmap, 140) == bitmap) << "bitmap 140 is the installer's banner";
+    const std::string banner =
+        ReadBytes(winetest::CurrentSession().sourceDir + "/artwork/setup-banner.jpg");
+    EXPECT_TRUE(at(kBannerType, 135) == banner) << "the package's banner picture";
+    EXPECT_EQ(ReadBytes(Host(temp_ + "\\banner.jpg")), banner);
+}
+
+void InstallerWine::ExpectRegistryEntry() {
+    const winetest::ProcessResult read =
+        winetest::Run(winetest::WinProgram(kRegValues), {kEntryKey});
+    ASSERT_EQ(read.exitCode, 0) << read.err;
+    std::map<std::string, std::string> values;
+    std::istringstream lines(read.out);
+    std::string line;
+    while (std::getline(lines, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const size_t tab = line.find('\t');
+        const size_t second = line.find('\t', tab + 1);
+        ASSERT_NE(second, std::string::npos) << line;
+        EXPECT_EQ(line.substr(tab + 1, second - tab - 1), "1") << "REG_SZ: " << line;
+        values[line.substr(0, tab)] = line.substr(second + 1);
+    }
+    // Stored without a terminating zero.
+    const std::map<std::string, std::string> expected = {
+        {"DisplayName", Utf16Hex("Tessark")},
+        {"UninstallString", Utf16Hex(product_ + "\\Uninstall.exe")},
+        {"TessarkVersion", Utf16Hex("129")},
+        {"ProductName", Utf16Hex("Candle Scout")},
+        {"ProductDir", Utf16Hex("Candle Scout")},
+        {"MenuGroup", Utf16Hex("Candle Scout Tools")},
+        {"Version", Utf16Hex("2.1.0.7")},
+        {"ContactName", Utf16Hex("Ann Author")},
+        {"Publisher", Utf16Hex("Scout Labs")},
+        {"Email", Utf16Hex("ann@scout.example.com")},
+        {"ProductURL", Utf16Hex("https://scout.example.com/")},
+    };
+    EXPECT_EQ(values, expected);
+}
+
+void InstallerWine::ExpectExpertSettings() {
+    EXPECT_TRUE(ReadBytes(Host(terminals_[0] + "\\config\\experts.ini")) ==
+                WithProjectOptions(UsersSettings()))
+        << "the user's own file keeps every byte but the options";
+    EXPECT_TRUE(ReadBytes(Host(terminals_[1] + "\\config\\experts.ini")) ==
+                WithProjectOptions(DefaultSettings()))
+        << "a terminal without settings gets the default record";
+    EXPECT_TRUE(ReadBytes(Host(VirtualConfig(terminals_[0]) + "\\experts.ini")) ==
+                WithProjectOptions(DefaultSettings()))
+        << "the virtual config folder gets a settings file too";
+    EXPECT_FALSE(fs::exists(Host(VirtualConfig(terminals_[1]))))
+        << "virtual folders are never made";
+}
+
+TEST_F(InstallerWine, WalksEveryPageToFinishAndInstallsEverything) {
+    const std::string setup = BuildSetup("installer-walk", true);
+    winetest::Process installer(setup);
+
+    DriverResult welcome =
+        Drive({"window Step 1", "waitenabled 1", "title", "text 1014", "text 1016", "text 1019",
+               "text 1018", "text 1020", "text 1034", "sleep 300"});
+    ASSERT_TRUE(welcome.ok()) << welcome.error;
+    EXPECT_EQ(welcome.lines,
+              std::vector<std::string>(
+                  {"Tessark | Candle Scout 2.1.0.7 Installer | https://scout.example.com/ | Step 1",
+                   "Welcome to Tessark", "You are about to install Candle Scout Version: 2.1.0.7",
+                   "Scout Labs", "Ann Author", "ann@scout.example.com", "www.tessark.com"}));
+    winetest::Screenshot("installer-step1");
+
+    DriverResult readme =
+        Drive({"window Step 1", "click 1", "window Step 2", "text 1014", "text 1032", "sleep 300"});
+    ASSERT_TRUE(readme.ok()) << readme.error;
+    EXPECT_EQ(readme.lines, std::vector<std::string>(
+                                {"Information", "Read me: tick the terminals to install into."}));
+    winetest::Screenshot("installer-step2");
+
+    // Declining keeps Next disabled, and Enter does not get past it either.
+    DriverResult license =
+        Drive({"window Step 2", "click 1", "window Step 3", "text 1032", "enabled 1", "click 1025",
+               "enabled 1", "click 1024", "enabled 1", "click 1025", "enabled 1", "key ENTER",
+               "sleep 500", "title", "click 1024", "sleep 300"});
+    ASSERT_TRUE(license.ok()) << license.error;
+    ASSERT_EQ(license.lines.size(), 6u);
+    EXPECT_EQ(license.lines[0], "Candle Scout license: use it on every chart.");
+    EXPECT_EQ(std::vector<std::string>(license.lines.begin() + 1, license.lines.begin() + 5),
+              std::vector<std::string>({"0", "0", "1", "0"}));
+    EXPECT_NE(license.lines[5].find("Step 3"), std::string::npos) << license.lines[5];
+    winetest::Screenshot("installer-step3");
+
+    DriverResult folders =
+        Drive({"window Step 3", "click 1", "window Step 4", "text 1026", "enabled 1"});
+    ASSERT_TRUE(folders.ok()) << folders.error;
+    EXPECT_EQ(folders.lines, std::vector<std::string>({"Add MetaTrader Folder", "0"}));
+    const std::vector<std::string> chosen = TickTerminals();
+    ASSERT_EQ(chosen.size(), 2u);
+    DriverResult ticks = Drive({"window Step 4", "enabled 1", "sleep 300"});
+    EXPECT_EQ(ticks.lines, std::vector<std::string>({"1"}));
+    winetest::Screenshot("installer-step4");
+
+    DriverResult summary =
+        Drive({"window Step 4", "click 1", "window Step 5", "text 1023", "sleep 300"});
+    ASSERT_TRUE(summary.ok()) << summary.error;
+    EXPECT_EQ(summary.lines,
+              std::vector<std::string>({"Product to Install:\r\n\tCandle Scout v2.1.0.7\r\n\r\n"
+                                        "Taget Folder(s)\r\n\r\t" +
+                                        chosen[0] + "\r\n\r\t" + chosen[1] +
+                                        "\r\n\r\nProgram Folder\r\n\t" + product_ + "\r\n"}));
+    winetest::Screenshot("installer-step5");
+
+    const std::vector<std::string> log = {
+        "Copying boot.cfg...\r\n",         "Copying Guide.txt...\r\n",
+        "Copying setup_helper.exe...\r\n", "Creating shortcut Scout Helper...\r\n",
+        "Copying scoutmath.dll...\r\n",    "Copying scout-alert.wav...\r\n",
+        "Copying ScoutClose.ex4...\r\n",   "Copying ScoutBands.ex4...\r\n",
+        "Copying Scout.ex4...\r\n",        "Copying What's New.rtf...\r\n",
+        "Copying Readme.rtf...\r\n",       "Creating shortcut ReadMe...\r\n",
+        "Copying License.rtf...\r\n",      "Copying banner.jpg...\r\n",
+        "Copying product.ico...\r\n",      "Creating uninstaller...\r\n",
+        "Registering uninstaller...\r\n",  "Done.",
+    };
+    DriverResult progress =
+        Drive({"window Step 5", "click 1", "window Step 6", "waitenabled 1", "text 1015",
+               "enabled 2", "enabled 1011", "items 1031", "sleep 300"});
+    ASSERT_TRUE(progress.ok()) << progress.error;
+    std::vector<std::string> expected = {"Please click the next button.", "1", "0"};
+    expected.insert(expected.end(), log.begin(), log.end());
+    EXPECT_EQ(progress.lines, expected);
+    winetest::Screenshot("installer-step6");
+
+    // Prev from step 7 goes back to the summary, and Next from there installs again: a file
+    // removed in between is back afterwards.
+    fs::remove(Host(chosen[0] + "\\experts\\Scout.ex4"));
+    DriverResult news =
+        Drive({"window Step 6", "click 1", "window Step 7", "text 1032", "enabled 2", "sleep 300"});
+    ASSERT_TRUE(news.ok()) << news.error;
+    EXPECT_EQ(news.lines, std::vector<std::string>({"New in 2.1: candle colours.", "0"}));
+    winetest::Screenshot("installer-step7");
+    DriverResult again = Drive({"window Step 7", "click 1011", "window Step 5", "click 1",
+                                "window Step 6", "waitenabled 1", "items 1031"});
+    ASSERT_TRUE(again.ok()) << again.error;
+    EXPECT_EQ(again.lines, log);
+    EXPECT_EQ(ReadBytes(Host(chosen[0] + "\\experts\\Scout.ex4")), "bytes of Scout.ex4");
+
+    DriverResult finish = Drive({"window Step 6", "click 1", "window Step 7", "click 1",
+                                 "window Step 8", "text 1013", "items 1029", "selected 1029",
+                                 "checked 1028", "enabled 1", "enabled 1011", "sleep 300"});
+    ASSERT_TRUE(finish.ok()) << finish.error;
+    EXPECT_EQ(finish.lines,
+              std::vector<std::string>(
+                  {"The wizard has finished installing Candle Scout to your computer. You can now "
+                   "launch Metatrader application to see Candle Scout 2.1.0.7 in action. Should "
+                   "you have any trouble contact ann@scout.example.com. Enjoy it",
+                   terminals_[0], terminals_[1], "0", "1", "0", "0"}));
+    winetest::Screenshot("installer-step8");
+    DriverResult done = Drive({"window Step 8", "click 2", "waitclosed"});
+    ASSERT_TRUE(done.ok()) << done.error;
+    EXPECT_EQ(installer.Wait(30000).exitCode, 0);
+
+    // Finish started the first terminal of the list and the post-execute program.
+    ASSERT_TRUE(AppearsSoon(Host(product_ + "\\setup_helper.exe.started")));
+    EXPECT_EQ(ReadBytes(Host(product_ + "\\setup_helper.exe.started")), "--first run");
+    ASSERT_TRUE(AppearsSoon(Host(terminals_[0] + "\\terminal.exe.started")));
+    EXPECT_FALSE(fs::exists(Host(terminals_[1] + "\\terminal.exe.started")));
+
+    ExpectInstalledFiles(chosen);
+    ExpectInstallLog(chosen);
+    ExpectShortcuts();
+    ExpectBrandedUninstaller();
+    ExpectRegistryEntry();
+    ExpectExpertSettings();
+}
+
+TEST_F(InstallerWine, UntickedTerminalBoxStartsOnlyThePostExecuteProgram) {
+    const std::string setup = BuildSetup("installer-untick", true);
+    winetest::Process installer(setup);
+    ASSERT_TRUE(Drive({"window Step 1", "waitenabled 1", "click 1", "window Step 2", "click 1",
+                       "window Step 3", "click 1024", "click 1", "window Step 4"})
+                    .ok());
+    ASSERT_EQ(TickTerminals().size(), 2u);
+    DriverResult run =
+        Drive({"window Step 4", "click 1", "window Step 5", "click 1", "window Step 6",
+               "waitenabled 1", "click 1", "window Step 7", "click 1", "window Step 8",
+               "click 1028", "checked 1028", "click 2", "waitclosed"});
+    ASSERT_TRUE(run.ok()) << run.error;
+    EXPECT_EQ(run.lines, std::vector<std::string>({"0"}));
+    EXPECT_EQ(installer.Wait(30000).exitCode, 0);
+    ASSERT_TRUE(AppearsSoon(Host(product_ + "\\setup_helper.exe.started")));
+    std::this_thread::sleep_for(std::chrono::seconds(2));
+    for (const std::string& terminal : terminals_) {
+        EXPECT_FALSE(fs::exists(Host(terminal + "\\terminal.exe.started"))) << terminal;
+    }
+}
+
+TEST_F(InstallerWine, AnEmptyReadmeIsSkippedInBothDirections) {
+    const std::string setup = BuildSetup("installer-no-readme", false);
+    winetest::Process installer(setup);
+    DriverResult run = Drive({"window Step 1", "waitenabled 1", "click 1", "window Step 3", "title",
+                              "click 1011", "window Step 1", "title", "click 2", "waitclosed"});
+    ASSERT_TRUE(run.ok()) << run.error;
+    ASSERT_EQ(run.lines.size(), 2u);
+    EXPECT_NE(run.lines[0].find("| Step 3"), std::string::npos) << run.lines[0];
+    EXPECT_NE(run.lines[1].find("| Step 1"), std::string::npos) << run.lines[1];
+    EXPECT_EQ(installer.Wait(30000).exitCode, 0);
+}
+
+TEST_F(InstallerWine, AnInstallerWithoutPackageSaysSoOnStepSix) {
+    winetest::Process installer(winetest::WinProgram(kExtractor));
+    // Without a package the three text pages skip themselves.
+    ASSERT_TRUE(Drive({"window Step 1", "waitenabled 1", "click 1", "window Step 4"}).ok());
+    ASSERT_EQ(TickTerminals().size(), 2u);
+    DriverResult run =
+        Drive({"window Step 4", "click 1", "window Step 5", "click 1", "msgbox", "sleep 300"});
+    ASSERT_TRUE(run.ok()) << run.error;
+    EXPECT_EQ(run.lines, std::vector<std::string>({kNoDataMessage}));
+    winetest::Screenshot("installer-no-package");
+    DriverResult after = Drive({"msgbox", "click 1", "waitclosed", "window Step 6", "waitenabled 2",
+                                "enabled 1", "enabled 1011", "click 2", "waitclosed"});
+    ASSERT_TRUE(after.ok()) << after.error;
+    EXPECT_EQ(after.lines, std::vector<std::string>({kNoDataMessage, "0", "0"}));
+    EXPECT_EQ(installer.Wait(30000).exitCode, 0);
+    for (const std::string& terminal : terminals_) {
+        EXPECT_FALSE(fs::exists(Host(terminal + "\\experts\\Scout.ex4")));
+    }
+}
+
+TEST_F(InstallerWine, ARunningTerminalKeepsNextDisabled) {
+    const std::string folder = winetest::ScratchFolder("installer-running-terminal");
+    fs::copy_file(winetest::WinProgram(kMarker), folder + "/terminal.exe");
+    winetest::Process terminal(folder + "/terminal.exe", {"--stay"});
+    ASSERT_TRUE(AppearsSoon(folder + "/terminal.exe.started"));
+
+    winetest::Process installer(winetest::WinProgram(kExtractor));
+    DriverResult running = Drive({"window Step 1", "waitdisabled 1", "sleep 1200", "enabled 1"});
+    ASSERT_TRUE(running.ok()) << running.error;
+    EXPECT_EQ(running.lines, std::vector<std::string>({"0"}));
+
+    terminal.Kill();
+    DriverResult closed = Drive({"window Step 1", "waitenabled 1", "click 2", "waitclosed"});
+    ASSERT_TRUE(closed.ok()) << closed.error;
+    EXPECT_EQ(installer.Wait(30000).exitCode, 0);
+}
+
+TEST(InstallerImports, ExtractorImportsOnlySystemDlls) {
+    const std::string program = winetest::WinProgram(kExtractor);
+    EXPECT_FALSE(winetest::ImportedDlls(program).empty());
+    EXPECT_EQ(winetest::NonSystemImports(program), std::vector<std::string>());
+}
+
+}  // namespace
