@@ -1,0 +1,65 @@
+#include "builder/ui/frame_layout.h"
+
+#include <algorithm>
+
+namespace ui {
+
+namespace {
+
+Box At(int x, int y, int width, int height) {
+    return {x, y, x + width, y + height};
+}
+
+}  // namespace
+
+std::array<int, kStatusPaneCount> StatusPaneWidths(int clientWidth) {
+    // A window narrower than the fixed panes leaves the middle three empty, never negative.
+    const int middle = std::max(0, (clientWidth - 650) / 3);
+    return {35, middle, middle, middle, 230};
+}
+
+std::array<int, kStatusPaneCount> StatusPaneRightEdges(int clientWidth) {
+    std::array<int, kStatusPaneCount> edges = StatusPaneWidths(clientWidth);
+    for (int i = 1; i < kStatusPaneCount; ++i) edges[i] += edges[i - 1];
+    return edges;
+}
+
+int ClampNavigatorWidth(int requested, int totalWidth) {
+    const int widest = totalWidth - kSplitterBarWidth - kMinPaneWidth;
+    if (widest < kMinPaneWidth) return std::max(0, std::min(requested, totalWidth / 2));
+    return std::clamp(requested, kMinPaneWidth, widest);
+}
+
+Box NavigatorButtonRect(int index, int paneWidth) {
+    return {14, 22 + 40 * index, paneWidth - 14, 59 + 40 * index};
+}
+
+Box NavigatorSeparator(int index, int paneWidth) {
+    const int y = 60 + 40 * index;
+    return {12, y, paneWidth - 12, y};
+}
+
+Box HeaderRect(int clientWidth) {
+    return {0, 0, clientWidth, kHeaderHeight};
+}
+
+Box PageRect(int clientWidth, int clientHeight) {
+    return {0, kPageTop, clientWidth, std::max(kPageTop, clientHeight)};
+}
+
+std::array<Box, kBuildPageControlCount> BuildPageLayout(int clientWidth, int clientHeight) {
+    // A page squeezed below its margins gets empty boxes rather than negative ones.
+    const int wide = std::max(0, clientWidth - 45);
+    std::array<Box, kBuildPageControlCount> boxes;
+    boxes[kTargetLabel] = At(20, 10, 100, 16);
+    boxes[kTargetEdit] = At(20, 28, wide, 20);
+    // The three buttons sit at x = 20 + 140 * i.
+    boxes[kSelectTargetButton] = At(20, 53, 135, 24);
+    boxes[kBuildButton] = At(160, 53, 135, 24);
+    boxes[kTestButton] = At(300, 53, 135, 24);
+    boxes[kLogLabel] = At(20, 85, 50, 16);
+    boxes[kBuildLog] = At(20, 105, wide, std::max(0, clientHeight - 130));
+    return boxes;
+}
+
+}  // namespace ui

@@ -1,0 +1,79 @@
+#include "builder/ui/page_fields.h"
+
+#include "widgets/grid_layout.h"
+
+namespace ui {
+
+using project::ProjectModel;
+
+const TextField kTextFields[kTextFieldCount] = {
+    {7001, &ProjectModel::productName, -1},
+    {7007, &ProjectModel::productDirectory, -1},
+    {7008, &ProjectModel::startMenuGroup, -1},
+    {7009, nullptr, 0},
+    {7010, nullptr, 1},
+    {7011, nullptr, 2},
+    {7012, nullptr, 3},
+    {7002, &ProjectModel::publisher, -1},
+    {7003, &ProjectModel::publisherAddress, -1},
+    {7004, &ProjectModel::productUrl, -1},
+    {7005, &ProjectModel::contactName, -1},
+    {7006, &ProjectModel::contactEmail, -1},
+};
+
+namespace {
+
+struct RichTextField {
+    RichText page;
+    std::u16string ProjectModel::*member;
+};
+constexpr RichTextField kRichTexts[] = {
+    {RichText::License, &ProjectModel::licenseRtf},
+    {RichText::Readme, &ProjectModel::readmeRtf},
+    {RichText::WhatsNew, &ProjectModel::whatsNewRtf},
+};
+
+}  // namespace
+
+std::u16string& FieldText(ProjectModel* model, const TextField& field) {
+    if (field.member) return model->*field.member;
+    return model->version[static_cast<size_t>(field.versionIndex)];
+}
+
+const std::u16string& FieldText(const ProjectModel& model, const TextField& field) {
+    if (field.member) return model.*field.member;
+    return model.version[static_cast<size_t>(field.versionIndex)];
+}
+
+void GatherProject(const ProjectPages& pages, ProjectModel* model) {
+    for (const TextField& field : kTextFields) {
+        FieldText(model, field) = pages.FieldText(field.windowId);
+    }
+    for (int i = 0; i < project::kExpertOptionCount; ++i) {
+        model->expertOptions[i] =
+            static_cast<project::OptionState>(pages.OptionCheck(widgets::kExpertOptionBoxIds[i]));
+    }
+    for (const RichTextField& text : kRichTexts) model->*text.member = pages.RichTextOf(text.page);
+    model->targetFile = pages.TargetFile();
+}
+
+void ApplyProject(const ProjectModel& model, ProjectPages* pages) {
+    for (const TextField& field : kTextFields) {
+        pages->SetFieldText(field.windowId, FieldText(model, field));
+    }
+    pages->ShowModelFilesAndPictures();
+    for (int i = 0; i < project::kExpertOptionCount; ++i) {
+        pages->SetOptionCheck(widgets::kExpertOptionBoxIds[i],
+                              static_cast<int>(model.expertOptions[i]));
+    }
+    for (const RichTextField& text : kRichTexts) pages->SetRichText(text.page, model.*text.member);
+    pages->SetTargetFile(model.targetFile);
+}
+
+void ResetPages(ProjectModel* model, ProjectPages* pages) {
+    project::ResetProject(model);
+    ApplyProject(*model, pages);
+    pages->ClearBuildLog();
+}
+
+}  // namespace ui
