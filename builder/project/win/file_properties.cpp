@@ -20,7 +20,9 @@ bool CFileProperties::OnInit() {
     for (const char16_t* choice : widgets::kDestinationChoices) {
         SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(win::W(choice)));
     }
-    return true;
+    // The file name is shown only: the first field to edit is the destination.
+    SetFocus(list);
+    return false;
 }
 
 bool CFileProperties::OnCommand(WORD code, WORD id, HWND control) {

@@ -46,8 +46,10 @@ bool CObjectInspector::Create(HWND parent, const RECT& rect, int id, DWORD style
                                GetSysColorBrush(COLOR_BTNFACE))) {
         return false;
     }
-    m_font.reset(MakeFont(10, FW_NORMAL));
-    m_boldFont.reset(MakeFont(10, FW_BOLD));
+    // 8 points, the classic dialog size, at which the 110-pixel "All" boxes hold their texts.
+    // 8 points, the classic dialog size, at which the 110-pixel "All" boxes hold their texts.
+    m_font.reset(MakeFont(8, FW_NORMAL));
+    m_boldFont.reset(MakeFont(8, FW_BOLD));
     return win::Window::Create(kClassName, L"", WS_CHILD | WS_CLIPCHILDREN | style,
                                WS_EX_TOOLWINDOW, rect.left, rect.top, rect.right - rect.left,
                                rect.bottom - rect.top, parent, static_cast<UINT_PTR>(id)) &&
@@ -151,7 +153,7 @@ void CObjectInspector::ShowScrollBar(bool show, int maximum) {
     SetScrollInfo(m_scrollBar, SB_CTL, &info, TRUE);
 }
 
-void CObjectInspector::Layout() {
+bool CObjectInspector::Layout() {
     m_rowHeight = MeasureRowHeight();
     const std::vector<Placed> order = DepthFirst();
     std::vector<widgets::RowNode> nodes;
@@ -190,10 +192,9 @@ void CObjectInspector::Layout() {
 
     const bool needed = widgets::NextScrollNeeded(m_scrollNeeded, visibleCount * m_rowHeight,
                                                   client.bottom, m_rowHeight);
-    if (needed != m_scrollNeeded) {
-        m_scrollNeeded = needed;
-        InvalidateRect(hwnd(), nullptr, FALSE);
-    }
+    const bool changed = needed != m_scrollNeeded;
+    m_scrollNeeded = needed;
+    return changed;
 }
 
 void CObjectInspector::PlaceEditors(CProperty& row, const widgets::RowPlace& place) {
@@ -435,11 +436,13 @@ LRESULT CObjectInspector::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) 
             return 1;  // Paint covers every pixel
         case WM_PAINT: {
             // Editors move before painting starts, so the paint's clipping sees them in place.
-            Layout();
+            const bool scrollBarChanges = Layout();
             PAINTSTRUCT paint;
             HDC dc = BeginPaint(hwnd(), &paint);
             Paint(dc);
             EndPaint(hwnd(), &paint);
+            // The scroll bar comes or goes with the next paint.
+            if (scrollBarChanges) InvalidateRect(hwnd(), nullptr, FALSE);
             return 0;
         }
         case WM_LBUTTONDOWN: {

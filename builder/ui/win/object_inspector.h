@@ -68,7 +68,8 @@ class CObjectInspector : public win::Window {
         int parentIndex;
     };
     std::vector<Placed> DepthFirst() const;
-    void Layout();
+    // Shows, hides and places every editor; true when the scroll-needed flag changed.
+    bool Layout();
     void PlaceEditors(CProperty& row, const widgets::RowPlace& place);
     void ShowScrollBar(bool show, int maximum);
     void Paint(HDC dc);

@@ -1,0 +1,281 @@
+// The builder's widgets in the widget gallery under Wine: the property grid's groups, scroll
+// bar, Tab cycle and "All" boxes, the rich text editor's RTF, the file lists and the File
+// Properties dialog, each driven through the UI driver and looked at in screenshots.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "builder/project/win/file_properties_ids.h"
+#include "tests/wine/harness/wine_harness.h"
+#include "tools/gallery/win/gallery_ids.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using winetest::Drive;
+using winetest::DriverResult;
+using Lines = std::vector<std::string>;
+
+const char kWindow[] = "window Tessark Widget Gallery";
+
+std::string Id(int id) {
+    return std::to_string(id);
+}
+std::string Command(int id) {
+    return "command " + Id(id);
+}
+std::string Page(int page) {
+    return Command(ID_GALLERY_SHOW_PAGE + page);
+}
+
+// What the gallery's state box says after `commands`, one entry per line of the box.
+Lines StateAfter(std::vector<std::string> commands) {
+    commands.insert(commands.begin(), kWindow);
+    commands.push_back("text " + Id(IDC_GALLERY_STATE));
+    DriverResult run = Drive(commands);
+    EXPECT_TRUE(run.ok()) << run.error;
+    if (run.lines.empty()) return {};
+    Lines lines;
+    std::string text = run.lines.back();
+    size_t start = 0, end;
+    while ((end = text.find("\r\n", start)) != std::string::npos) {
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    lines.push_back(text.substr(start));
+    return lines;
+}
+
+// The value of "name=value" in a report line of blank-separated pairs; empty when absent.
+std::string Field(const std::string& report, const std::string& name) {
+    const size_t at = report.find(name + "=");
+    if (at == std::string::npos) return {};
+    const size_t start = at + name.size() + 1;
+    return report.substr(start, report.find(' ', start) - start);
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// One gallery process per test, closed at the end.
+class WidgetGallery : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        gallery_ =
+            std::make_unique<winetest::Process>(winetest::WinProgram("tools/gallery/gallery.exe"));
+        DriverResult up = Drive({kWindow});
+        ASSERT_TRUE(up.ok()) << up.error;
+    }
+    void TearDown() override {
+        Drive({kWindow, "close", "waitclosed"});
+        EXPECT_EQ(gallery_->Wait(20000).exitCode, 0);
+    }
+    std::unique_ptr<winetest::Process> gallery_;
+};
+
+TEST_F(WidgetGallery, CollapsingAGroupHidesItsEditorsAndExpandingShowsThem) {
+    const std::string box0 = Command(ID_GALLERY_CLICK_BOX + 0);
+    DriverResult run =
+        Drive({kWindow, Page(GALLERY_PAGE_PROJECT_INFO), "visible 7001", "visible 7009",
+               "visible 7012", "visible 7002", box0, "visible 7001", "visible 7009", "visible 7012",
+               "visible 7002", box0, "visible 7001", "visible 7009", "visible 7012"});
+    ASSERT_TRUE(run.ok()) << run.error;
+    EXPECT_EQ(run.lines, Lines({"1", "1", "1", "1", "0", "0", "0", "1", "1", "1", "1"}));
+    winetest::Screenshot("widgets-project-info-grid");
+
+    // A double click on a group header toggles it as well.
+    const std::string header1 = Command(ID_GALLERY_DOUBLE_CLICK + 1);
+    DriverResult twice = Drive({kWindow, header1, "visible 7002", "visible 7006", header1,
+                                "visible 7002", "visible 7001"});
+    ASSERT_TRUE(twice.ok()) << twice.error;
+    EXPECT_EQ(twice.lines, Lines({"0", "0", "1", "1"}));
+}
+
+TEST_F(WidgetGallery, TheScrollBarComesWithOneRowTooMany) {
+    // Ten rows in a grid of eleven rows' height: they fill the client less one row.
+    Lines fitted = StateAfter({Page(GALLERY_PAGE_SCROLL), Command(ID_GALLERY_SCROLL_FIT),
+                               Command(ID_GALLERY_REPORT_GRID)});
+    ASSERT_EQ(fitted.size(), 1u);
+    const int rowHeight = std::stoi(Field(fitted[0], "rowheight"));
+    EXPECT_GT(rowHeight, 10);
+    EXPECT_EQ(Field(fitted[0], "rows"), "10");
+    EXPECT_EQ(std::stoi(Field(fitted[0], "height")), 11 * rowHeight);
+    EXPECT_EQ(Field(fitted[0], "scrollbar"), "0") << fitted[0];
+
+    Lines more = StateAfter({Command(ID_GALLERY_SCROLL_ADD_ROW), Command(ID_GALLERY_REPORT_GRID)});
+    ASSERT_EQ(more.size(), 1u);
+    EXPECT_EQ(Field(more[0], "rows"), "11");
+    EXPECT_EQ(Field(more[0], "scrollbar"), "1") << more[0];
+    DriverResult bar = Drive({kWindow, "visible " + Id(999)});
+    EXPECT_EQ(bar.lines, Lines({"1"})) << bar.error;
+}
+
+TEST_F(WidgetGallery, AnArrowScrollsOnePixelAndAWheelNotchOneRow) {
+    // The Files page holds six lists: far more than fits.
+    Lines start = StateAfter({Page(GALLERY_PAGE_FILES), Command(ID_GALLERY_REPORT_GRID)});
+    ASSERT_EQ(start.size(), 1u);
+    EXPECT_EQ(Field(start[0], "scrollbar"), "1") << start[0];
+    EXPECT_EQ(Field(start[0], "position"), "0");
+    const int rowHeight = std::stoi(Field(start[0], "rowheight"));
+
+    Lines line = StateAfter({Command(ID_GALLERY_SCROLL_LINE)});
+    ASSERT_EQ(line.size(), 1u);
+    EXPECT_EQ(Field(line[0], "position"), "1");
+    Lines wheel = StateAfter({Command(ID_GALLERY_SCROLL_WHEEL)});
+    ASSERT_EQ(wheel.size(), 1u);
+    EXPECT_EQ(Field(wheel[0], "position"), std::to_string(1 + rowHeight));
+    winetest::Screenshot("widgets-files-grid");
+}
+
+TEST_F(WidgetGallery, TabRunsThroughTheProjectInfoFields) {
+    const std::string focus = Command(ID_GALLERY_REPORT_FOCUS);
+    const std::string state = "text " + Id(IDC_GALLERY_STATE);
+    DriverResult run = Drive({kWindow, Page(GALLERY_PAGE_PROJECT_INFO), "focus 7006", "key TAB",
+                              focus, state, "key TAB", focus, state, "focus 7012", "key TAB", focus,
+                              state, "key SHIFT+TAB", focus, state});
+    ASSERT_TRUE(run.ok()) << run.error;
+    EXPECT_EQ(run.lines, Lines({"focus=7001", "focus=7007", "focus=7002", "focus=7012"}));
+}
+
+TEST_F(WidgetGallery, TheThreeAllBoxesSetAllEightOptions) {
+    const std::vector<int> options = {7021, 7211, 7212, 7022, 7221, 7023, 7231, 7232};
+    auto checkedAfter = [&](int box) {
+        std::vector<std::string> commands = {kWindow, Page(GALLERY_PAGE_OPTIONS),
+                                             "click " + Id(box)};
+        for (int id : options) commands.push_back("checked " + Id(id));
+        commands.push_back("checked " + Id(box));
+        DriverResult run = Drive(commands);
+        EXPECT_TRUE(run.ok()) << run.error;
+        return run.lines;
+    };
+    EXPECT_EQ(checkedAfter(7025), Lines(9, "1"));  // Check All
+    // Unticking one option leaves the other seven on.
+    DriverResult one =
+        Drive({kWindow, "click 7211", "checked 7211", "checked 7021", "checked 7232"});
+    ASSERT_TRUE(one.ok()) << one.error;
+    EXPECT_NE(one.lines[0], "1");
+    EXPECT_EQ(one.lines[1], "1");
+    EXPECT_EQ(one.lines[2], "1");
+    EXPECT_EQ(checkedAfter(7026), Lines(9, "0"));  // Uncheck All
+    EXPECT_EQ(checkedAfter(7024), Lines(9, "2"));  // No Change All
+    winetest::Screenshot("widgets-options-grid");
+}
+
+TEST_F(WidgetGallery, RtfSetThenGotKeepsTextBoldAndItalic) {
+    const std::string rtf =
+        "{\\rtf1\\ansi{\\fonttbl{\\f0 Times New Roman;}}\\f0\\fs20 plain \\b bold\\b0  and "
+        "\\i italic\\i0  text\\par}";
+    const std::string rtfBox = Id(IDC_GALLERY_RTF);
+    DriverResult run = Drive({kWindow, Page(GALLERY_PAGE_RICH_TEXT),
+                              "settext " + rtfBox + " " + winetest::DriverText(rtf),
+                              "click " + Id(IDC_GALLERY_SET_RTF), "text 12", "settext " + rtfBox,
+                              "click " + Id(IDC_GALLERY_GET_RTF), "text " + rtfBox});
+    ASSERT_TRUE(run.ok()) << run.error;
+    ASSERT_EQ(run.lines.size(), 2u);
+    EXPECT_EQ(run.lines[0], "plain bold and italic text");
+    const std::string got = run.lines[1];
+    EXPECT_EQ(got.compare(0, 5, "{\\rtf"), 0) << got;
+    EXPECT_NE(got.find("\\b bold\\b0"), std::string::npos) << got;
+    EXPECT_NE(got.find("\\i italic\\i0"), std::string::npos) << got;
+    winetest::Screenshot("widgets-rich-text-editor");
+
+    // What Get RTF gives, set again, comes back the same.
+    DriverResult again = Drive({kWindow, "click " + Id(IDC_GALLERY_SET_RTF), "text 12",
+                                "click " + Id(IDC_GALLERY_GET_RTF), "text " + rtfBox});
+    ASSERT_TRUE(again.ok()) << again.error;
+    EXPECT_EQ(again.lines, Lines({"plain bold and italic text", got}));
+
+    // An empty text empties the editor.
+    DriverResult empty =
+        Drive({kWindow, "settext " + rtfBox, "click " + Id(IDC_GALLERY_SET_RTF), "text 12"});
+    EXPECT_EQ(empty.lines, Lines({""})) << empty.error;
+}
+
+TEST_F(WidgetGallery, SaveRtfWritesAnsiWithoutBomAndFailsForAMissingFolder) {
+    const std::string folder = winetest::ScratchFolder("widgets-save-rtf");
+    const std::string missing = winetest::WindowsPath(folder) + "\\no such folder\\License.rtf";
+    Lines failed =
+        StateAfter({Page(GALLERY_PAGE_RICH_TEXT),
+                    "settext " + Id(IDC_GALLERY_PATH) + " " + winetest::DriverText(missing),
+                    "click " + Id(IDC_GALLERY_SAVE_RTF)});
+    ASSERT_EQ(failed.size(), 2u);
+    EXPECT_EQ(failed[0], "saved=0");
+    EXPECT_FALSE(failed[1].empty()) << "the system's reason";
+    EXPECT_FALSE(fs::exists(folder + "/no such folder"));
+
+    const std::string target = winetest::WindowsPath(folder) + "\\License.rtf";
+    Lines saved =
+        StateAfter({"settext " + Id(IDC_GALLERY_PATH) + " " + winetest::DriverText(target),
+                    "click " + Id(IDC_GALLERY_SAVE_RTF)});
+    EXPECT_EQ(saved, Lines({"saved=1"}));
+    const std::string bytes = ReadFile(folder + "/License.rtf");
+    EXPECT_EQ(bytes.compare(0, 6, "{\\rtf1"), 0) << "no byte-order mark: " << bytes.substr(0, 8);
+    EXPECT_NE(bytes.find("Sample EA"), std::string::npos);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1)
+        << "nothing but the file is left behind";
+}
+
+TEST_F(WidgetGallery, PostExecuteEmptiesTheShortcutAndLocksApp) {
+    DriverResult open =
+        Drive({kWindow, "click " + Id(IDC_GALLERY_FILE_PROPERTIES), "window File Properties",
+               "text " + Id(IDC_FP_DESTINATION), "text " + Id(IDC_FP_SHORTCUT),
+               "enabled " + Id(IDC_FP_ONLY_IF_NEWER), "count " + Id(IDC_FP_DESTINATION)});
+    ASSERT_TRUE(open.ok()) << open.error;
+    EXPECT_EQ(open.lines, Lines({"{desktop}", "Sample Tool", "0", "16"}));
+    winetest::Screenshot("widgets-file-properties");
+
+    const std::string destination = Id(IDC_FP_DESTINATION);
+    DriverResult tick =
+        Drive({"window File Properties", "click " + Id(IDC_FP_POST_EXECUTE),
+               "text " + Id(IDC_FP_SHORTCUT), "text " + destination, "enabled " + destination,
+               "click " + Id(IDC_FP_POST_EXECUTE), "enabled " + destination, "text " + destination,
+               "text " + Id(IDC_FP_SHORTCUT), "click 1", "waitclosed"});
+    ASSERT_TRUE(tick.ok()) << tick.error;
+    EXPECT_EQ(tick.lines, Lines({"", "{app}", "0", "1", "{app}", ""}));
+    // OK: "Only if newer" keeps its "Yes", the unticked flags become empty.
+    EXPECT_EQ(StateAfter({}), Lines({"C:\\Samples\\tool.exe|{app}||/quiet|Yes|||"}));
+
+    // Cancel keeps the entry as it was, whatever was typed.
+    DriverResult cancel =
+        Drive({kWindow, "click " + Id(IDC_GALLERY_FILE_PROPERTIES), "window File Properties",
+               "settext " + Id(IDC_FP_PARAMETERS) + " typed", "click 2", "waitclosed"});
+    ASSERT_TRUE(cancel.ok()) << cancel.error;
+    EXPECT_EQ(StateAfter({}), Lines({"cancelled"}));
+    DriverResult reopen =
+        Drive({kWindow, "click " + Id(IDC_GALLERY_FILE_PROPERTIES), "window File Properties",
+               "text " + Id(IDC_FP_PARAMETERS), "click 2", "waitclosed"});
+    EXPECT_EQ(reopen.lines, Lines({"/quiet"})) << reopen.error;
+}
+
+TEST_F(WidgetGallery, FileListButtonsChangeTheModelsLists) {
+    // Category 1 holds two indicators; removing the first keeps the second.
+    const int indicators = 8000 + 10 * 1;
+    Lines removed = StateAfter({Page(GALLERY_PAGE_FILES), "select " + Id(indicators) + " 0",
+                                "click " + Id(indicators + 3), Command(ID_GALLERY_REPORT_LISTS)});
+    ASSERT_EQ(removed.size(), 6u);
+    EXPECT_EQ(removed[1], "1: C:\\Samples\\Band Width.mq4");
+    DriverResult rows = Drive({kWindow, "items " + Id(indicators)});
+    EXPECT_EQ(rows.lines, Lines({"C:\\Samples\\Band Width.mq4"})) << rows.error;
+
+    // Edit on Other Files opens File Properties for the selected row.
+    const int other = 8000 + 10 * 5;
+    DriverResult edit = Drive({kWindow, "select " + Id(other) + " 1", "click " + Id(other + 2),
+                               "window File Properties", "text " + Id(IDC_FP_FILE_NAME),
+                               "click " + Id(IDC_FP_AUTOSTART), "click 1", "waitclosed"});
+    ASSERT_TRUE(edit.ok()) << edit.error;
+    EXPECT_EQ(edit.lines, Lines({"C:\\Samples\\tool.exe"}));
+    Lines lists = StateAfter({Command(ID_GALLERY_REPORT_LISTS)});
+    ASSERT_EQ(lists.size(), 6u);
+    EXPECT_EQ(lists[5],
+              "5: C:\\Samples\\Read Me.txt|{app}|||0|0|0|0 || "
+              "C:\\Samples\\tool.exe|{app}|Sample Tool||||Yes|");
+}
+
+}  // namespace
