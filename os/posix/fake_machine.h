@@ -38,8 +38,12 @@ void FailKnownFolder(KnownFolder folder);
 // The path ModulePath() returns; an empty path goes back to the running executable.
 void SetModulePath(const Path& path);
 
-// The host path a Windows path maps to.
+// The host path a Windows path maps to. On a drive, ".." never climbs above the drive.
 std::string HostPath(const Path& path);
+// Confined, a path without a drive is taken as a path on drive C (leading separators dropped),
+// so that no path at all maps outside the root; for code fed with damaged or hostile paths.
+// Off by default and after SetRoot(""): then such paths are host paths.
+void ConfineToRoot(bool confine);
 
 // What CreateShortcut recorded at a link path (the record's format: os/posix/shortcut.cpp).
 struct Shortcut {

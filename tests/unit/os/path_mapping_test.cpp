@@ -20,6 +20,30 @@ TEST_F(FakeMachineTest, DrivePathsMapBelowTheRootWithTheLetterUpperCased) {
     EXPECT_EQ(HostPath(u"C:/mixed\\separators/here"), root_ + "/C/mixed/separators/here");
 }
 
+TEST_F(FakeMachineTest, DotLevelsAreResolvedAndNeverLeaveTheDrive) {
+    EXPECT_EQ(HostPath(u"C:\\a\\.\\b\\..\\c"), root_ + "/C/a/c");
+    EXPECT_EQ(HostPath(u"C:\\..\\..\\..\\etc\\passwd"), root_ + "/C/etc/passwd");
+    EXPECT_EQ(HostPath(u"C:\\Program Files (x86)\\..\\..\\x\\"), root_ + "/C/x/");
+    EXPECT_EQ(HostPath(u"C:..\\up"), root_ + "/C/up");
+    // A missing level before ".." does not matter, as on Windows.
+    ASSERT_TRUE(os::CreateFolder(u"C:\\real"));
+    os::File file;
+    ASSERT_TRUE(file.Create(u"C:\\missing\\..\\real\\f.txt"));
+    EXPECT_TRUE(HostExists(u"C:\\real\\f.txt"));
+}
+
+TEST_F(FakeMachineTest, ConfinedPathsWithoutADriveLandOnDriveC) {
+    os::fake::ConfineToRoot(true);
+    EXPECT_EQ(HostPath(u"relative\\x"), root_ + "/C/relative/x");
+    EXPECT_EQ(HostPath(u"/tmp/x"), root_ + "/C/tmp/x");
+    EXPECT_EQ(HostPath(u"\\\\server\\share\\..\\..\\..\\y"), root_ + "/C/y");
+    EXPECT_EQ(HostPath(u""), root_ + "/C");
+    EXPECT_EQ(HostPath(u"D:\\z"), root_ + "/D/z");
+    // Going back to no root ends the confinement.
+    os::fake::SetRoot("");
+    EXPECT_EQ(HostPath(u"relative\\x"), "relative/x");
+}
+
 TEST_F(FakeMachineTest, PathsWithoutADriveAreHostPaths) {
     EXPECT_EQ(HostPath(u"relative\\or\\host/path"), "relative/or/host/path");
     EXPECT_EQ(HostPath(u"/tmp/some\\file.txt"), "/tmp/some/file.txt");
