@@ -56,6 +56,24 @@ int RunAdd(const ParsedArguments& args);
 int RunRemove(const ParsedArguments& args);
 int RunEntry(const ParsedArguments& args);
 
+// What a command line asks for, worked out without running anything.
+struct CommandLine {
+    enum class Action {
+        Overview,     // "tessark --help"
+        Version,      // "tessark --version"
+        CommandHelp,  // "tessark help NAME" or "tessark NAME --help"
+        Run,          // run `command` with `arguments`
+        UsageError,   // the line is wrong: `error` says why (about `command` when it is set)
+    };
+    Action action = Action::UsageError;
+    std::u16string command;  // the command's name, when the line names a known one
+    ParsedArguments arguments;
+    std::u16string error;
+};
+// `args` without the program name. For Run, the options are the command's own and the number
+// of positional arguments fits its usage.
+CommandLine ParseCommandLine(const std::vector<std::u16string>& args);
+
 // The whole command: `args` without the program name. Returns the exit status.
 int Run(const std::vector<std::u16string>& args);
 

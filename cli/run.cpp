@@ -190,40 +190,71 @@ int GlobalUsageError(std::u16string_view message) {
 
 }  // namespace
 
-int Run(const std::vector<std::u16string>& args) {
-    if (args.empty()) return GlobalUsageError(u"no command given");
+CommandLine ParseCommandLine(const std::vector<std::u16string>& args) {
+    CommandLine line;
+    if (args.empty()) {
+        line.error = u"no command given";
+        return line;
+    }
     const std::u16string& first = args[0];
     if (first == u"--help" || first == u"-h" || (first == u"help" && args.size() == 1)) {
-        PrintOverview();
-        return kExitOk;
+        line.action = CommandLine::Action::Overview;
+        return line;
     }
     if (first == u"--version") {
-        Print(u"tessark " + text::FromUtf8(TESSARK_VERSION));
-        return kExitOk;
+        line.action = CommandLine::Action::Version;
+        return line;
     }
-    if (first == u"help") {
-        const Command* command = FindCommand(args[1]);
-        if (command == nullptr) return GlobalUsageError(u"unknown command " + args[1]);
-        PrintCommandHelp(*command);
-        return kExitOk;
+    const bool helpOnly = first == u"help";
+    const std::u16string& name = helpOnly ? args[1] : first;
+    const Command* command = FindCommand(name);
+    if (command == nullptr) {
+        line.error = u"unknown command " + name;
+        return line;
     }
-    const Command* command = FindCommand(first);
-    if (command == nullptr) return GlobalUsageError(u"unknown command " + first);
+    line.command = command->name;
+    if (helpOnly) {
+        line.action = CommandLine::Action::CommandHelp;
+        return line;
+    }
 
-    ParsedArguments parsed;
-    std::u16string error;
     const std::vector<std::u16string> rest(args.begin() + 1, args.end());
-    if (!ParseArguments(rest, command->options, &parsed, &error)) {
-        return UsageError(command->name, error);
+    if (!ParseArguments(rest, command->options, &line.arguments, &line.error)) return line;
+    if (line.arguments.help) {
+        line.action = CommandLine::Action::CommandHelp;
+        return line;
     }
-    if (parsed.help) {
-        PrintCommandHelp(*command);
-        return kExitOk;
+    const size_t count = line.arguments.positional.size();
+    if (count < command->minPositional) {
+        line.error = u"missing arguments";
+    } else if (count > command->maxPositional) {
+        line.error = u"too many arguments";
+    } else {
+        line.action = CommandLine::Action::Run;
     }
-    const size_t count = parsed.positional.size();
-    if (count < command->minPositional) return UsageError(command->name, u"missing arguments");
-    if (count > command->maxPositional) return UsageError(command->name, u"too many arguments");
-    return command->run(parsed);
+    return line;
+}
+
+int Run(const std::vector<std::u16string>& args) {
+    const CommandLine line = ParseCommandLine(args);
+    const Command* command = line.command.empty() ? nullptr : FindCommand(line.command);
+    switch (line.action) {
+        case CommandLine::Action::Overview:
+            PrintOverview();
+            return kExitOk;
+        case CommandLine::Action::Version:
+            Print(u"tessark " + text::FromUtf8(TESSARK_VERSION));
+            return kExitOk;
+        case CommandLine::Action::CommandHelp:
+            PrintCommandHelp(*command);
+            return kExitOk;
+        case CommandLine::Action::Run:
+            return command->run(line.arguments);
+        case CommandLine::Action::UsageError:
+            break;
+    }
+    if (command == nullptr) return GlobalUsageError(line.error);
+    return UsageError(command->name, line.error);
 }
 
 }  // namespace cli
