@@ -217,7 +217,7 @@ void CObjectInspector::PlaceEditors(CProperty& row, const widgets::RowPlace& pla
         if (shown && SameRect(current, target)) continue;
         SetWindowPos(editor, nullptr, target.left, target.top, target.right - target.left,
                      target.bottom - target.top,
-                     SWP_NOZORDER | SWP_NOACTIVATE | (shown ? 0 : SWP_SHOWWINDOW));
+                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS | (shown ? 0 : SWP_SHOWWINDOW));
     }
 }
 

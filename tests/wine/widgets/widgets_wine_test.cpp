@@ -53,7 +53,8 @@ Lines StateAfter(std::vector<std::string> commands) {
 
 // The value of "name=value" in a report line of blank-separated pairs; empty when absent.
 std::string Field(const std::string& report, const std::string& name) {
-    const size_t at = report.find(name + "=");
+    const std::string spaced = " " + report;
+    const size_t at = spaced.find(" " + name + "=");
     if (at == std::string::npos) return {};
     const size_t start = at + name.size() + 1;
     return report.substr(start, report.find(' ', start) - start);
@@ -62,6 +63,31 @@ std::string Field(const std::string& report, const std::string& name) {
 std::string ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// Chooses files in the open-file dialog the gallery shows: goes to `folder` (a Windows path),
+// then opens `names` (one name, or several each in quotes).
+std::vector<std::string> ChooseFiles(const std::string& folder, const std::string& names) {
+    const std::string nameBox = "1148";  // the dialog's file name box
+    std::string lastPart = folder.substr(folder.find_last_of('\\') + 1);
+    return {"window Open",
+            "settext " + nameBox + " " + winetest::DriverText(folder),
+            "focus " + nameBox,
+            "key ENTER",
+            "waittext 1137 " + lastPart,  // the "Look in" box names the folder
+            "settext " + nameBox + " " + winetest::DriverText(names),
+            "focus " + nameBox,
+            "key ENTER"};
+}
+
+std::vector<std::string> Then(std::vector<std::string> first,
+                              const std::vector<std::string>& more) {
+    first.insert(first.end(), more.begin(), more.end());
+    return first;
 }
 
 // One gallery process per test, closed at the end.
@@ -276,6 +302,82 @@ TEST_F(WidgetGallery, FileListButtonsChangeTheModelsLists) {
     EXPECT_EQ(lists[5],
               "5: C:\\Samples\\Read Me.txt|{app}|||0|0|0|0 || "
               "C:\\Samples\\tool.exe|{app}|Sample Tool||||Yes|");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(WidgetGallery, AddFilesAppendsInTheDialogsOrderAndRefusesTheEleventh) {
+    const std::string folder = winetest::ScratchFolder("widgets-add-files");
+    for (const char* name : {"a.mq4", "b.mq4", "c.ex4", "d.mq4", "e.mq4", "f.mq4", "g.mq4", "h.mq4",
+                             "i.mq4", "j.mq4"}) {
+        WriteFile(folder + "/" + name, "x");
+    }
+    const std::string windowsFolder = winetest::WindowsPath(folder);
+    const int experts = 8000;  // category 0's list; it holds one sample file
+    DriverResult three =
+        Drive(Then({kWindow, Page(GALLERY_PAGE_FILES), "click " + Id(experts + 1)},
+                   Then(ChooseFiles(windowsFolder, "\"c.ex4\" \"a.mq4\" \"b.mq4\""),
+                        {kWindow, "items " + Id(experts)})));
+    ASSERT_TRUE(three.ok()) << three.error;
+    ASSERT_EQ(three.lines.size(), 4u);
+    EXPECT_EQ(three.lines[1], windowsFolder + "\\c.ex4");
+    EXPECT_EQ(three.lines[2], windowsFolder + "\\a.mq4");
+    EXPECT_EQ(three.lines[3], windowsFolder + "\\b.mq4");
+
+    // Again with one already listed and seven new: the list holds ten, the rest is refused
+    // with a message naming the file; the one already listed passes in silence.
+    DriverResult full = Drive(Then(
+        {kWindow, "click " + Id(experts + 1)},
+        Then(ChooseFiles(windowsFolder,
+                         "\"a.mq4\" \"d.mq4\" \"e.mq4\" \"f.mq4\" \"g.mq4\" \"h.mq4\" \"i.mq4\" "
+                         "\"j.mq4\""),
+             {"msgbox Tessark", "click 1", "waitclosed", kWindow, "count " + Id(experts)})));
+    ASSERT_TRUE(full.ok()) << full.error;
+    ASSERT_EQ(full.lines.size(), 2u);
+    EXPECT_NE(full.lines[0].find("j.mq4\" was not added"), std::string::npos) << full.lines[0];
+    EXPECT_EQ(full.lines[0].find("a.mq4"), std::string::npos) << full.lines[0];
+    EXPECT_EQ(full.lines[1], "10");
+    Lines lists = StateAfter({Command(ID_GALLERY_REPORT_LISTS)});
+    ASSERT_EQ(lists.size(), 6u);
+    EXPECT_EQ(lists[0].find("j.mq4"), std::string::npos);
+    EXPECT_NE(lists[0].find("i.mq4"), std::string::npos);
+}
+
+TEST_F(WidgetGallery, PickersTakeReadablePicturesAndClearBackToTheBuiltInOnes) {
+    const std::string folder = winetest::ScratchFolder("widgets-pickers");
+    WriteFile(folder + "/not a picture.jpg", "these bytes are no picture");
+    const std::string source = winetest::CurrentSession().sourceDir + "/artwork";
+    const std::string windowsFolder = winetest::WindowsPath(folder);
+    const std::string artwork = winetest::WindowsPath(source);
+    const std::string report = Command(ID_GALLERY_REPORT_PROJECT);
+
+    // With the icon group closed, the banner's buttons are the ones on show.
+    DriverResult bad = Drive(Then({kWindow, Page(GALLERY_PAGE_CUSTOMIZE),
+                                   Command(ID_GALLERY_CLICK_BOX + 0), "click " + Id(3033)},
+                                  Then(ChooseFiles(windowsFolder, "not a picture.jpg"),
+                                       {"msgbox Tessark", "click 1", "waitclosed"})));
+    ASSERT_TRUE(bad.ok()) << bad.error;
+    ASSERT_EQ(bad.lines.size(), 1u);
+    EXPECT_NE(bad.lines[0].find(windowsFolder + "\\not a picture.jpg"), std::string::npos)
+        << bad.lines[0];
+    EXPECT_EQ(StateAfter({report}), Lines({"icon=", "banner="}));
+
+    DriverResult good =
+        Drive(Then({kWindow, "click " + Id(3033)}, ChooseFiles(artwork, "setup-banner.jpg")));
+    ASSERT_TRUE(good.ok()) << good.error;
+    EXPECT_EQ(StateAfter({report}), Lines({"icon=", "banner=" + artwork + "\\setup-banner.jpg"}));
+    winetest::Screenshot("widgets-customize-grid");
+    EXPECT_EQ(StateAfter({"click " + Id(3034), report}), Lines({"icon=", "banner="}));
+
+    // The icon picker, with the banner group closed instead.
+    DriverResult icon = Drive(Then({kWindow, Command(ID_GALLERY_CLICK_BOX + 0),
+                                    Command(ID_GALLERY_CLICK_BOX + 1), "click " + Id(3033)},
+                                   ChooseFiles(artwork, "setup.ico")));
+    ASSERT_TRUE(icon.ok()) << icon.error;
+    EXPECT_EQ(StateAfter({report}), Lines({"icon=" + artwork + "\\setup.ico", "banner="}));
+    EXPECT_EQ(StateAfter({"click " + Id(3034), report}), Lines({"icon=", "banner="}));
 }
 
 }  // namespace
