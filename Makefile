@@ -4,9 +4,13 @@ BUILD   := build
 WIN     := $(BUILD)/win
 HOST    := $(BUILD)/host
 ASAN    := $(BUILD)/asan
+FUZZ    := $(BUILD)/fuzz
 CMAKE   := cmake
+# make fuzz runs each fuzz target this long; make test runs each for this many inputs.
+FUZZ_SECONDS ?= 60
+FUZZ_RUNS    ?= 6000
 
-.PHONY: all deps win host asan demo test clean
+.PHONY: all deps win host asan fuzz-build fuzz demo test clean
 
 all: win host
 
@@ -28,11 +32,19 @@ asan: deps
 	    > $(BUILD)/asan-configure.log || { cat $(BUILD)/asan-configure.log; exit 1; }
 	@$(CMAKE) --build $(ASAN) -j$(JOBS)
 
+fuzz-build: deps
+	@mkdir -p $(BUILD) && $(CMAKE) -S fuzz -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    > $(BUILD)/fuzz-configure.log || { cat $(BUILD)/fuzz-configure.log; exit 1; }
+	@$(CMAKE) --build $(FUZZ) -j$(JOBS)
+
+fuzz: fuzz-build
+	@fuzz/run.sh $(FUZZ) --seconds $(FUZZ_SECONDS)
+
 demo: win host
 	@scripts/demo.sh $(HOST) $(WIN)
 
-test: win host asan
-	@scripts/run-tests.sh $(HOST) $(ASAN)
+test: win host asan fuzz-build
+	@FUZZ_RUNS=$(FUZZ_RUNS) scripts/run-tests.sh $(HOST) $(ASAN) $(FUZZ)
 
 clean:
 	rm -rf $(BUILD)

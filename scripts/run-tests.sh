@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Runs every suite (host unit and Wine tests, then the unit tests again under the sanitizers)
-# and ends with one line over all of them: "N passed, M failed".
+# Runs every suite (host unit and Wine tests, then the unit tests again under the sanitizers,
+# then a short fixed run of every fuzz target when a fuzz build is given) and ends with one line
+# over all of them: "N passed, M failed".
+#   scripts/run-tests.sh HOST_BUILD ASAN_BUILD [FUZZ_BUILD]
 set -uo pipefail
 host=$1
 asan=$2
+fuzz=${3:-}
 passed=0
 failed=0
 
@@ -30,8 +33,28 @@ suite() {
   rm -f "$log"
 }
 
+# Each fuzz target counts as one test; FUZZ_RUNS inputs each, from a fixed seed.
+fuzz_suite() {
+  local dir=$1 runs=${FUZZ_RUNS:-6000}
+  echo "== fuzz: every target for $runs inputs"
+  local log
+  log=$(mktemp)
+  "$(dirname "$0")/../fuzz/run.sh" "$dir" --runs "$runs" 2>&1 | tee "$log"
+  local line
+  line=$(grep -E '^fuzz: [0-9]+ passed, [0-9]+ failed' "$log" | tail -n 1)
+  if [ -z "$line" ]; then
+    echo "fuzz: the targets gave no result"
+    failed=$((failed + 1))
+  else
+    passed=$((passed + $(sed -E 's/^fuzz: ([0-9]+) passed.*/\1/' <<<"$line")))
+    failed=$((failed + $(sed -E 's/.* ([0-9]+) failed$/\1/' <<<"$line")))
+  fi
+  rm -f "$log"
+}
+
 suite "host: unit and Wine tests" "$host"
 suite "sanitizers: unit tests" "$asan" -L unit
+[ -n "$fuzz" ] && fuzz_suite "$fuzz"
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
