@@ -168,6 +168,26 @@ TEST_F(WidgetGallery, TabRunsThroughTheProjectInfoFields) {
                               state, "key SHIFT+TAB", focus, state});
     ASSERT_TRUE(run.ok()) << run.error;
     EXPECT_EQ(run.lines, Lines({"focus=7001", "focus=7007", "focus=7002", "focus=7012"}));
+
+    // Copy, cut and paste keys reach the edit boxes.
+    DriverResult clip =
+        Drive({kWindow, "settext 7002 Tessark Labs", "focus 7002", "key HOME", "key SHIFT+END",
+               "key CTRL+C", "focus 7003", "key CTRL+V", "focus 7004", "key SHIFT+INSERT",
+               "focus 7003", "key HOME", "key SHIFT+END", "key CTRL+X", "text 7003", "text 7004"});
+    ASSERT_TRUE(clip.ok()) << clip.error;
+    EXPECT_EQ(clip.lines, Lines({"", "Tessark Labs"}));
+}
+
+TEST_F(WidgetGallery, KitWidgetsDrawAndAnswer) {
+    // A navigator button marks its section and shows it in the header band.
+    DriverResult run = Drive({kWindow, "key CTRL+6", "visible 302", "click 302", "text 321"});
+    ASSERT_TRUE(run.ok()) << run.error;
+    EXPECT_EQ(run.lines, Lines({"1", "MetaTrader Options"}));
+    // The owner-drawn Page menu, open over the kit, to look at.
+    DriverResult menu = Drive({kWindow, "key ALT+P", "sleep 300"});
+    ASSERT_TRUE(menu.ok()) << menu.error;
+    winetest::Screenshot("widgets-kit-and-menu");
+    Drive({kWindow, "key ESC", "key ESC"});
 }
 
 TEST_F(WidgetGallery, TheThreeAllBoxesSetAllEightOptions) {

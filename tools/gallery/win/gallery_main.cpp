@@ -6,6 +6,7 @@
 #include <ole2.h>
 
 #include "builder/ui/win/object_inspector.h"
+#include "tools/gallery/win/gallery_ids.h"
 #include "tools/gallery/win/gallery_window.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
@@ -18,6 +19,14 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 
+    // Ctrl+1 to Ctrl+7 show the pages, as the Page menu says.
+    ACCEL keys[GALLERY_PAGE_COUNT];
+    for (int page = 0; page < GALLERY_PAGE_COUNT; ++page) {
+        keys[page] = {FCONTROL | FVIRTKEY, static_cast<WORD>('1' + page),
+                      static_cast<WORD>(ID_GALLERY_SHOW_PAGE + page)};
+    }
+    HACCEL accelerators = CreateAcceleratorTableW(keys, GALLERY_PAGE_COUNT);
+
     int exitCode = 1;
     {
         gallery::GalleryWindow window;
@@ -25,6 +34,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
             MSG message;
             while (GetMessageW(&message, nullptr, 0, 0) > 0) {
                 if (CObjectInspector::PreTranslate(message)) continue;
+                if (accelerators && TranslateAcceleratorW(window.hwnd(), accelerators, &message)) {
+                    continue;
+                }
                 TranslateMessage(&message);
                 DispatchMessageW(&message);
             }
@@ -34,6 +46,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                         L"Tessark Widget Gallery", MB_OK | MB_ICONERROR);
         }
     }
+    if (accelerators) DestroyAcceleratorTable(accelerators);
     OleUninitialize();
     return exitCode;
 }

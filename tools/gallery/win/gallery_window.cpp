@@ -80,7 +80,7 @@ bool GalleryWindow::CreateMenus() {
     m_reportMenu.LoadImages(instance, IDB_GALLERY_MENU_IMAGES, 16, 16);
     for (int page = 0; page < GALLERY_PAGE_COUNT; ++page) {
         std::u16string label = u"&" + text::FromInt(page + 1) + u" " + kPageNames[page];
-        if (page < 9) label += u"\tCtrl+" + text::FromInt(page + 1);
+        label += u"\tCtrl+" + text::FromInt(page + 1);
         m_pageMenu.AppendItem(ID_GALLERY_SHOW_PAGE + page, label, page == 0 ? 0 : -1);
     }
     m_pageMenu.AppendSeparator();
