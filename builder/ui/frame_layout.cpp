@@ -12,6 +12,20 @@ Box At(int x, int y, int width, int height) {
 
 }  // namespace
 
+Box FitMainWindow(const Box& workArea) {
+    const int areaWidth = workArea.right - workArea.left;
+    const int areaHeight = workArea.bottom - workArea.top;
+    const int wantedWidth = kMainWindowRect.right - kMainWindowRect.left;
+    const int wantedHeight = kMainWindowRect.bottom - kMainWindowRect.top;
+    const int width = std::max(kMinWindowWidth, std::min(wantedWidth, areaWidth));
+    const int height = std::max(kMinWindowHeight, std::min(wantedHeight, areaHeight));
+    // Keep the usual place where the window fits there; else slide it back into the area.
+    const int left =
+        std::max(workArea.left, std::min(kMainWindowRect.left, workArea.right - width));
+    const int top = std::max(workArea.top, std::min(kMainWindowRect.top, workArea.bottom - height));
+    return {left, top, left + width, top + height};
+}
+
 std::array<int, kStatusPaneCount> StatusPaneWidths(int clientWidth) {
     // A window narrower than the fixed panes leaves the middle three empty, never negative.
     const int middle = std::max(0, (clientWidth - 650) / 3);
@@ -57,7 +71,7 @@ std::array<Box, kBuildPageControlCount> BuildPageLayout(int clientWidth, int cli
     boxes[kSelectTargetButton] = At(20, 53, 135, 24);
     boxes[kBuildButton] = At(160, 53, 135, 24);
     boxes[kTestButton] = At(300, 53, 135, 24);
-    boxes[kLogLabel] = At(20, 85, 50, 16);
+    boxes[kLogLabel] = At(20, 85, 100, 16);  // as wide as the other label, so "Build Log" fits
     boxes[kBuildLog] = At(20, 105, wide, std::max(0, clientHeight - 130));
     return boxes;
 }

@@ -15,6 +15,9 @@ using widgets::Box;
 constexpr Box kMainWindowRect = {50, 50, 50 + 1024, 50 + 800};
 constexpr int kMinWindowWidth = 800;
 constexpr int kMinWindowHeight = 600;
+// The window's first place on a screen whose work area is `workArea`: kMainWindowRect when it
+// fits; otherwise shrunk to the work area (never below the minimum size) and moved into it.
+Box FitMainWindow(const Box& workArea);
 
 // The five status bar panes: 35 pixels, three of (client width - 650) / 3 each, then 230.
 constexpr int kStatusPaneCount = 5;

@@ -47,6 +47,21 @@ bool ChooseFileToOpen(HWND owner, const std::u16string& filter, const std::u16st
     return !path->empty();
 }
 
+bool ChooseFileToSave(HWND owner, const std::u16string& filter, const std::u16string& defaultExt,
+                      std::u16string* path) {
+    const std::u16string zeros = DialogFilter(filter);
+    const std::u16string extension = BareExtension(defaultExt);
+    std::u16string buffer(MAX_PATH + 1, u'\0');
+    OPENFILENAMEW request = Request(owner, zeros, &buffer);
+    request.lpstrDefExt = extension.empty() ? nullptr : win::W(extension);
+    // A file to be written need not exist yet.
+    request.Flags =
+        OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    if (!GetSaveFileNameW(&request)) return false;
+    *path = win::U16(win::W(buffer.c_str()));
+    return !path->empty();
+}
+
 bool ChooseFilesToOpen(HWND owner, const std::u16string& filter, size_t bufferUnits,
                        std::vector<std::u16string>* paths) {
     const std::u16string zeros = DialogFilter(filter);

@@ -13,6 +13,11 @@
 bool ChooseFileToOpen(HWND owner, const std::u16string& filter, const std::u16string& defaultExt,
                       std::u16string* path);
 
+// A file to write; the dialog asks before an existing file is replaced. False when the user
+// cancelled (or the dialog failed).
+bool ChooseFileToSave(HWND owner, const std::u16string& filter, const std::u16string& defaultExt,
+                      std::u16string* path);
+
 // Several existing files, in the dialog's order, with a name buffer of `bufferUnits`
 // characters; false when the user cancelled (or the choice did not fit the buffer).
 bool ChooseFilesToOpen(HWND owner, const std::u16string& filter, size_t bufferUnits,

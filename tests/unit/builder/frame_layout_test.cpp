@@ -7,6 +7,22 @@ namespace {
 
 using namespace ui;
 
+TEST(MainWindow, OpensAtItsPlaceWhereTheScreenHoldsIt) {
+    EXPECT_EQ(FitMainWindow({0, 0, 1920, 1040}), (Box{50, 50, 1074, 850}));
+    EXPECT_EQ(FitMainWindow({0, 0, 1074, 850}), (Box{50, 50, 1074, 850}));
+}
+
+TEST(MainWindow, ShrinksAndMovesIntoASmallScreen) {
+    // 1024 x 768: as wide as the screen, and as tall as it.
+    EXPECT_EQ(FitMainWindow({0, 0, 1024, 768}), (Box{0, 0, 1024, 768}));
+    // Only the height is short: the window keeps its left edge.
+    EXPECT_EQ(FitMainWindow({0, 0, 1280, 720}), (Box{50, 0, 1074, 720}));
+    // Never below the minimum size, even on a smaller screen.
+    EXPECT_EQ(FitMainWindow({0, 0, 640, 480}), (Box{0, 0, 800, 600}));
+    // A second monitor's work area keeps its own origin.
+    EXPECT_EQ(FitMainWindow({1920, 0, 2944, 768}), (Box{1920, 0, 2944, 768}));
+}
+
 TEST(StatusBar, MiddlePanesShareWhatTheFixedOnesLeave) {
     EXPECT_EQ(StatusPaneWidths(1008), (std::array<int, 5>{35, 119, 119, 119, 230}));
     // Integer division: the remainder is given to nobody.
@@ -63,7 +79,7 @@ TEST(BuildPage, ControlsFollowTheClientSize) {
     EXPECT_EQ(boxes[kSelectTargetButton], (Box{20, 53, 155, 77}));
     EXPECT_EQ(boxes[kBuildButton], (Box{160, 53, 295, 77}));
     EXPECT_EQ(boxes[kTestButton], (Box{300, 53, 435, 77}));
-    EXPECT_EQ(boxes[kLogLabel], (Box{20, 85, 70, 101}));
+    EXPECT_EQ(boxes[kLogLabel], (Box{20, 85, 120, 101}));
     EXPECT_EQ(boxes[kBuildLog], (Box{20, 105, 720, 505}));
 }
 
