@@ -11,8 +11,10 @@ namespace {
 const DWORD kCheckBoxStyle = BS_AUTO3STATE | BS_FLAT | WS_TABSTOP;
 const DWORD kEditStyle = WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP;
 
-// Version numbers are 32-bit and written as plain digits whatever their size.
-const double kVersionMaximum = 2147483647.0;
+// Version numbers are 32-bit and written as plain digits whatever their size. The spin's
+// tolerance lets a value pass its maximum by a billionth of it; this maximum keeps even that
+// inside 32 bits.
+const double kVersionMaximum = 999999999.0;
 
 }  // namespace
 

@@ -49,6 +49,11 @@ std::vector<int> CRRECRuler::StopPixels() const {
     return pixels;
 }
 
+int CRRECRuler::MarkX(size_t index) const {
+    const std::vector<int> stops = StopPixels();
+    return index < stops.size() ? TextLeft() + stops[index] : -1;
+}
+
 void CRRECRuler::Paint(HDC dc) {
     RECT client;
     GetClientRect(hwnd(), &client);

@@ -21,6 +21,8 @@ class CRRECRuler : public win::Window {
     bool Create(HWND parent, int id, const RECT& rect, HWND edit);
     void SetTabStops(const std::vector<int>& twips);
     const std::vector<int>& TabStops() const { return m_twips; }
+    // Where stop `index` is marked, in the ruler's client coordinates; -1 for no such stop.
+    int MarkX(size_t index) const;
 
   protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -28,6 +30,7 @@ class CRRECRuler : public win::Window {
   private:
     int PixelsPerInch() const;
     int TextLeft() const;
+    // The stops' distances in pixels from where the text starts.
     std::vector<int> StopPixels() const;
     void Paint(HDC dc);
     void InvertDragLine(int x);

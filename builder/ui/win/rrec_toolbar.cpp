@@ -98,6 +98,10 @@ void CRRECToolbar::SetChecked(int command, bool checked) {
     SendMessageW(hwnd(), TB_CHECKBUTTON, command, MAKELPARAM(checked ? TRUE : FALSE, 0));
 }
 
+bool CRRECToolbar::IsChecked(int command) const {
+    return SendMessageW(hwnd(), TB_ISBUTTONCHECKED, command, 0) != 0;
+}
+
 const wchar_t* CRRECToolbar::Tooltip(int command) {
     switch (command) {
         case kFont:

@@ -39,8 +39,11 @@ class CRRECToolbar : public win::Window {
     bool Create(HWND parent, int id, const RECT& rect);
 
     void SetChecked(int command, bool checked);
+    bool IsChecked(int command) const;
     CFontComboBox& FaceBox() { return m_face; }
+    const CFontComboBox& FaceBox() const { return m_face; }
     CSizeComboBox& SizeBox() { return m_size; }
+    const CSizeComboBox& SizeBox() const { return m_size; }
     CColourPicker& ColourPicker() { return m_colour; }
 
     // The tooltip of a button, for the parent's TTN_GETDISPINFO; nullptr for none.

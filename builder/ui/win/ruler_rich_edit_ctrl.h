@@ -40,6 +40,8 @@ class CRulerRichEditCtrl : public win::Window {
     const std::u16string& LastError() const { return m_lastError; }
 
     HWND EditWindow() const { return m_edit.hwnd(); }
+    const CRRECToolbar& Toolbar() const { return m_toolbar; }
+    const CRRECRuler& Ruler() const { return m_ruler; }
 
   protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

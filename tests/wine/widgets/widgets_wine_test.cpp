@@ -401,3 +401,96 @@ TEST_F(WidgetGallery, PickersTakeReadablePicturesAndClearBackToTheBuiltInOnes) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(WidgetGallery, VersionSpinsStepTheirFieldsWithinTheRange) {
+    const std::string state = "text " + Id(IDC_GALLERY_STATE);
+    auto up = [](int field) { return Command(ID_GALLERY_SPIN_UP + field); };
+    auto down = [](int field) { return Command(ID_GALLERY_SPIN_DOWN + field); };
+    DriverResult run = Drive({kWindow,
+                              Page(GALLERY_PAGE_PROJECT_INFO),
+                              up(1),
+                              state,
+                              up(1),
+                              state,
+                              down(1),
+                              state,
+                              down(1),
+                              state,
+                              down(1),
+                              state,  // 0 is the lowest
+                              "settext 7011 12abc",
+                              up(2),
+                              state,
+                              "settext 7011 1234567",
+                              up(2),
+                              state,  // digits, not "1.23457e+06"
+                              "settext 7011 999999999",
+                              up(2),
+                              state,
+                              down(0),
+                              state});
+    ASSERT_TRUE(run.ok()) << run.error;
+    EXPECT_EQ(run.lines, Lines({"field=1", "field=2", "field=1", "field=0", "field=0", "field=13",
+                                "field=1234568", "field=999999999", "field=0"}));
+}
+
+TEST_F(WidgetGallery, ToolbarButtonsFormatTheTextAndTheRulerMovesTabStops) {
+    const std::string rtf = "{\\rtf1\\ansi{\\fonttbl{\\f0 Times New Roman;}}\\f0\\fs20 Terms\\par}";
+    auto button = [](int command) { return Command(ID_GALLERY_EDITOR_COMMAND + command - 20); };
+    auto rtfAfter = [&](const std::string& command) {
+        DriverResult run = Drive(
+            {kWindow, command, "click " + Id(IDC_GALLERY_GET_RTF), "text " + Id(IDC_GALLERY_RTF)});
+        EXPECT_TRUE(run.ok()) << run.error;
+        return run.lines.empty() ? std::string() : run.lines.back();
+    };
+    Lines start =
+        StateAfter({Page(GALLERY_PAGE_RICH_TEXT),
+                    "settext " + Id(IDC_GALLERY_RTF) + " " + winetest::DriverText(rtf),
+                    "click " + Id(IDC_GALLERY_SET_RTF), Command(ID_GALLERY_REPORT_EDITOR)});
+    ASSERT_EQ(start.size(), 1u);
+    EXPECT_EQ(Field(start[0], "bold"), "0");
+    EXPECT_EQ(Field(start[0], "size"), "10");
+    EXPECT_EQ(Field(start[0], "left"), "1");
+
+    Lines bold = StateAfter({button(22)});
+    EXPECT_EQ(Field(bold[0], "bold"), "1");
+    const std::string boldRtf = rtfAfter(Command(ID_GALLERY_REPORT_EDITOR));
+    // "\b" as a control word of its own ("\b " or "\b\lang..."), not "\b0".
+    EXPECT_TRUE(boldRtf.find("\\b ") != std::string::npos ||
+                boldRtf.find("\\b\\") != std::string::npos)
+        << boldRtf;
+    EXPECT_EQ(Field(StateAfter({button(22)})[0], "bold"), "0");
+
+    Lines centre = StateAfter({button(26)});
+    EXPECT_EQ(Field(centre[0], "centre"), "1");
+    EXPECT_EQ(Field(centre[0], "left"), "0");
+    EXPECT_NE(rtfAfter(Command(ID_GALLERY_REPORT_EDITOR)).find("\\qc"), std::string::npos);
+
+    // Indent goes to the first tab stop (640 twips), outdent back to the margin. (The rich
+    // edit control of Wine writes the indent as "\fi", that of Windows as "\li".)
+    const std::string indented = rtfAfter(button(28));
+    EXPECT_TRUE(indented.find("\\li640") != std::string::npos ||
+                indented.find("\\fi640") != std::string::npos)
+        << indented;
+    EXPECT_EQ(rtfAfter(button(29)).find("i640"), std::string::npos);
+    EXPECT_EQ(Field(StateAfter({button(30)})[0], "bullets"), "1");
+
+    // Dragging the first stop 30 pixels right; then far right, where it stops short of the
+    // second.
+    Lines dragged = StateAfter({Command(ID_GALLERY_DRAG_TAB)});
+    ASSERT_EQ(dragged.size(), 1u);
+    const int dpi = std::stoi(Field(dragged[0], "dpi"));
+    const int mark = static_cast<int>(640.0 * dpi / 1440 + 0.5);
+    const int expected = static_cast<int>((mark + 30) * 1440.0 / dpi + 0.5);
+    EXPECT_EQ(Field(dragged[0], "tabs").substr(0, 10), std::to_string(expected) + ",1280,");
+    EXPECT_NE(rtfAfter(Command(ID_GALLERY_REPORT_EDITOR)).find("\\tx" + std::to_string(expected)),
+              std::string::npos);
+    Lines far = StateAfter({Command(ID_GALLERY_DRAG_TAB_FAR)});
+    const int second = static_cast<int>(1280.0 * dpi / 1440 + 0.5);
+    const int clamped = static_cast<int>((second - 1) * 1440.0 / dpi + 0.5);
+    EXPECT_EQ(Field(far[0], "tabs").substr(0, 10), std::to_string(clamped) + ",1280,");
+}
+
+}  // namespace

@@ -30,12 +30,18 @@
 #define ID_GALLERY_REPORT_FOCUS 40021    // the identifier of the focused window
 #define ID_GALLERY_REPORT_GRID 40022     // scroll bar, scroll position and row height
 #define ID_GALLERY_REPORT_PROJECT 40023  // the icon and banner paths
+#define ID_GALLERY_REPORT_EDITOR 40024   // the rich text toolbar's states and the ruler's stops
+#define ID_GALLERY_DRAG_TAB 40025        // drags the first tab stop 30 pixels right on the ruler
+#define ID_GALLERY_DRAG_TAB_FAR 40026    // ... and 1000 pixels right
 #define ID_GALLERY_CLICK_BOX 40030       // + n: a click on the box of top-level row n
 #define ID_GALLERY_DOUBLE_CLICK 40040    // + n: a double click on top-level row n
 #define ID_GALLERY_SCROLL_FIT 40050      // sizes the scroll page's grid to its rows exactly
 #define ID_GALLERY_SCROLL_ADD_ROW 40051  // one more row on the scroll page
 #define ID_GALLERY_SCROLL_LINE 40052     // a click on the scroll bar's down arrow
 #define ID_GALLERY_SCROLL_WHEEL 40053    // one wheel notch towards the user
+#define ID_GALLERY_SPIN_UP 40060         // + k: a click on the up arrow of version field k
+#define ID_GALLERY_SPIN_DOWN 40065       // + k: ... on its down arrow
+#define ID_GALLERY_EDITOR_COMMAND 40080  // + n: all text selected, then toolbar button 20 + n
 #define ID_GALLERY_EXIT 40099
 
 // Resources of the gallery beside the widgets' own (builder/ui/win/widget_resource_ids.h).

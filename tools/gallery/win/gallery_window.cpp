@@ -320,6 +320,71 @@ void GalleryWindow::ScrollBy(bool wheel) {
     ReportGrid();
 }
 
+void GalleryWindow::ClickSpin(int field, bool up) {
+    // A press and release on one arrow of the field's spin buttons.
+    for (const auto& group : m_grids[0].Rows()) {
+        for (const auto& row : group->Children()) {
+            if (row->Kind() != widgets::kVersionRow) continue;
+            const size_t index = static_cast<size_t>(2 * field + 1);
+            if (index >= row->Editors().size()) return;
+            HWND spin = row->Editors()[index];
+            RECT client;
+            GetClientRect(spin, &client);
+            const LPARAM point =
+                MAKELPARAM(client.right / 2, up ? client.bottom / 4 : client.bottom * 3 / 4);
+            SendMessageW(spin, WM_LBUTTONDOWN, MK_LBUTTON, point);
+            SendMessageW(spin, WM_LBUTTONUP, 0, point);
+            wchar_t value[64] = {};
+            GetDlgItemTextW(m_grids[0].hwnd(), 7009 + field, value, 64);
+            SetState(u"field=" + win::U16(value));
+            return;
+        }
+    }
+}
+
+void GalleryWindow::ReportEditor() {
+    const CRRECToolbar& toolbar = m_editor.Toolbar();
+    auto flag = [&](int command) { return text::FromInt(toolbar.IsChecked(command) ? 1 : 0); };
+    std::u16string tabs;
+    for (int twips : m_editor.Ruler().TabStops()) {
+        if (tabs.size() > 40) break;
+        tabs += (tabs.empty() ? u"" : u",") + text::FromInt(twips);
+    }
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    SetState(text::Format(
+        u"bold=%s italic=%s underline=%s left=%s centre=%s right=%s bullets=%s size=%s dpi=%s "
+        u"tabs=%s",
+        {flag(CRRECToolbar::kBold), flag(CRRECToolbar::kItalic), flag(CRRECToolbar::kUnderline),
+         flag(CRRECToolbar::kAlignLeft), flag(CRRECToolbar::kAlignCentre),
+         flag(CRRECToolbar::kAlignRight), flag(CRRECToolbar::kBullets),
+         text::FromInt(toolbar.SizeBox().Points(false)), text::FromInt(dpi), tabs}));
+}
+
+void GalleryWindow::EditorCommand(int command) {
+    // As a click on the toolbar button with all text selected.
+    SendMessageW(m_editor.EditWindow(), EM_SETSEL, 0, -1);
+    SendMessageW(m_editor.hwnd(), WM_COMMAND, MAKEWPARAM(CRRECToolbar::kFont + command, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(m_editor.Toolbar().hwnd()));
+    ReportEditor();
+}
+
+void GalleryWindow::DragTabStop(int pixels) {
+    // The mouse grabs the first stop's mark, moves right and lets go.
+    HWND ruler = m_editor.Ruler().hwnd();
+    const int x = m_editor.Ruler().MarkX(0);
+    if (x < 0) return;
+    RECT client;
+    GetClientRect(ruler, &client);
+    const int y = client.bottom / 2;
+    SendMessageW(ruler, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    SendMessageW(ruler, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x + pixels / 2, y));
+    SendMessageW(ruler, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x + pixels, y));
+    SendMessageW(ruler, WM_LBUTTONUP, 0, MAKELPARAM(x + pixels, y));
+    ReportEditor();
+}
+
 void GalleryWindow::EditSampleEntry() {
     CFileProperties dialog(m_sampleEntry);
     if (!dialog.Edit(hwnd())) {
@@ -349,6 +414,15 @@ void GalleryWindow::OnCommand(WORD code, WORD id) {
     }
     if (id >= ID_GALLERY_DOUBLE_CLICK && id < ID_GALLERY_DOUBLE_CLICK + 10) {
         ClickGroupBox(id - ID_GALLERY_DOUBLE_CLICK, true);
+        return;
+    }
+    if (id >= ID_GALLERY_SPIN_UP && id < ID_GALLERY_SPIN_DOWN + 4) {
+        const bool up = id < ID_GALLERY_SPIN_DOWN;
+        ClickSpin(id - (up ? ID_GALLERY_SPIN_UP : ID_GALLERY_SPIN_DOWN), up);
+        return;
+    }
+    if (id >= ID_GALLERY_EDITOR_COMMAND && id < ID_GALLERY_EDITOR_COMMAND + 16) {
+        EditorCommand(id - ID_GALLERY_EDITOR_COMMAND);
         return;
     }
     switch (id) {
@@ -383,6 +457,15 @@ void GalleryWindow::OnCommand(WORD code, WORD id) {
             break;
         case ID_GALLERY_REPORT_PROJECT:
             SetState(u"icon=" + m_model.iconPath + u"\r\nbanner=" + m_model.bannerPath);
+            break;
+        case ID_GALLERY_REPORT_EDITOR:
+            ReportEditor();
+            break;
+        case ID_GALLERY_DRAG_TAB:
+            DragTabStop(30);
+            break;
+        case ID_GALLERY_DRAG_TAB_FAR:
+            DragTabStop(1000);
             break;
         case ID_GALLERY_SCROLL_FIT:
             FitScrollGrid();

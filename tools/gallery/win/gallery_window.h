@@ -47,6 +47,10 @@ class GalleryWindow : public win::Window {
     void FitScrollGrid();
     void AddScrollRow();
     void ScrollBy(bool wheel);
+    void ClickSpin(int field, bool up);
+    void ReportEditor();
+    void EditorCommand(int command);
+    void DragTabStop(int pixels);
     void EditSampleEntry();
     void SaveRtf();
 
