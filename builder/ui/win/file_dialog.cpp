@@ -2,23 +2,14 @@
 
 #include <commdlg.h>
 
+#include "widgets/file_dialog_text.h"
 #include "widgets/file_list_edits.h"
 #include "widgets/win/wide.h"
 
 namespace {
 
-// The filter with its bars turned into the zeros the dialog expects.
-std::u16string DialogFilter(const std::u16string& filter) {
-    std::u16string zeros = filter;
-    for (char16_t& c : zeros) {
-        if (c == u'|') c = u'\0';
-    }
-    return zeros;
-}
-
-std::u16string BareExtension(const std::u16string& extension) {
-    return extension.rfind(u"*.", 0) == 0 ? extension.substr(2) : extension;
-}
+using widgets::BareExtension;
+using widgets::DialogFilter;
 
 OPENFILENAMEW Request(HWND owner, const std::u16string& filter, std::u16string* buffer) {
     OPENFILENAMEW request = {};

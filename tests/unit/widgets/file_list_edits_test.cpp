@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "builder/project/file_categories.h"
+#include "widgets/file_dialog_text.h"
 
 namespace {
 
@@ -92,6 +93,24 @@ TEST(FileListEditsTest, EditVisitsSelectedRowsFromTheLast) {
     EXPECT_EQ(widgets::LastToFirst({0, 2}), std::vector<size_t>({2, 0}));
     EXPECT_EQ(widgets::LastToFirst({5, 1, 5, 3}), std::vector<size_t>({5, 3, 1}));
     EXPECT_TRUE(widgets::LastToFirst({}).empty());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(FileDialogTextTest, FiltersAndExtensionsAsTheDialogWantsThem) {
+    using widgets::BareExtension;
+    using widgets::DialogFilter;
+    const std::u16string filter = DialogFilter(u"JPG Files (*.jpg)|*.jpg|All Files (*.*)|*.*||");
+    EXPECT_EQ(filter, std::u16string(u"JPG Files (*.jpg)\0*.jpg\0All Files (*.*)\0*.*\0\0", 45));
+    // Without the closing bars the list is still ended.
+    EXPECT_EQ(DialogFilter(u"All Files (*.*)|*.*"), std::u16string(u"All Files (*.*)\0*.*\0", 20));
+    EXPECT_EQ(DialogFilter(u""), u"");
+    EXPECT_EQ(BareExtension(u"*.eas"), u"eas");
+    EXPECT_EQ(BareExtension(u".ico"), u"ico");
+    EXPECT_EQ(BareExtension(u"jpg"), u"jpg");
+    EXPECT_EQ(BareExtension(u""), u"");
 }
 
 }  // namespace
