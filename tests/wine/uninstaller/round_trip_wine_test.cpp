@@ -1,0 +1,233 @@
+// Install, then uninstall: a setup built by the tessark command from a product with files for
+// the terminals, the product folder and the Start Menu, installed into two terminals through
+// the installer's pages, then removed again through the uninstaller's, and the machine checked
+// from Linux after each.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "base/text.h"
+#include "package/install_log.h"
+#include "tests/wine/harness/wine_harness.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using winetest::Drive;
+using winetest::DriverResult;
+
+const char kProductKey[] = "HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tessark";
+const char kProductDir[] = "Acme Robot Round Trip";
+const char kMenuGroup[] = "Acme Robot Round Trip Group";
+
+void WriteFile(const std::string& hostPath, const std::string& bytes) {
+    fs::create_directories(fs::path(hostPath).parent_path());
+    std::ofstream out(hostPath, std::ios::binary | std::ios::trunc);
+    out << bytes;
+    ASSERT_TRUE(out.good()) << hostPath;
+}
+
+std::string ReadFile(const std::string& hostPath) {
+    std::ifstream in(hostPath, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::vector<std::string> Names(const std::string& hostFolder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(hostFolder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    return names;
+}
+
+std::string Host(const std::string& windowsPath) {
+    return winetest::HostPath(windowsPath);
+}
+
+class UninstallRoundTrip : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        programFiles_ = winetest::WindowsFolder("programfiles");
+        product_ = programFiles_ + "\\" + kProductDir;
+        group_ = winetest::WindowsFolder("commonprograms") + "\\" + kMenuGroup;
+        terminals_ = {programFiles_ + "\\MT4 Round Trip One",
+                      programFiles_ + "\\MT4 Round Trip Two"};
+        RemoveAll();
+        for (const std::string& terminal : terminals_) {
+            for (const char* own : {"\\terminal.exe", "\\config\\experts.ini", "\\experts\\Own.ex4",
+                                    "\\sounds\\own.wav"}) {
+                WriteFile(Host(terminal + own), std::string("the terminal's own ") + own);
+            }
+        }
+    }
+
+    void TearDown() override { RemoveAll(); }
+
+    void RemoveAll() {
+        winetest::Run("reg", {"delete", kProductKey, "/f"});
+        for (const std::string& folder : {product_, group_, terminals_[0], terminals_[1]}) {
+            if (!folder.empty()) fs::remove_all(Host(folder));
+        }
+    }
+
+    // The product's project and setup, made with the tessark command in a scratch folder.
+    std::string BuildSetup() {
+        const std::string folder = winetest::ScratchFolder("uninstall-round-trip");
+        for (const char* file :
+             {"Robot.ex4", "Signal.ex4", "alert.wav", "Manual.txt", "Helper.dat", "Keep.dll"}) {
+            WriteFile(folder + "/" + file, std::string("product file ") + file);
+        }
+        const std::string project = folder + "/robot.eas";
+        const std::vector<std::vector<std::string>> steps = {
+            {"new", project},
+            {"set", project, "productName", "Acme Robot"},
+            {"set", project, "productDirectory", kProductDir},
+            {"set", project, "startMenuGroup", kMenuGroup},
+            {"set", project, "version", "2.1.0.7"},
+            {"set", project, "publisher", "Acme Trading Tools"},
+            {"set", project, "contactName", "Jane Doe"},
+            {"set", project, "contactEmail", "jane@acme.example"},
+            {"set", project, "productUrl", "https://acme.example/robot"},
+            {"add", project, "experts", "Robot.ex4"},
+            {"add", project, "indicators", "Signal.ex4"},
+            {"add", project, "sounds", "alert.wav"},
+            {"add", project, "other", "Manual.txt", "Helper.dat", "Keep.dll"},
+            {"entry", project, "Manual.txt", "--shortcut", "Manual"},
+            {"entry", project, "Helper.dat", "--destination", "{app}\\data\\"},
+            {"entry", project, "Keep.dll", "--destination", "{metatrader}\\experts\\libraries\\",
+             "--never-uninstall", "yes"},
+            {"build", project, "-o", folder + "/setup.exe"},
+        };
+        for (const auto& args : steps) {
+            winetest::ProcessResult run = winetest::RunNative(TESSARK_COMMAND, args);
+            EXPECT_EQ(run.exitCode, 0) << args[0] << " " << args.back() << ": " << run.err;
+        }
+        return folder + "/setup.exe";
+    }
+
+    // Walks the installer's pages: both terminals ticked, the terminal not started at the end.
+    void Install(const std::string& setup) {
+        winetest::Process installer(setup);
+        DriverResult welcome = Drive({"window | Step 1", "waitenabled 1", "click 1", "waitclosed",
+                                      "window | Step 4", "items 1031"});
+        ASSERT_TRUE(welcome.ok()) << welcome.error;
+        std::vector<std::string> tick = {"window | Step 4"};
+        for (size_t row = 0; row < welcome.lines.size(); ++row) {
+            for (const std::string& terminal : terminals_) {
+                if (welcome.lines[row] == terminal)
+                    tick.push_back("tick 1031 " + std::to_string(row));
+            }
+        }
+        ASSERT_EQ(tick.size(), 3u) << "both terminals are offered";
+        for (const char* line :
+             {"waitenabled 1", "click 1", "waitclosed", "window | Step 5", "click 1", "waitclosed",
+              "window | Step 6", "timeout 60000", "waitenabled 1", "click 1", "waitclosed",
+              "window | Step 8", "click 1028", "click 2", "waitclosed"}) {
+            tick.push_back(line);
+        }
+        DriverResult rest = Drive(tick);
+        if (!rest.ok()) {
+            const winetest::ProcessResult ended = installer.Wait(5000);
+            FAIL() << rest.error << "\ninstaller: exit code " << ended.exitCode << ", "
+                   << ended.err;
+        }
+        EXPECT_EQ(installer.Wait(30000).exitCode, 0);
+    }
+
+    std::string programFiles_, product_, group_;
+    std::vector<std::string> terminals_;
+};
+
+TEST_F(UninstallRoundTrip, InstallsIntoTwoTerminalsAndRemovesItAllAgain) {
+    const std::string setup = BuildSetup();
+    ASSERT_FALSE(HasFailure());
+    Install(setup);
+    ASSERT_FALSE(HasFailure());
+
+    // What the installation left.
+    const std::vector<std::string> productFiles = {"\\experts\\Robot.ex4",
+                                                   "\\experts\\indicators\\Signal.ex4",
+                                                   "\\experts\\sounds\\alert.wav"};
+    for (const std::string& terminal : terminals_) {
+        for (const std::string& file : productFiles) {
+            ASSERT_TRUE(fs::exists(Host(terminal + file))) << terminal + file;
+        }
+        ASSERT_TRUE(fs::exists(Host(terminal + "\\experts\\libraries\\Keep.dll")));
+    }
+    ASSERT_TRUE(fs::exists(Host(product_ + "\\Uninstall.exe")));
+    ASSERT_TRUE(fs::exists(Host(product_ + "\\Manual.txt")));
+    ASSERT_TRUE(fs::exists(Host(product_ + "\\data\\Helper.dat")));
+    ASSERT_TRUE(fs::exists(Host(group_ + "\\Manual.lnk")));
+    ASSERT_TRUE(fs::exists(Host(group_ + "\\Uninstall.lnk")));
+    ASSERT_TRUE(winetest::RegValues(kProductKey).has_value());
+    const std::string logBytes = ReadFile(Host(product_ + "\\Install.log"));
+    ASSERT_EQ(logBytes.size(), 52004u);
+    const package::InstallLog log = package::InstallLog::FromBytes(
+        reinterpret_cast<const uint8_t*>(logBytes.data()), logBytes.size());
+    std::vector<std::string> listed;
+    for (const std::u16string& entry : log.Entries()) listed.push_back(text::ToUtf8(entry));
+    ASSERT_FALSE(listed.empty());
+
+    // The uninstaller writes its banner picture out; take away what the installer left.
+    const std::string banner = Host(winetest::WindowsFolder("temp") + "\\banner.jpg");
+    fs::remove(banner);
+
+    winetest::Process uninstaller(product_ + "\\Uninstall.exe");
+    DriverResult welcome = Drive({"window Uninstall", "text 1004", "waitenabled 1"});
+    ASSERT_TRUE(welcome.ok()) << welcome.error;
+    EXPECT_EQ(welcome.lines,
+              std::vector<std::string>{"You are about to uninstall Acme Robot Version: 2.1.0.7"});
+    winetest::Screenshot("round-trip-uninstaller-welcome");
+
+    DriverResult progress =
+        Drive({"window Uninstall", "click 1", "waitclosed", "window Uninstall",
+               "waittext 1004 Please click the next button.", "waitenabled 1", "items 1007"});
+    ASSERT_TRUE(progress.ok()) << progress.error;
+    ASSERT_FALSE(progress.lines.empty());
+    EXPECT_EQ(progress.lines.back(), "Done.");
+    EXPECT_EQ(progress.lines.size(), listed.size() + 4);
+    winetest::Screenshot("round-trip-uninstaller-progress");
+
+    DriverResult complete =
+        Drive({"window Uninstall", "click 1", "waitclosed", "window Uninstall", "text 1002"});
+    ASSERT_TRUE(complete.ok()) << complete.error;
+    winetest::Screenshot("round-trip-uninstaller-complete");
+    DriverResult finish = Drive({"window Uninstall", "click 2", "waitclosed"});
+    ASSERT_TRUE(finish.ok()) << finish.error;
+    EXPECT_EQ(uninstaller.Wait(20000).exitCode, 0);
+
+    // What the uninstallation left. The list names the installer's temporary copy of the
+    // banner too; the complete page writes that file anew (checked below).
+    for (const std::string& file : listed) {
+        if (Host(file) == banner) continue;
+        EXPECT_FALSE(fs::exists(Host(file))) << file;
+    }
+    for (const std::string& terminal : terminals_) {
+        for (const std::string& file : productFiles) {
+            EXPECT_FALSE(fs::exists(Host(terminal + file)))
+                << terminal + file << " (a copy that \"Install.log\" does not list stays behind)";
+        }
+        EXPECT_TRUE(fs::exists(Host(terminal + "\\experts\\libraries\\Keep.dll")))
+            << "a never-uninstall file stays";
+        for (const char* own : {"\\terminal.exe", "\\config\\experts.ini", "\\experts\\Own.ex4",
+                                "\\sounds\\own.wav"}) {
+            EXPECT_TRUE(fs::exists(Host(terminal + own))) << terminal + own;
+        }
+        EXPECT_EQ(ReadFile(Host(terminal + "\\experts\\Own.ex4")),
+                  "the terminal's own \\experts\\Own.ex4");
+    }
+    EXPECT_EQ(Names(Host(product_)), std::vector<std::string>{"Uninstall.exe"});
+    EXPECT_FALSE(fs::exists(Host(group_)));
+    EXPECT_FALSE(winetest::RegValues(kProductKey).has_value());
+
+    // The banner the installer stored in the uninstaller, written back out by it.
+    const std::string builtInBanner =
+        ReadFile(winetest::CurrentSession().sourceDir + "/artwork/setup-banner.jpg");
+    ASSERT_FALSE(builtInBanner.empty());
+    EXPECT_EQ(ReadFile(banner), builtInBanner);
+}
+
+}  // namespace
