@@ -102,7 +102,7 @@ class UninstallRoundTrip : public ::testing::Test {
             {"build", project, "-o", folder + "/setup.exe"},
         };
         for (const auto& args : steps) {
-            winetest::ProcessResult run = winetest::RunNative(TESSARK_COMMAND, args);
+            winetest::ProcessResult run = winetest::RunNative(TESSARK_CLI, args);
             EXPECT_EQ(run.exitCode, 0) << args[0] << " " << args.back() << ": " << run.err;
         }
         return folder + "/setup.exe";
