@@ -21,6 +21,10 @@ COLORREF Mix(COLORREF a, COLORREF b, int step, int steps) {
 
 }  // namespace
 
+CMyToolBar::~CMyToolBar() {
+    if (hwnd()) DestroyWindow(hwnd());
+}
+
 bool CMyToolBar::Create(HWND parent, int id, HINSTANCE instance, int bitmapId, SIZE imageSize,
                         const Button* buttons, int count) {
     if (hwnd()) return false;

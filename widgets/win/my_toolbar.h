@@ -22,6 +22,9 @@ class CMyToolBar : public win::Window {
         const char16_t* text;
     };
 
+    // Destroys the toolbar while its images are still there.
+    ~CMyToolBar() override;
+
     // Creates the toolbar along the top of `parent`, 32 pixels high, with the images of
     // bitmap strip `bitmapId`. False when the window or the images cannot be made.
     bool Create(HWND parent, int id, HINSTANCE instance, int bitmapId, SIZE imageSize,

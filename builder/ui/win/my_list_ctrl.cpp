@@ -56,6 +56,11 @@ void SetCellText(HWND list, int row, int column, const std::u16string& text) {
 
 }  // namespace
 
+CMyListCtrl::~CMyListCtrl() {
+    // The children use the fonts, icons and images below: they go first.
+    if (hwnd()) DestroyWindow(hwnd());
+}
+
 int CMyListCtrl::ChildId(project::CategoryId category, int offset) {
     return kChildIdBase + 10 * static_cast<int>(category) + offset;
 }
@@ -117,11 +122,13 @@ bool CMyListCtrl::CreateChildren() {
     m_add = MakeButton(L"Add Files", kAddOffset, IDI_LIST_ADD);
     if (m_full) m_edit = MakeButton(L"Edit", kEditOffset, IDI_LIST_EDIT);
     m_remove = MakeButton(L"Remove", kRemoveOffset, IDI_LIST_REMOVE);
+    // The row icons belong to this control, not to the list view (LVS_SHAREIMAGELISTS).
     m_list = CreateWindowExW(
         WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
-        WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS, 20, 50, 100, 130,
-        hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(ChildId(m_category, kListOffset))),
-        instance, nullptr);
+        WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS,
+        20, 50, 100, 130, hwnd(),
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ChildId(m_category, kListOffset))), instance,
+        nullptr);
     if (!m_note || !m_add || (m_full && !m_edit) || !m_remove || !m_list) return false;
     ListView_SetExtendedListViewStyle(m_list, LVS_EX_FULLROWSELECT);
     m_rowImages.reset(ImageList_Create(20, 24, ILC_COLOR32 | ILC_MASK, 1, 1));

@@ -32,6 +32,7 @@ class CMyListCtrl : public win::Window {
     static constexpr size_t kAddFilesBufferUnits = 26100;
 
     CMyListCtrl() = default;
+    ~CMyListCtrl() override;
 
     // Registers "ZULLISTCTRL" once and creates the control; false when either fails. `full`
     // gives the eight Other Files columns and the Edit button. `model` must outlive the

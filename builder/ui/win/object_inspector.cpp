@@ -377,9 +377,18 @@ void CObjectInspector::OnCommand(WPARAM wParam, LPARAM lParam) {
 
 bool CObjectInspector::CycleTab(bool backwards) {
     HWND focus = GetFocus();
-    const int focusedId = IsDescendant(hwnd(), focus) ? GetDlgCtrlID(focus) : 0;
-    const int next = widgets::NextTabPlace(focusedId, m_tabPlace, backwards);
-    HWND target = GetDlgItem(hwnd(), widgets::kTabCycle[next]);
+    int place = widgets::NextTabPlace(IsDescendant(hwnd(), focus) ? GetDlgCtrlID(focus) : 0,
+                                      m_tabPlace, backwards);
+    // Fields of a closed group are passed over.
+    HWND target = nullptr;
+    for (int tries = 0; tries < widgets::kTabCycleLength && !target; ++tries) {
+        HWND field = GetDlgItem(hwnd(), widgets::kTabCycle[place]);
+        if (field && IsWindowVisible(field)) {
+            target = field;
+        } else {
+            place = widgets::NextTabPlace(widgets::kTabCycle[place], place, backwards);
+        }
+    }
     if (!target) {
         // A grid without the Project Info fields steps through its tab stops as a dialog does.
         HWND step = GetNextDlgTabItem(hwnd(), IsDescendant(hwnd(), focus) ? focus : nullptr,
@@ -387,7 +396,7 @@ bool CObjectInspector::CycleTab(bool backwards) {
         if (step) SetFocus(step);
         return true;
     }
-    m_tabPlace = next;
+    m_tabPlace = place;
     SetFocus(target);
     SendMessageW(target, EM_SETSEL, 0, -1);
     return true;

@@ -32,6 +32,11 @@ HWND MakeChild(HWND parent, const wchar_t* className, DWORD style, int id, int x
 
 }  // namespace
 
+CPictureCtrl::~CPictureCtrl() {
+    // The children use the font below: they go first.
+    if (hwnd()) DestroyWindow(hwnd());
+}
+
 bool CPictureCtrl::Create(HWND parent, int id, const RECT& rect, project::ProjectModel* model) {
     if (!model) return false;
     if (!win::Window::Register(kClassName, CS_DBLCLKS,

@@ -28,6 +28,7 @@ class CPictureCtrl : public win::Window {
     static constexpr int kClearId = 3034;
 
     CPictureCtrl() = default;
+    ~CPictureCtrl() override;
 
     // Registers "PICTURECLASS" once and creates the picker with its children; false when
     // either fails. `model` must outlive the picker.

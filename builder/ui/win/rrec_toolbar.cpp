@@ -49,6 +49,10 @@ const Slot kSlots[] = {
 
 }  // namespace
 
+CRRECToolbar::~CRRECToolbar() {
+    if (hwnd()) DestroyWindow(hwnd());
+}
+
 bool CRRECToolbar::Create(HWND parent, int id, const RECT& rect) {
     HWND bar = CreateWindowExW(
         0, TOOLBARCLASSNAMEW, L"",

@@ -35,6 +35,9 @@ class CRRECToolbar : public win::Window {
     };
     static constexpr int kColourPickerId = 38;
 
+    // Destroys the toolbar while its images are still there.
+    ~CRRECToolbar() override;
+
     // Creates the toolbar at `rect` with its boxes and picker; false on failure.
     bool Create(HWND parent, int id, const RECT& rect);
 

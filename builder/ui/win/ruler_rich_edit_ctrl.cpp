@@ -28,6 +28,10 @@ std::string ToAnsi(const std::u16string& text) {
 
 CRulerRichEditCtrl::CRulerRichEditCtrl() : m_library(LoadLibraryW(L"Riched20.dll")) {}
 
+CRulerRichEditCtrl::~CRulerRichEditCtrl() {
+    if (hwnd()) DestroyWindow(hwnd());
+}
+
 bool CRulerRichEditCtrl::Create(HWND parent, int id, const RECT& rect, bool autoHorizontalScroll) {
     if (!m_library) return false;
     if (!win::Window::Register(kClassName, CS_HREDRAW | CS_VREDRAW,

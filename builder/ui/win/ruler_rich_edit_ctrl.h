@@ -27,6 +27,8 @@ class CRulerRichEditCtrl : public win::Window {
 
     // Loads the rich edit library, which the control's edit area needs.
     CRulerRichEditCtrl();
+    // Destroys the window while the rich edit library it needs is still loaded.
+    ~CRulerRichEditCtrl() override;
 
     // False when the library is missing or a part cannot be created.
     bool Create(HWND parent, int id, const RECT& rect, bool autoHorizontalScroll = false);

@@ -169,6 +169,12 @@ TEST_F(WidgetGallery, TabRunsThroughTheProjectInfoFields) {
     ASSERT_TRUE(run.ok()) << run.error;
     EXPECT_EQ(run.lines, Lines({"focus=7001", "focus=7007", "focus=7002", "focus=7012"}));
 
+    // With the product group closed, its fields are passed over.
+    DriverResult closed = Drive({kWindow, Command(ID_GALLERY_CLICK_BOX + 0), "focus 7006",
+                                 "key TAB", focus, state, Command(ID_GALLERY_CLICK_BOX + 0)});
+    ASSERT_TRUE(closed.ok()) << closed.error;
+    EXPECT_EQ(closed.lines, Lines({"focus=7002"}));
+
     // Copy, cut and paste keys reach the edit boxes.
     DriverResult clip =
         Drive({kWindow, "settext 7002 Tessark Labs", "focus 7002", "key HOME", "key SHIFT+END",
