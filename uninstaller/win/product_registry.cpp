@@ -10,7 +10,7 @@ class RegistryReader : public ValueReader {
   public:
     RegistryReader() { registry_.SelectRoot(HKEY_LOCAL_MACHINE); }
 
-    bool KeyExists() override { return registry_.OpenKey(kProductKeyPath, false, true); }
+    bool KeyExists() override { return registry_.OpenKey(ProductKeyPath(), false, true); }
     bool ReadString(std::u16string_view name, std::u16string* text) override {
         return registry_.ReadString(std::u16string(name), text);
     }
@@ -29,7 +29,7 @@ ProductValues ReadProductValuesFromRegistry() {
 bool DeleteProductKeyFromRegistry() {
     CNtRegistry registry;
     registry.SelectRoot(HKEY_LOCAL_MACHINE);
-    return registry.DeleteKey(kProductKeyPath);
+    return registry.DeleteKey(ProductKeyPath());
 }
 
 }  // namespace uninstaller
