@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Runs every fuzz target of a fuzz build (cmake -S fuzz) over its seed corpus in fuzz/corpus.
+# Runs every fuzz target of a fuzz build (cmake -S fuzz) over its seed corpus in fuzz/corpus,
+# with the words of fuzz/dict/<target>.dict when there is one.
 #
 #   fuzz/run.sh BUILD --seconds N   each target for N seconds, one after another; what a target
 #                                   finds is kept in BUILD/corpus/<target> for its next run
@@ -40,7 +41,9 @@ for target in "${targets[@]}"; do
     work=$(mktemp -d)
     limits=(-runs="$amount" -seed=1)
   fi
-  "$program" "${limits[@]}" -timeout=30 -rss_limit_mb=2048 -print_final_stats=1 \
+  dict=()
+  [ -f "$here/dict/$target.dict" ] && dict=(-dict="$here/dict/$target.dict")
+  "$program" "${limits[@]}" "${dict[@]}" -timeout=30 -rss_limit_mb=2048 -print_final_stats=1 \
     -artifact_prefix="$build/findings/$target-" "$work" "$here/corpus/$target" >"$log" 2>&1
   status=$?
   [ "$mode" = --runs ] && rm -rf "$work"
