@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # One Wine session for a test run: an X server of its own and a fresh Wine prefix.
 #
-#   wine-session.sh start <session folder> [<prefix>]
+#   wine-session.sh start <session folder> [<prefix> [<desktop keeper program>]]
 #   wine-session.sh stop  <session folder>
 #
 # start: stops whatever an earlier, unfinished session left in that folder; starts Xvfb on the
 # first free display from :90 up; gives the run a fresh prefix (default: the session folder's
 # sibling "wineprefix"), copied from a pristine one kept beside it ("<prefix>-pristine"), which
 # the first start makes (15-30 s; again after a Wine upgrade); starts the prefix's wineserver so
-# that it stays up between the test's programs; and writes <session folder>/session.env with
+# that it stays up between the test's programs; starts the desktop keeper (a Windows program that
+# only waits) in a session of its own, so that the virtual desktop outlives every program a test
+# starts and ends; and writes <session folder>/session.env with
 # DISPLAY, WINEPREFIX, XVFB_PID and the prefix's folder of 32-bit system DLLs.
 # stop: ends that wineserver (and with it every program of the prefix) and that Xvfb; the
 # prefix stays for a look at what the tests left.
@@ -23,7 +25,7 @@ readonly SETTINGS_VERSION=1
 readonly SERVER_IDLE_SECONDS=120
 
 usage() {
-  echo "usage: $0 start <session folder> [<prefix>] | stop <session folder>" >&2
+  echo "usage: $0 start <session folder> [<prefix> [<keeper>]] | stop <session folder>" >&2
   exit 2
 }
 
@@ -124,8 +126,21 @@ make_pristine() {
   wineserver -w
 }
 
+# The virtual desktop runs as a program of its own for the whole session. Started by the first
+# window, it ends a moment after the last program does, and a program started in that moment
+# loses its desktop (an X error ends it): tests run one after another would fail now and then.
+start_desktop() {
+  setsid wine explorer.exe /desktop=Default,1024x768 </dev/null >/dev/null 2>&1 &
+  for _ in $(seq 100); do
+    if xwininfo -root -tree 2>/dev/null | grep -q 'Wine desktop'; then return 0; fi
+    sleep 0.1
+  done
+  echo "wine-session: the Wine desktop did not come up on $XVFB_DISPLAY" >&2
+  return 1
+}
+
 start_session() {
-  local prefix=$1 tool
+  local prefix=$1 keeper=${2:-} tool
   for tool in wine wineserver Xvfb; do
     if ! command -v "$tool" >/dev/null; then
       echo "wine-session: $tool is not installed (scripts/install-deps.sh installs it)" >&2
@@ -159,6 +174,24 @@ start_session() {
 
   export WINEPREFIX=$prefix
   "$(server_binary)" -p"$SERVER_IDLE_SECONDS" </dev/null >/dev/null 2>&1
+  if [ -n "$keeper" ]; then
+    if [ ! -f "$keeper" ]; then
+      echo "wine-session: desktop keeper $keeper is missing (build the cross tree)" >&2
+      return 1
+    fi
+    setsid wine "$keeper" </dev/null >/dev/null 2>&1 &
+    local name
+    name=$(basename "$keeper")
+    for _ in $(seq 100); do
+      pgrep -f "$name" >/dev/null && break
+      sleep 0.1
+    done
+  fi
+  if ! start_desktop; then
+    WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
+    kill "$XVFB_PID" 2>/dev/null || true
+    return 1
+  fi
 
   local system32=$prefix/drive_c/windows/system32
   [ -d "$prefix/drive_c/windows/syswow64" ] && system32=$prefix/drive_c/windows/syswow64
@@ -173,7 +206,7 @@ start_session() {
 }
 
 case $action in
-  start) start_session "$(realpath -m "${3:-$session/../wineprefix}")" ;;
+  start) start_session "$(realpath -m "${3:-$session/../wineprefix}")" "${4:+$(realpath -m "$4")}" ;;
   stop)
     stop_session
     echo "wine-session: stopped"
