@@ -126,19 +126,6 @@ make_pristine() {
   wineserver -w
 }
 
-# The virtual desktop runs as a program of its own for the whole session. Started by the first
-# window, it ends a moment after the last program does, and a program started in that moment
-# loses its desktop (an X error ends it): tests run one after another would fail now and then.
-start_desktop() {
-  setsid wine explorer.exe /desktop=Default,1024x768 </dev/null >/dev/null 2>&1 &
-  for _ in $(seq 100); do
-    if xwininfo -root -tree 2>/dev/null | grep -q 'Wine desktop'; then return 0; fi
-    sleep 0.1
-  done
-  echo "wine-session: the Wine desktop did not come up on $XVFB_DISPLAY" >&2
-  return 1
-}
-
 start_session() {
   local prefix=$1 keeper=${2:-} tool
   for tool in wine wineserver Xvfb; do
@@ -186,11 +173,6 @@ start_session() {
       pgrep -f "$name" >/dev/null && break
       sleep 0.1
     done
-  fi
-  if ! start_desktop; then
-    WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
-    kill "$XVFB_PID" 2>/dev/null || true
-    return 1
   fi
 
   local system32=$prefix/drive_c/windows/system32
