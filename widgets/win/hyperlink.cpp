@@ -90,7 +90,6 @@ bool CHyperLink::Attach(HWND control) {
     UseFont(m_underlineMode == 1);
 
     LoadHandCursor();
-    CreateTooltip();
     return true;
 }
 
@@ -183,6 +182,8 @@ void CHyperLink::Paint() {
 }
 
 void CHyperLink::PointerMoved() {
+    // The tooltip window is made when it is first needed: most links are never pointed at.
+    CreateTooltip();
     if (m_over) return;
     m_over = true;
     if (m_underlineMode == -1) UseFont(true);

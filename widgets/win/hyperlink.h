@@ -29,8 +29,9 @@ class CHyperLink : public win::Window {
     CHyperLink();
     ~CHyperLink() override;
 
-    // Takes over a static control: adds SS_NOTIFY, settles address and text, makes the fonts,
-    // the cursor and the tooltip. False when the control cannot be subclassed.
+    // Takes over a static control: adds SS_NOTIFY, settles address and text, makes the fonts
+    // and loads the cursor. False when the control cannot be subclassed. The tooltip is made
+    // when the pointer first comes over the link.
     bool Attach(HWND control);
 
     void SetAddress(const std::u16string& address);

@@ -143,7 +143,8 @@ class InstallerWine : public ::testing::Test {
     }
 
     // The product's project, built into a setup; returns the setup's host path.
-    std::string BuildSetup(const std::string& name, bool withReadme) {
+    std::string BuildSetup(const std::string& name, bool withReadme,
+                           const std::string& publisher = "Scout Labs") {
         project_ = winetest::ScratchFolder(name);
         const std::string source = winetest::CurrentSession().sourceDir;
         fs::copy_file(source + "/artwork/builder.ico", project_ + "/product.ico");
@@ -166,7 +167,7 @@ class InstallerWine : public ::testing::Test {
                  {"productDirectory", "Candle Scout"},
                  {"startMenuGroup", "Candle Scout Tools"},
                  {"version", "2.1.0.7"},
-                 {"publisher", "Scout Labs"},
+                 {"publisher", publisher},
                  {"productUrl", "https://scout.example.com/"},
                  {"contactName", "Ann Author"},
                  {"contactEmail", "ann@scout.example.com"},
@@ -545,15 +546,18 @@ TEST_F(InstallerWine, UntickedTerminalBoxStartsOnlyThePostExecuteProgram) {
     }
 }
 
+// Also: a publisher link without a publisher name shows the address it opens.
 TEST_F(InstallerWine, AnEmptyReadmeIsSkippedInBothDirections) {
-    const std::string setup = BuildSetup("installer-no-readme", false);
+    const std::string setup = BuildSetup("installer-no-readme", false, "");
     winetest::Process installer(setup);
-    DriverResult run = Drive({"window Step 1", "waitenabled 1", "click 1", "window Step 3", "title",
-                              "click 1011", "window Step 1", "title", "click 2", "waitclosed"});
+    DriverResult run =
+        Drive({"window Step 1", "waitenabled 1", "text 1019", "click 1", "window Step 3", "title",
+               "click 1011", "window Step 1", "title", "click 2", "waitclosed"});
     ASSERT_TRUE(run.ok()) << run.error;
-    ASSERT_EQ(run.lines.size(), 2u);
-    EXPECT_NE(run.lines[0].find("| Step 3"), std::string::npos) << run.lines[0];
-    EXPECT_NE(run.lines[1].find("| Step 1"), std::string::npos) << run.lines[1];
+    ASSERT_EQ(run.lines.size(), 3u);
+    EXPECT_EQ(run.lines[0], "https://scout.example.com/");
+    EXPECT_NE(run.lines[1].find("| Step 3"), std::string::npos) << run.lines[1];
+    EXPECT_NE(run.lines[2].find("| Step 1"), std::string::npos) << run.lines[2];
     EXPECT_EQ(installer.Wait(30000).exitCode, 0);
 }
 
@@ -594,10 +598,31 @@ TEST_F(InstallerWine, ARunningTerminalKeepsNextDisabled) {
     EXPECT_EQ(installer.Wait(30000).exitCode, 0);
 }
 
-TEST(InstallerImports, ExtractorImportsOnlySystemDlls) {
+TEST(InstallerProgram, ImportsOnlySystemDlls) {
     const std::string program = winetest::WinProgram(kExtractor);
     EXPECT_FALSE(winetest::ImportedDlls(program).empty());
     EXPECT_EQ(winetest::NonSystemImports(program), std::vector<std::string>());
+}
+
+TEST(InstallerProgram, CarriesTheUninstallerItsManifestAndVersion) {
+    const auto resources =
+        installertest::NumberedResources(ReadBytes(winetest::WinProgram(kExtractor)));
+    const auto find = [&resources](uint32_t type, uint32_t id) {
+        auto found = resources.find({type, id, 1033});
+        return found == resources.end() ? std::string() : found->second;
+    };
+    EXPECT_TRUE(find(256, 142) == ReadBytes(winetest::WinProgram("uninstaller/win/Uninstall.exe")))
+        << "Uninstall.exe byte for byte as resource 256/142";
+    EXPECT_NE(find(24, 1).find("level=\"requireAdministrator\""), std::string::npos);
+    EXPECT_NE(find(24, 1).find("Microsoft.Windows.Common-Controls"), std::string::npos);
+    const std::string version = find(16, 1);
+    for (const char* text : {"ProductName", "Tessark", "1.2.9"}) {
+        std::string units;
+        for (const char* c = text; *c; ++c) units += std::string{*c, '\0'};
+        EXPECT_NE(version.find(units), std::string::npos) << text;
+    }
+    EXPECT_FALSE(find(14, 128).empty()) << "icon 128";
+    EXPECT_FALSE(find(2, 140).empty()) << "bitmap 140";
 }
 
 }  // namespace
