@@ -10,6 +10,7 @@
 #include "cli/progress_display.h"
 #include "cli/project_io.h"
 #include "cli/scratch_folder.h"
+#include "package/threads.h"
 
 #ifndef TESSARK_VERSION_DIGITS
 #error "TESSARK_VERSION_DIGITS must name the builder's version digits"
@@ -36,6 +37,27 @@ void ResolveSourcePaths(const os::Path& folder, ProjectModel* model) {
     model->bannerPath = ResolveAgainst(folder, model->bannerPath);
 }
 
+// Files compressed at once: --jobs N, or one per processor.
+constexpr int32_t kMaxJobs = 64;
+constexpr int32_t kMaxDefaultJobs = 16;
+
+bool ParseJobs(const ParsedArguments& args, int32_t* jobs) {
+    if (!args.Has(u"--jobs")) {
+        const int32_t processors = package::ProcessorCount();
+        *jobs = processors < kMaxDefaultJobs ? processors : kMaxDefaultJobs;
+        return true;
+    }
+    const std::u16string value = args.Value(u"--jobs");
+    int32_t number = 0;
+    for (const char16_t c : value) {
+        if (c < u'0' || c > u'9' || number > kMaxJobs) return false;
+        number = number * 10 + (c - u'0');
+    }
+    if (value.empty() || number < 1 || number > kMaxJobs) return false;
+    *jobs = number;
+    return true;
+}
+
 // The message's first line: the rest tells about the builder's Test Project button.
 std::u16string FirstLine(const std::u16string& message) {
     return text::Trim(message.substr(0, message.find(u'\n')));
@@ -44,6 +66,12 @@ std::u16string FirstLine(const std::u16string& message) {
 }  // namespace
 
 int RunBuild(const ParsedArguments& args) {
+    int32_t jobs = 1;
+    if (!ParseJobs(args, &jobs)) {
+        return UsageError(u"build", u"--jobs takes a number from 1 to 64, not " +
+                                        args.Value(u"--jobs"));
+    }
+
     const os::Path& projectPath = args.positional[0];
     ProjectModel model;
     std::u16string error = OpenProject(projectPath, &model);
@@ -96,6 +124,7 @@ int RunBuild(const ParsedArguments& args) {
     request.temporaryFolder = scratch.Path();
 
     CSelfExtractor extractor;
+    extractor.SetPackingLimits(package::DefaultPackingLimits(jobs));
     ProgressDisplay display(console::OutIsTerminal());
     const build::BuildResult result = build::BuildSetup(request, &extractor, &display);
     display.Finish();

@@ -27,16 +27,18 @@ struct Command {
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
         {u"build",
-         u"PROJECT.eas [-o SETUP.exe] [--stub EXTRACTOR.exe]",
+         u"PROJECT.eas [-o SETUP.exe] [--stub EXTRACTOR.exe] [--jobs N]",
          u"build the setup executable of a project",
          u"  -o SETUP.exe          the setup executable to write; without it, the project's\n"
          u"                        targetFile\n"
          u"  --stub EXTRACTOR.exe  the installer program the setup starts with; without it, the\n"
          u"                        one this tessark carries\n"
+         u"  --jobs N              files compressed at once, 1 to 64; without it, one per\n"
+         u"                        processor (at most 16). The setup is the same for every N.\n"
          u"\n"
          u"Paths in the project that are not absolute are taken from the project file's folder;\n"
          u"the -o path from the current folder. A terminal shows a progress bar.\n",
-         {{u"-o", true}, {u"--stub", true}},
+         {{u"-o", true}, {u"--stub", true}, {u"--jobs", true}},
          1,
          1,
          RunBuild},

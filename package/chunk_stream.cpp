@@ -31,6 +31,11 @@ int64_t ChunkStream::Fill(os::File& input) {
 }
 
 int64_t ChunkStream::Flush(os::File& output) {
+    FileSink sink(output);
+    return Flush(sink);
+}
+
+int64_t ChunkStream::Flush(ByteSink& output) {
     if (stream_.avail_out >= kChunkSize) return 0;
     const uint32_t pending = kChunkSize - stream_.avail_out;
     if (!output.Write(output_, pending)) return -1;

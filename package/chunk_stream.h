@@ -10,6 +10,26 @@
 
 namespace package {
 
+// Where a compression stream's output goes: the package itself, or a buffer on its way there.
+class ByteSink {
+  public:
+    // Takes all `size` bytes, or returns false.
+    virtual bool Write(const void* data, uint32_t size) = 0;
+
+  protected:
+    ~ByteSink() = default;
+};
+
+// A sink that writes straight into an open file.
+class FileSink final : public ByteSink {
+  public:
+    explicit FileSink(os::File& file) : file_(file) {}
+    bool Write(const void* data, uint32_t size) override { return file_.Write(data, size); }
+
+  private:
+    os::File& file_;
+};
+
 class ChunkStream {
   public:
     ChunkStream();
@@ -28,6 +48,7 @@ class ChunkStream {
 
     // When the output buffer holds bytes, writes them to `output` and frees the whole buffer.
     // Returns the number written (0 when there was nothing), or -1 when the write failed.
+    int64_t Flush(ByteSink& output);
     int64_t Flush(os::File& output);
 
     // Percentage of the progress total consumed so far.

@@ -14,6 +14,7 @@
 #include "package/expert_options.h"
 #include "package/file_record.h"
 #include "package/format.h"
+#include "package/packing_limits.h"
 #include "package/project_strings.h"
 
 class CSelfExtractor {
@@ -61,6 +62,18 @@ class CSelfExtractor {
     // Compresses every record's source into `output` at its current position and appends the
     // trailer. SFX_PACKAGE_WRITTEN, SFX_ERR_READ (a source cannot be opened) or SFX_ERR_WRITE.
     int32_t WritePackage(os::File& output, ProgressCallback callback, intptr_t userData);
+    // The same bytes and results as WritePackage, with the files compressed on
+    // `limits.threads` threads at once (see package/parallel_packer.h) and written in table
+    // order. Events come on the caller's thread in the same order; SFX_PROGRESS only when a
+    // file's percentage moves. Temporary files are spillPrefix + index + ".tmp", deleted
+    // before it returns.
+    int32_t WritePackageParallel(os::File& output, const os::Path& spillPrefix,
+                                 const package::PackingLimits& limits, ProgressCallback callback,
+                                 intptr_t userData);
+    // How CreateSetup packs: with more than one thread, through WritePackageParallel (its
+    // temporary files beside the target); by default one file after another through
+    // WritePackage.
+    void SetPackingLimits(const package::PackingLimits& limits) { m_packingLimits = limits; }
     // Writes the stub bytes to `targetPath` followed by the package. SFX_OK, SFX_ERR_NO_FILES
     // (nothing is created), SFX_ERR_WRITE or SFX_ERR_READ; after a failure no target remains.
     int32_t CreateSetup(const void* stub, uint32_t stubSize, const os::Path& targetPath,
@@ -93,6 +106,7 @@ class CSelfExtractor {
 
   private:
     int32_t PackFile(FileRecord& record, os::File& output);
+    static bool NotifyProgress(int32_t percent, void* self);
     int32_t WriteTrailer(os::File& output) const;
     int32_t ReadTrailerFrom(os::File& file);
     bool InflateInto(const FileRecord& record, os::File& package, os::File& output);
@@ -106,4 +120,5 @@ class CSelfExtractor {
     ProgressCallback m_callback = nullptr;
     intptr_t m_userData = 0;
     package::ChunkStream m_stream;
+    package::PackingLimits m_packingLimits;
 };
