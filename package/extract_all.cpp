@@ -14,7 +14,8 @@ os::Path LinkPath(const os::Path& folder, const std::u16string& name) {
 
 // Installs every record, the last first: extracts it into its expanded destination (every
 // chosen MetaTrader folder for "{metatrader}"), makes its Start Menu and Startup shortcuts and
-// lists what it wrote in "Install.log" in the product folder. A record that cannot be placed
+// lists what it wrote in "Install.log" in the product folder (each terminal's copy, in the
+// order of the chosen folders). A record that cannot be placed
 // or extracted is counted and skipped; the others are still installed.
 int32_t CSelfExtractor::ExtractAll(const os::Path& defaultFolder, ProgressCallback callback,
                                    intptr_t userData,
@@ -43,11 +44,18 @@ int32_t CSelfExtractor::ExtractAll(const os::Path& defaultFolder, ProgressCallba
             continue;
         }
         if (expansion == package::Expansion::MetaTrader) {
-            for (const os::Path& terminal : *metatraderFolders) {
+            const size_t terminals = metatraderFolders->size();
+            for (size_t i = 0; i < terminals; ++i) {
                 folder = EnsureTrailingBackslash(
-                    package::MetaTraderFolder(terminal, record.destination));
+                    package::MetaTraderFolder((*metatraderFolders)[i], record.destination));
                 if (text::Contains(folder, u"sound")) os::CreateFolder(folder);
-                if (ExtractFileTo(package, index, folder) != SFX_OK) ++failures;
+                if (ExtractFileTo(package, index, folder) != SFX_OK) {
+                    ++failures;
+                } else if (i + 1 < terminals && !IsFlagSet(record.neverUninstall)) {
+                    // Every terminal's copy is listed, so that uninstalling removes the product
+                    // from each terminal it went into; the last one's is listed below.
+                    log.Add(folder + record.name);
+                }
             }
         }
         // A destination typed without its final backslash still names a folder.

@@ -97,6 +97,7 @@ TEST_F(ExtractAllTest, DestinationWithoutFinalBackslashIsAFolder) {
 
 TEST_F(ExtractAllTest, TwoMetaTraderFolders) {
     Build({
+        {u"kept.set", u"{metatrader}\\experts\\presets\\", u"", u"Yes"},
         {u"Expert.ex4", u"{metatrader}\\experts\\"},
         {u"alert.wav", u"{metatrader}\\experts\\sounds\\"},
     });
@@ -109,12 +110,15 @@ TEST_F(ExtractAllTest, TwoMetaTraderFolders) {
     for (const os::Path& mt : folders) {
         EXPECT_TRUE(Installed(mt + u"\\experts\\Expert.ex4", u"Expert.ex4"));
         EXPECT_TRUE(Installed(mt + u"\\experts\\sounds\\alert.wav", u"alert.wav"));
+        EXPECT_TRUE(Installed(mt + u"\\experts\\presets\\kept.set", u"kept.set"));
     }
-    // Only the last folder's copies are listed; each record completes once.
-    EXPECT_EQ(Log(), (std::vector<std::u16string>{u"C:\\MT4 B\\experts\\sounds\\alert.wav",
+    // Every terminal's copy is listed, in folder order; each record completes once.
+    EXPECT_EQ(Log(), (std::vector<std::u16string>{u"C:\\MT4 A\\experts\\sounds\\alert.wav",
+                                                  u"C:\\MT4 B\\experts\\sounds\\alert.wav",
+                                                  u"C:\\MT4 A\\experts\\Expert.ex4",
                                                   u"C:\\MT4 B\\experts\\Expert.ex4"}));
     const std::vector<Event> files = FileEventsOnly(events);
-    ASSERT_EQ(files.size(), 4u);
+    ASSERT_EQ(files.size(), 6u);
     EXPECT_EQ(files[0].event, SFX_FILE_START);
     EXPECT_EQ(files[0].name, u"alert.wav");
     EXPECT_EQ(files[1].event, SFX_FILE_DONE);

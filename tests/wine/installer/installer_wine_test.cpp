@@ -288,19 +288,21 @@ void InstallerWine::ExpectInstallLog(const std::vector<std::string>& chosen) {
         reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
     std::vector<std::string> entries;
     for (const std::u16string& entry : log.Entries()) entries.push_back(text::ToUtf8(entry));
-    // The last record first; a terminal file is listed for the last chosen terminal only, a
-    // never-uninstall file not at all.
-    const std::string& last = chosen.back();
-    const std::vector<std::string> expected = {
+    // The last record first; a terminal file is listed once for every chosen terminal, in
+    // the order they were chosen; a never-uninstall file not at all.
+    std::vector<std::string> expected = {
         documents_ + "\\Guide.txt",
         startup_ + "\\Guide.txt.lnk",
         product_ + "\\setup_helper.exe",
         group_ + "\\Scout Helper.lnk",
-        last + "\\experts\\libraries\\scoutmath.dll",
-        last + "\\experts\\sounds\\scout-alert.wav",
-        last + "\\experts\\scripts\\ScoutClose.ex4",
-        last + "\\experts\\indicators\\ScoutBands.ex4",
-        last + "\\experts\\Scout.ex4",
+    };
+    for (const char* file : {"libraries\\scoutmath.dll", "sounds\\scout-alert.wav",
+                             "scripts\\ScoutClose.ex4", "indicators\\ScoutBands.ex4", "Scout.ex4"}) {
+        for (const std::string& terminal : chosen) {
+            expected.push_back(terminal + "\\experts\\" + file);
+        }
+    }
+    const std::vector<std::string> rest = {
         product_ + "\\What's New.rtf",
         product_ + "\\Readme.rtf",
         group_ + "\\ReadMe.lnk",
@@ -308,6 +310,7 @@ void InstallerWine::ExpectInstallLog(const std::vector<std::string>& chosen) {
         temp_ + "\\banner.jpg",
         temp_ + "\\product.ico",
     };
+    expected.insert(expected.end(), rest.begin(), rest.end());
     EXPECT_EQ(entries, expected);
     // Unused slots and the rest of each used slot are zero.
     const std::string image(reinterpret_cast<const char*>(log.Bytes().data()), log.Bytes().size());
