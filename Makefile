@@ -5,12 +5,16 @@ WIN     := $(BUILD)/win
 HOST    := $(BUILD)/host
 ASAN    := $(BUILD)/asan
 FUZZ    := $(BUILD)/fuzz
+BENCH   := $(BUILD)/bench
 CMAKE   := cmake
 # make fuzz runs each fuzz target this long; make test runs each for this many inputs.
 FUZZ_SECONDS ?= 60
 FUZZ_RUNS    ?= 6000
 
-.PHONY: all deps win host asan fuzz-build fuzz demo test clean
+# make bench passes these to the harness, such as BENCH_ARGS="--runs 5 --no-wine".
+BENCH_ARGS ?=
+
+.PHONY: all deps win host asan fuzz-build fuzz demo test bench clean
 
 all: win host
 
@@ -45,6 +49,14 @@ demo: win host
 
 test: win host asan fuzz-build
 	@FUZZ_RUNS=$(FUZZ_RUNS) scripts/run-tests.sh $(HOST) $(ASAN) $(FUZZ)
+
+# The benchmark table (build/bench/results.md); not part of make test.
+bench: win host
+	@mkdir -p $(BUILD) && $(CMAKE) -S bench -B $(BUILD)/bench-tools -DCMAKE_BUILD_TYPE=Release \
+	    > $(BUILD)/bench-configure.log || { cat $(BUILD)/bench-configure.log; exit 1; }
+	@$(CMAKE) --build $(BUILD)/bench-tools -j$(JOBS)
+	@$(BUILD)/bench-tools/tessark-bench --host $(HOST) --win $(WIN) --out $(BENCH) \
+	    --repo $(CURDIR) $(BENCH_ARGS)
 
 clean:
 	rm -rf $(BUILD)
