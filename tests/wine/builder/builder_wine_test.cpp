@@ -163,7 +163,8 @@ class BuilderWine : public ::testing::Test {
     static void Close(winetest::Process& builder) {
         DriverResult closed = Drive({"window Tessark 1.29", "close", "waitclosed"});
         EXPECT_TRUE(closed.ok()) << closed.error;
-        EXPECT_EQ(builder.Wait(30000).exitCode, 0);
+        const winetest::ProcessResult result = builder.Wait(30000);
+        EXPECT_EQ(result.exitCode, 0) << result.err;
     }
 
     // The plain texts of the three editors, read from their pages.
@@ -329,6 +330,78 @@ TEST_F(BuilderWine, BuildsWithF5TheSetupTheCommandBuilds) {
                "enabled 3033"});
     ASSERT_TRUE(retarget.ok()) << retarget.error;
     EXPECT_EQ(retarget.lines, (std::vector<std::string>{"0"}));
+    Close(builder);
+}
+
+TEST_F(BuilderWine, MakesAProductFromNothing) {
+    winetest::Process builder(Builder());
+    const std::string target = Windows("FreshSetup.exe");
+    // Type the name, add an expert through Add Files, tick every option, write a license.
+    DriverResult made =
+        Drive({"window Tessark 1.29", "command 57600", "window Untitled",
+               "settext 7001 Fresh Robot", "click 1101", "click 8001", "window Open",
+               "settext 1148 " + DriverText(Windows("GridPilot.ex4")), "command 1", "waitclosed",
+               "window Untitled", "items 8000", "click 1102", "click 7025", "click 1103",
+               "focus 12", "type Use it well.", "text 12"});
+    ASSERT_TRUE(made.ok()) << made.error;
+    EXPECT_EQ(made.lines, (std::vector<std::string>{Windows("GridPilot.ex4"), "Use it well."}));
+
+    // Select Target File names the setup; then build and test it.
+    DriverResult chosen = Drive({"window Untitled", "click 1107", "click 3014", "window Save As",
+                                 "settext 1148 " + DriverText(Windows("FreshSetup")), "command 1",
+                                 "waitclosed", "window Untitled", "text 3011"});
+    ASSERT_TRUE(chosen.ok()) << chosen.error;
+    EXPECT_EQ(chosen.lines, (std::vector<std::string>{target}));
+    DriverResult built =
+        Drive({"window Untitled", "focus 3010", "key F5", "timeout 60000", "msgbox Tessark",
+               "click 1", "waitclosed", "window Untitled", "click 3033",
+               "window Fresh Robot 1.0.0.0 Installer", "click 2", "waitclosed"});
+    ASSERT_TRUE(built.ok()) << built.error;
+    Close(builder);
+
+    winetest::ProcessResult list =
+        winetest::RunNative(TESSARK_COMMAND, {"list", Host("FreshSetup.exe")});
+    ASSERT_EQ(list.exitCode, 0) << list.err;
+    EXPECT_NE(list.out.find("productName       Fresh Robot"), std::string::npos) << list.out;
+    EXPECT_NE(list.out.find("allowExternalImports    1 (on)"), std::string::npos) << list.out;
+    EXPECT_NE(list.out.find("Files (6):"), std::string::npos) << list.out;
+    // The typed license is installed; the empty readme is packed without a destination.
+    const std::vector<std::string> lines = Lines(list.out);
+    bool license = false, readme = false, expert = false;
+    for (const std::string& line : lines) {
+        const std::vector<std::string> cells =
+            line.rfind("  ", 0) == 0 ? Cells(line) : std::vector<std::string>();
+        if (cells.size() != 9) continue;
+        if (cells[1] == "License.rtf") license = cells[2] == "{app}\\";
+        if (cells[1] == "Readme.rtf") readme = cells[2] == "-" && cells[3] == "-";
+        if (cells[1] == "GridPilot.ex4") expert = cells[2] == "{metatrader}\\experts\\";
+    }
+    EXPECT_TRUE(license) << list.out;
+    EXPECT_TRUE(readme) << list.out;
+    EXPECT_TRUE(expert) << list.out;
+}
+
+TEST_F(BuilderWine, OpensAProjectThroughTheOpenDialog) {
+    winetest::Process builder(Builder());
+    DriverResult opened = Drive({"window Tessark 1.29", "command 57601", "window Open",
+                                 "settext 1148 " + DriverText(Windows("robot.eas")), "command 1",
+                                 "waitclosed", "window robot.eas", "title", "text 7001",
+                                 "checked 7212", "count 8050", "text 3011"});
+    ASSERT_TRUE(opened.ok()) << opened.error;
+    EXPECT_EQ(opened.lines, (std::vector<std::string>{"robot.eas" + std::string(kTitleEnd),
+                                                      "Grid Pilot", "2", "2", target_}));
+    Close(builder);
+}
+
+TEST_F(BuilderWine, AProjectThatCannotBeReadLeavesThePagesAsTheyWere) {
+    winetest::Process builder(Builder(), {Windows("missing.eas")});
+    DriverResult failed = Drive({"msgbox Tessark", "click 1", "waitclosed"});
+    ASSERT_TRUE(failed.ok()) << failed.error;
+    EXPECT_EQ(failed.lines, (std::vector<std::string>{"Failed to read."}));
+    DriverResult kept = Drive({"window Tessark 1.29", "title", "text 7001", "text 7007"});
+    ASSERT_TRUE(kept.ok()) << kept.error;
+    EXPECT_EQ(kept.lines,
+              (std::vector<std::string>{"Tessark 1.29 - www.tessark.com", "My Project", "App"}));
     Close(builder);
 }
 
