@@ -238,10 +238,19 @@ TEST_F(BuilderWine, ShowsTheCommandLineProjectOnEveryPage) {
     EXPECT_EQ(customize.lines, (std::vector<std::string>{"Customize", "1", "1"}));
     winetest::Screenshot("builder-6-customize");
 
-    DriverResult build = Drive({"window Tessark 1.29", "click 1107", "text 200", "text 3011",
-                                "enabled 3033", "count 3010"});
-    ASSERT_TRUE(build.ok()) << build.error;
-    EXPECT_EQ(build.lines, (std::vector<std::string>{"Build", target_, "0", "0"}));
+    // F5 builds only from the Build page: pressed on another page it does nothing.
+    DriverResult elsewhere =
+        Drive({"window Tessark 1.29", "click 1100", "focus 7001", "key F5", "sleep 500",
+               "click 1107", "text 200", "text 3011", "enabled 3033", "count 3010"});
+    ASSERT_TRUE(elsewhere.ok()) << elsewhere.error;
+    EXPECT_EQ(elsewhere.lines, (std::vector<std::string>{"Build", target_, "0", "0"}));
+    // Choosing Build wrote the editors' texts for the build into the temporary folder.
+    const std::string temp = winetest::HostPath(winetest::WindowsFolder("temp"));
+    EXPECT_NE(ReadFile(temp + "/License.rtf").find("Moving Cross sample license"),
+              std::string::npos);
+    EXPECT_EQ(ReadFile(temp + "/License.rtf").rfind("{\\rtf", 0), 0u);
+    EXPECT_TRUE(fs::exists(temp + "/Readme.rtf"));
+    EXPECT_TRUE(fs::exists(temp + "/What's New.rtf"));
     winetest::Screenshot("builder-7-build");
 
     // A typed value survives a trip to another section and back.
@@ -407,12 +416,13 @@ TEST_F(BuilderWine, AProjectThatCannotBeReadLeavesThePagesAsTheyWere) {
 
 TEST_F(BuilderWine, NewProjectShowsTheNewProjectValues) {
     winetest::Process builder(Builder(), {project_});
-    DriverResult reset =
-        Drive({"window robot.eas", "command 57600", "title",        "text 7001",    "text 7007",
-               "text 7008",        "text 7009",     "text 7010",    "text 7011",    "text 7012",
-               "text 7002",        "text 7006",     "checked 7021", "checked 7211", "checked 7212",
-               "checked 7022",     "checked 7221",  "checked 7023", "checked 7231", "checked 7232",
-               "count 8000",       "count 8050",    "text 3011"});
+    // Ctrl+N is New Project.
+    DriverResult reset = Drive(
+        {"window robot.eas", "key CTRL+N",   "window Untitled", "title",        "text 7001",
+         "text 7007",        "text 7008",    "text 7009",       "text 7010",    "text 7011",
+         "text 7012",        "text 7002",    "text 7006",       "checked 7021", "checked 7211",
+         "checked 7212",     "checked 7022", "checked 7221",    "checked 7023", "checked 7231",
+         "checked 7232",     "count 8000",   "count 8050",      "text 3011"});
     ASSERT_TRUE(reset.ok()) << reset.error;
     EXPECT_EQ(reset.lines, (std::vector<std::string>{"Untitled" + std::string(kTitleEnd),
                                                      "New Project",
