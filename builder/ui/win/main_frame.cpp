@@ -212,6 +212,17 @@ void CMainFrame::SwitchPane() {
     }
 }
 
+// Coming back to the window, the author finds the focus where it was, else on the navigator.
+void CMainFrame::RestoreFocus() {
+    if (m_lastFocus && IsChild(hwnd(), m_lastFocus) && IsWindowVisible(m_lastFocus) &&
+        IsWindowEnabled(m_lastFocus)) {
+        SetFocus(m_lastFocus);
+        return;
+    }
+    const int marked = m_navigator.MarkedSection();
+    if (m_navigator.hwnd()) SetFocus(m_navigator.Button(marked < 0 ? 0 : marked));
+}
+
 void CMainFrame::OnDropFiles(HDROP drop) {
     const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
     std::u16string project;
@@ -313,6 +324,15 @@ LRESULT CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         }
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                HWND focus = GetFocus();
+                if (focus && IsChild(hwnd(), focus)) m_lastFocus = focus;
+            }
+            break;
+        case WM_SETFOCUS:
+            RestoreFocus();
+            return 0;
         case WM_DROPFILES:
             OnDropFiles(reinterpret_cast<HDROP>(wParam));
             return 0;

@@ -90,6 +90,7 @@ class CMainFrame : public win::Window, public CBuildCtrl::Owner, public CGroupVi
     void OnDropFiles(HDROP drop);
     void OnUpdateCheckDone(UpdateCheckResult* result);
     void SwitchPane();
+    void RestoreFocus();
     bool Building() { return m_view.hwnd() && m_view.BuildPage().IsBuilding(); }
     void ShowMessage(const std::u16string& text, UINT icon);
 
@@ -105,4 +106,6 @@ class CMainFrame : public win::Window, public CBuildCtrl::Owner, public CGroupVi
     HACCEL m_accelerators = nullptr;
     int m_bTestEnabled = 0;
     bool m_closeAfterBuild = false;
+    // The control that had the keyboard focus when the window was last deactivated.
+    HWND m_lastFocus = nullptr;
 };
