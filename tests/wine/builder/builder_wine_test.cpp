@@ -483,7 +483,33 @@ TEST_F(BuilderWine, SaveAsWithoutEditsWritesTheSameProject) {
     Close(reopened);
 }
 
+// The update check looks for msxml4.dll below the Windows folder before it reads the document.
+// Wine brings one; should a prefix lack it, an empty stand-in lets the search succeed, and the
+// DOM comes from the newest class the prefix has.
+class UpdateStandIn {
+  public:
+    UpdateStandIn() {
+        const std::string windows = winetest::HostPath(winetest::WindowsFolder("windows"));
+        for (const auto& entry : fs::recursive_directory_iterator(
+                 windows, fs::directory_options::skip_permission_denied)) {
+            if (text::EqualsNoCase(text::FromUtf8(entry.path().filename().string()),
+                                   u"msxml4.dll")) {
+                return;
+            }
+        }
+        standIn_ = windows + "/Tessark Update Test/msxml4.dll";
+        WriteFile(standIn_, "");
+    }
+    ~UpdateStandIn() {
+        if (!standIn_.empty()) fs::remove_all(fs::path(standIn_).parent_path());
+    }
+
+  private:
+    std::string standIn_;
+};
+
 TEST_F(BuilderWine, UpdateButtonOffersANewerBuilder) {
+    UpdateStandIn library;
     SetUpdateDocument("130");
     winetest::Process builder(Builder());
     DriverResult before = Drive({"window Tessark 1.29", "text 1108"});
@@ -513,6 +539,7 @@ TEST_F(BuilderWine, UpdateButtonOffersANewerBuilder) {
 }
 
 TEST_F(BuilderWine, UpdateCheckUsesANewerDomWhereTheOldOneIsMissing) {
+    UpdateStandIn library;
     // Take the 4.0 DOM class away for this test (the session's prefix is this run's own).
     const std::string saved = Host("dom40.reg");
     ASSERT_EQ(
