@@ -15,6 +15,7 @@ namespace {
 
 constexpr char16_t kOleFailedMessage[] =
     u"Tessark cannot start: the system's OLE libraries could not be initialised.";
+constexpr char16_t kNoWindowMessage[] = u"Tessark cannot start: its main window could not be made.";
 
 }  // namespace
 
@@ -46,6 +47,7 @@ bool CQuillaryApp::InitInstance(HINSTANCE instance, const wchar_t* commandLine) 
     m_frame = std::make_unique<CMainFrame>(this);
     if (!m_frame->Create()) {
         m_frame.reset();
+        MessageBoxW(nullptr, win::W(kNoWindowMessage), win::W(ui::kAppName), MB_OK | MB_ICONSTOP);
         return false;
     }
     m_mainWindow = m_frame.get();
