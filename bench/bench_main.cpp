@@ -367,7 +367,7 @@ void Bench::MeasurePeer() {
     // Our unattended mode: a run that does not end or installs nothing means it is not there.
     std::string ours = "not available", ratio, note;
     if (PrepareTerminal(session, places)) {
-        const double limit = std::max(60.0, 10 * peerSeconds);
+        const double limit = std::max(30.0, 10 * peerSeconds);
         const RunResult run =
             session.Run({setup_, "/S", "/MT4=" + places.metatraderFolder}, limit);
         const std::vector<std::string> misplaced = MisplacedFiles(session, product_, places);
