@@ -181,10 +181,10 @@ void Bench::MeasureProduct() {
         }
         reference.Take(Seconds() - start, CpuSeconds() - cpuStart, 0);
 
-        const RunResult one = Tessark({"build", project, "-o", work + "/setup-1.exe", "--stub",
-                                       stub_, "--jobs", "1"});
-        const RunResult two = Tessark({"build", project, "-o", work + "/setup-2.exe", "--stub",
-                                       stub_, "--jobs", "2"});
+        const RunResult one = Tessark(
+            {"build", project, "-o", work + "/setup-1.exe", "--stub", stub_, "--jobs", "1"});
+        const RunResult two = Tessark(
+            {"build", project, "-o", work + "/setup-2.exe", "--stub", stub_, "--jobs", "2"});
         if (!one.Succeeded() || !two.Succeeded()) return;
         single.Take(one);
         parallel.Take(two);
@@ -252,8 +252,8 @@ void Bench::CheckAgainstReference(const std::string& setup) {
         Fail("tessark list does not show the setup's files");
         return;
     }
-    std::ifstream ours(setup, std::ios::binary), theirs(out_ + "/work/reference.bin",
-                                                        std::ios::binary);
+    std::ifstream ours(setup, std::ios::binary),
+        theirs(out_ + "/work/reference.bin", std::ios::binary);
     for (size_t i = 0; i < product_.files.size(); ++i) {
         const ListedFile& file = listed[kFixedEntries + i];
         const StreamPlace& place = referenceStreams_[i];
@@ -280,9 +280,8 @@ void Bench::CheckAgainstReference(const std::string& setup) {
                 "", "", "paid by every setup"});
     table_.Add({"trailer", std::to_string(setupBytes - last.offset - last.packed) + " bytes", "",
                 "", std::to_string(listed.size()) + " records"});
-    table_.Add({"setup against payload", Megabytes(setupBytes) + " for " + Megabytes(payload),
-                "", Fixed(100.0 * setupBytes / payload, 1) + " %",
-                "streams " + Megabytes(packed)});
+    table_.Add({"setup against payload", Megabytes(setupBytes) + " for " + Megabytes(payload), "",
+                Fixed(100.0 * setupBytes / payload, 1) + " %", "streams " + Megabytes(packed)});
 }
 
 void Bench::MeasureLargeFile() {
@@ -330,16 +329,16 @@ void Bench::MeasurePeer() {
     const PeerBuild peer =
         BuildPeerInstaller(product_, places, out_ + "/product/license.rtf", folder);
     if (!peer.missing.empty()) {
-        table_.Add({"peer build (makensis, zlib, not solid)", "", "not available", "",
-                    peer.missing});
+        table_.Add(
+            {"peer build (makensis, zlib, not solid)", "", "not available", "", peer.missing});
     } else {
         const uint64_t ours = fs::file_size(setup_);
         table_.Add({"build time against the peer", Fixed(ourParallelBuild_, 3) + " s",
                     "makensis: " + Fixed(peer.seconds, 3) + " s",
                     Fixed(peer.seconds / ourParallelBuild_, 2), "peer time / ours"});
         table_.Add({"setup size against the peer", Megabytes(ours),
-                    "NSIS: " + Megabytes(peer.bytes), Fixed(static_cast<double>(ours) / peer.bytes, 3),
-                    "ours / peer"});
+                    "NSIS: " + Megabytes(peer.bytes),
+                    Fixed(static_cast<double>(ours) / peer.bytes, 3), "ours / peer"});
     }
     if (!options_.wine) return;
 
@@ -347,8 +346,8 @@ void Bench::MeasurePeer() {
     WineSession session(options_.repo + "/scripts/wine-session.sh", out_);
     const std::string problem = session.Start();
     if (!problem.empty()) {
-        table_.Add({"unattended install under Wine", "not available", "not available", "",
-                    problem});
+        table_.Add(
+            {"unattended install under Wine", "not available", "not available", "", problem});
         return;
     }
     std::string peerTime = "not available";
@@ -368,8 +367,7 @@ void Bench::MeasurePeer() {
     std::string ours = "not available", ratio, note;
     if (PrepareTerminal(session, places)) {
         const double limit = std::max(30.0, 10 * peerSeconds);
-        const RunResult run =
-            session.Run({setup_, "/S", "/MT4=" + places.metatraderFolder}, limit);
+        const RunResult run = session.Run({setup_, "/S", "/MT4=" + places.metatraderFolder}, limit);
         const std::vector<std::string> misplaced = MisplacedFiles(session, product_, places);
         if (run.Succeeded() && misplaced.empty()) {
             ours = "`setup.exe /S`: " + Fixed(run.seconds, 2) + " s";
@@ -380,9 +378,8 @@ void Bench::MeasurePeer() {
                    " s: this installer has no unattended mode yet (it waits in its wizard)";
         } else {
             note = "setup.exe /S exited with status " + std::to_string(run.status) +
-                   " and installed " +
-                   std::to_string(product_.files.size() - misplaced.size()) + " of " +
-                   std::to_string(product_.files.size()) + " files";
+                   " and installed " + std::to_string(product_.files.size() - misplaced.size()) +
+                   " of " + std::to_string(product_.files.size()) + " files";
         }
     }
     table_.Add({"unattended install under Wine", ours, peerTime, ratio, note});

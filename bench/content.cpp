@@ -13,10 +13,10 @@ namespace bench {
 namespace {
 
 const std::vector<std::string> kWords = {
-    "Lots",  "StopLoss", "TakeProfit", "Magic", "Slippage", "FastMA", "SlowMA", "Signal",
-    "Trend", "Level",    "Price",      "Ticket", "Spread",  "Period", "Shift",  "Buffer",
-    "Count", "Total",    "Risk",       "Range",  "Channel", "Band",   "Pivot",  "Swing",
-    "Trail", "Break",    "Entry",      "Exit",   "Filter",  "Volume", "Momentum"};
+    "Lots",  "StopLoss", "TakeProfit", "Magic",  "Slippage", "FastMA", "SlowMA",  "Signal",
+    "Trend", "Level",    "Price",      "Ticket", "Spread",   "Period", "Shift",   "Buffer",
+    "Count", "Total",    "Risk",       "Range",  "Channel",  "Band",   "Pivot",   "Swing",
+    "Trail", "Break",    "Entry",      "Exit",   "Filter",   "Volume", "Momentum"};
 const std::vector<std::string> kTypes = {"double", "int", "bool", "string", "datetime"};
 const std::vector<std::string> kSentences = {
     "The expert opens a position when the fast average crosses the slow one.",
@@ -54,18 +54,21 @@ std::string Statement(Random& random, int indent) {
                                 a.c_str(), static_cast<int>(random.Between(5, 200)),
                                 static_cast<int>(random.Between(0, 3)));
         case 1:
-            return pad + Format("if(%s > %s && OrdersTotal() < %d)\n", a.c_str(), b.c_str(),
-                                static_cast<int>(random.Between(1, 9))) +
+            return pad +
+                   Format("if(%s > %s && OrdersTotal() < %d)\n", a.c_str(), b.c_str(),
+                          static_cast<int>(random.Between(1, 9))) +
                    pad + "  {\n" + Statement(random, indent + 3) + pad + "  }\n";
         case 2:
             return pad + Format("for(int i = %s - 1; i >= 0; i--)\n", a.c_str()) + pad + "  {\n" +
-                   pad + Format("   %sBuffer[i] = NormalizeDouble(%s * Point, Digits);\n",
-                                b.c_str(), a.c_str()) +
+                   pad +
+                   Format("   %sBuffer[i] = NormalizeDouble(%s * Point, Digits);\n", b.c_str(),
+                          a.c_str()) +
                    pad + "  }\n";
         case 3:
-            return pad + Format("ticket = OrderSend(Symbol(), OP_BUY, Lots, Ask, Slippage, "
-                                "Bid - %s * Point, Ask + %s * Point, \"%s\", Magic, 0, Green);\n",
-                                a.c_str(), b.c_str(), a.c_str());
+            return pad + Format(
+                             "ticket = OrderSend(Symbol(), OP_BUY, Lots, Ask, Slippage, "
+                             "Bid - %s * Point, Ask + %s * Point, \"%s\", Magic, 0, Green);\n",
+                             a.c_str(), b.c_str(), a.c_str());
         case 4:
             return pad + Format("Print(\"%s: \", DoubleToStr(%s, %d));\n", a.c_str(), b.c_str(),
                                 static_cast<int>(random.Between(0, 5)));
@@ -111,30 +114,51 @@ void AppendFunction(Random& random, std::string& code) {
         const char local = static_cast<char>(-4 * random.Between(1, frame / 4));
         const char argument = static_cast<char>(8 + 4 * random.Between(0, 4));
         switch (random.Between(0, 11)) {
-            case 0: code += "\x8B\x45"; code.push_back(argument); break;   // mov eax, [ebp+a]
-            case 1: code += "\x89\x45"; code.push_back(local); break;      // mov [ebp-l], eax
-            case 2: code += "\x8B\x4D"; code.push_back(local); break;      // mov ecx, [ebp-l]
-            case 3: code += "\x03\xC1"; break;                             // add eax, ecx
-            case 4: code += "\x85\xC0"; break;                             // test eax, eax
-            case 5:                                                        // je / jne short
+            case 0:
+                code += "\x8B\x45";
+                code.push_back(argument);
+                break;  // mov eax, [ebp+a]
+            case 1:
+                code += "\x89\x45";
+                code.push_back(local);
+                break;  // mov [ebp-l], eax
+            case 2:
+                code += "\x8B\x4D";
+                code.push_back(local);
+                break;  // mov ecx, [ebp-l]
+            case 3:
+                code += "\x03\xC1";
+                break;  // add eax, ecx
+            case 4:
+                code += "\x85\xC0";
+                break;  // test eax, eax
+            case 5:     // je / jne short
                 code.push_back(random.Chance(0.5) ? '\x74' : '\x75');
                 code.push_back(static_cast<char>(random.Between(2, 40)));
                 break;
-            case 6:                                                        // push imm8; call
+            case 6:  // push imm8; call
                 code += "\x6A";
                 code.push_back(static_cast<char>(random.Between(0, 16)));
                 code += "\xE8";
                 AppendU32(code, static_cast<uint32_t>(random.Between(-400000, 400000)));
                 break;
-            case 7: code += "\x83\xC4\x08"; break;                         // add esp, 8
-            case 8:                                                        // mov eax, imm32
+            case 7:
+                code += "\x83\xC4\x08";
+                break;  // add esp, 8
+            case 8:     // mov eax, imm32
                 code += "\xB8";
                 AppendU32(code, static_cast<uint32_t>(random.Chance(0.6) ? random.Between(0, 255)
                                                                          : random.Next()));
                 break;
-            case 9: code += "\xDD\x45"; code.push_back(argument); break;   // fld qword [ebp+a]
-            case 10: code += "\xDC\x4D"; code.push_back(local); break;     // fmul qword [ebp-l]
-            default:                                                       // mov eax, [addr]
+            case 9:
+                code += "\xDD\x45";
+                code.push_back(argument);
+                break;  // fld qword [ebp+a]
+            case 10:
+                code += "\xDC\x4D";
+                code.push_back(local);
+                break;  // fmul qword [ebp-l]
+            default:    // mov eax, [addr]
                 code += "\xA1";
                 AppendU32(code, 0x10010000u + 4 * static_cast<uint32_t>(random.Between(0, 4000)));
                 break;
@@ -230,10 +254,10 @@ std::string LibraryImage(uint64_t seed, size_t size) {
     PutU32(image, 0x3C, 0x80);
     std::memcpy(&image[0x40], "This program needs 32-bit Windows.\r\n$", 37);
     std::memcpy(&image[0x80], "PE\0\0", 4);
-    PutU16(image, 0x84, 0x14C);  // i386
-    PutU16(image, 0x86, 4);      // sections
-    PutU16(image, 0x94, 0xE0);   // optional header size
-    PutU16(image, 0x96, 0x2102); // executable, 32-bit, library
+    PutU16(image, 0x84, 0x14C);   // i386
+    PutU16(image, 0x86, 4);       // sections
+    PutU16(image, 0x94, 0xE0);    // optional header size
+    PutU16(image, 0x96, 0x2102);  // executable, 32-bit, library
     PutU16(image, 0x98, 0x10B);
     const char* names[] = {".text", ".rdata", ".data", ".reloc"};
     const size_t sizes[] = {text, rdata, data, reloc};
@@ -270,7 +294,8 @@ std::string LibraryImage(uint64_t seed, size_t size) {
 
     std::string variables(data, '\0');
     for (size_t i = 0; i + 4 <= data; i += 4) {
-        if (random.Chance(0.15)) PutU32(variables, i, static_cast<uint32_t>(random.Between(0, 9999)));
+        if (random.Chance(0.15))
+            PutU32(variables, i, static_cast<uint32_t>(random.Between(0, 9999)));
     }
     image += variables;
 

@@ -16,13 +16,16 @@ bool HaveMakensis() {
 }
 
 // The script's file list: each category's folder, then its files.
-std::string Script(const Product& product, const InstallPlaces& places, const std::string& license) {
+std::string Script(const Product& product, const InstallPlaces& places,
+                   const std::string& license) {
     std::string script =
         "Unicode true\n"
         "SetCompressor zlib\n"
         "Name \"Tessark Bench Product\"\n"
         "OutFile \"peer-setup.exe\"\n"
-        "InstallDir \"" + places.metatraderFolder + "\"\n"
+        "InstallDir \"" +
+        places.metatraderFolder +
+        "\"\n"
         "RequestExecutionLevel admin\n"
         "Page directory\nPage instfiles\n"
         "Section\n";
@@ -39,14 +42,14 @@ std::string Script(const Product& product, const InstallPlaces& places, const st
     }
     // What our installer also does: the license into the product folder, an uninstaller with
     // its entry among the installed programs and a Start Menu shortcut.
-    const std::string key = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" +
-                            places.productFolder;
+    const std::string key =
+        "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" + places.productFolder;
     script += "  SetOutPath \"" + app + "\"\n";
     script += "  File \"/oname=License.rtf\" \"" + license + "\"\n";
     script += "  WriteUninstaller \"" + app + "\\Uninstall.exe\"\n";
     script += "  WriteRegStr HKLM \"" + key + "\" \"DisplayName\" \"Tessark Bench Product\"\n";
-    script += "  WriteRegStr HKLM \"" + key + "\" \"UninstallString\" '\"" + app +
-              "\\Uninstall.exe\"'\n";
+    script +=
+        "  WriteRegStr HKLM \"" + key + "\" \"UninstallString\" '\"" + app + "\\Uninstall.exe\"'\n";
     script += "  CreateDirectory \"$SMPROGRAMS\\" + places.productFolder + "\"\n";
     script += "  CreateShortCut \"$SMPROGRAMS\\" + places.productFolder + "\\Uninstall.lnk\" \"" +
               app + "\\Uninstall.exe\"\n";

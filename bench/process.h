@@ -17,7 +17,7 @@ struct RunOptions {
 struct RunResult {
     bool started = false;
     bool timedOut = false;
-    int status = -1;  // exit status, -1 when the program did not exit normally
+    int status = -1;        // exit status, -1 when the program did not exit normally
     double seconds = 0;     // wall time
     double cpuSeconds = 0;  // user and system time of the program
     long peakKiB = 0;

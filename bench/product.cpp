@@ -60,14 +60,15 @@ bool GenerateProduct(const std::string& folder, Product* product) {
     for (int c = 0; c < 3; ++c) {
         for (int i = 0; i < 5; ++i) {
             const std::string name = programs[c][i];
-            ok = ok && add(categories[c], name + ".mq4",
-                           MqlSource(random.Next(), name + ".mq4",
-                                     kb(sourceKb[c][0], sourceKb[c][1])));
+            ok = ok &&
+                 add(categories[c], name + ".mq4",
+                     MqlSource(random.Next(), name + ".mq4", kb(sourceKb[c][0], sourceKb[c][1])));
             ok = ok && add(categories[c], name + ".ex4",
                            CompiledProgram(random.Next(), kb(binaryKb[c][0], binaryKb[c][1])));
         }
     }
-    const char* const sounds[] = {"alert", "open", "close", "stop", "profit", "news", "tick", "email"};
+    const char* const sounds[] = {"alert",  "open", "close", "stop",
+                                  "profit", "news", "tick",  "email"};
     for (const char* sound : sounds) {
         ok = ok && add("sounds", std::string(sound) + ".wav",
                        WaveSound(random.Next(), static_cast<int>(random.Between(300, 2500))));

@@ -20,8 +20,8 @@ WineSession::~WineSession() {
 std::string WineSession::Start() {
     RunOptions options;
     options.outputFile = folder_ + "/wine-session.log";
-    const RunResult run = RunProgram(
-        {script_, "start", folder_ + "/wine-session", folder_ + "/wineprefix"}, options);
+    const RunResult run =
+        RunProgram({script_, "start", folder_ + "/wine-session", folder_ + "/wineprefix"}, options);
     started_ = run.started;
     if (!run.Succeeded()) return "the Wine session did not start: " + run.output;
     std::ifstream env(folder_ + "/wine-session/session.env");
@@ -91,8 +91,7 @@ std::vector<std::string> MisplacedFiles(const WineSession& session, const Produc
         for (char& c : sub) {
             if (c == '\\') c = '/';
         }
-        const std::string installed =
-            (sub.empty() ? app : terminal + "/" + sub) + "/" + file.name;
+        const std::string installed = (sub.empty() ? app : terminal + "/" + sub) + "/" + file.name;
         if (!SameFile(file.path, installed)) misplaced.push_back(file.name);
     }
     return misplaced;

@@ -96,7 +96,8 @@ bool InflateOne(int input, const StreamPlace& place, int output) {
         z.next_out = out;
         z.avail_out = kChunk;
         status = inflate(&z, Z_NO_FLUSH);
-        ok = (status == Z_OK || status == Z_STREAM_END) && WriteAll(output, out, kChunk - z.avail_out);
+        ok = (status == Z_OK || status == Z_STREAM_END) &&
+             WriteAll(output, out, kChunk - z.avail_out);
     }
     ok = ok && left == 0 && z.avail_in == 0 && z.total_out == place.inflated;
     inflateEnd(&z);

@@ -68,8 +68,8 @@ std::u16string FirstLine(const std::u16string& message) {
 int RunBuild(const ParsedArguments& args) {
     int32_t jobs = 1;
     if (!ParseJobs(args, &jobs)) {
-        return UsageError(u"build", u"--jobs takes a number from 1 to 64, not " +
-                                        args.Value(u"--jobs"));
+        return UsageError(u"build",
+                          u"--jobs takes a number from 1 to 64, not " + args.Value(u"--jobs"));
     }
 
     const os::Path& projectPath = args.positional[0];

@@ -148,8 +148,8 @@ bool ParallelPacker::OnChunk(int32_t percent, void* context) {
 bool ParallelPacker::Hand(Job& job, StreamBlock block) {
     MonitorLock lock(monitor_);
     // The file being written waits for the writer rather than grow without bound.
-    while (!stopping_ && job.streaming && !job.stream.Spilled() &&
-           job.stream.MemoryBytes() > 0 && job.stream.WouldPassLimit(block.size())) {
+    while (!stopping_ && job.streaming && !job.stream.Spilled() && job.stream.MemoryBytes() > 0 &&
+           job.stream.WouldPassLimit(block.size())) {
         monitor_.Wait();
     }
     if (stopping_) return false;

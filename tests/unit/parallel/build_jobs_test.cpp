@@ -11,7 +11,8 @@ TEST_F(BuildJobsTest, AnyNumberOfJobsWritesTheSameSetupAndLog) {
     MakeSampleProject();
     // Larger files than the sample's, so that several are compressed at once.
     std::string bytes;
-    for (int i = 0; i < 40000; ++i) bytes += "double level" + std::to_string(i * 7919 % 1000) + ";\n";
+    for (int i = 0; i < 40000; ++i)
+        bytes += "double level" + std::to_string(i * 7919 % 1000) + ";\n";
     Write("src/Manual.txt", bytes);
     Write("src/math.dll", "MZ" + bytes.substr(0, 300000));
 

@@ -65,7 +65,7 @@ TEST_F(ParallelWriterTest, WritesTheSameSetupAsTheSingleThreadedWriter) {
 
     // Memory limits below and above the larger streams, windows from tight to wide.
     const PackingLimits cases[] = {
-        Limits(2, 8, 1u << 20), Limits(2, 2, 1u << 20), Limits(3, 8, 16 * 1024),
+        Limits(2, 8, 1u << 20),   Limits(2, 2, 1u << 20), Limits(3, 8, 16 * 1024),
         Limits(8, 16, 16 * 1024), Limits(2, 1, 4096),
     };
     for (const PackingLimits& limits : cases) {
