@@ -4,6 +4,8 @@
 #include <unistd.h>
 #include <zlib.h>
 
+#include <fstream>
+
 namespace bench {
 
 namespace {
@@ -135,6 +137,42 @@ bool InflateStreams(const std::string& package, const std::vector<StreamPlace>& 
         }
     }
     return true;
+}
+
+bool ReadPlaces(const std::string& path, std::vector<StreamPlace>* streams,
+                std::vector<std::string>* names) {
+    std::ifstream in(path);
+    streams->clear();
+    names->clear();
+    StreamPlace place;
+    std::string name;
+    while (in >> place.offset >> place.size >> place.inflated >> name) {
+        streams->push_back(place);
+        names->push_back(name);
+    }
+    return !streams->empty();
+}
+
+int DeflateReferenceMain(int argc, char** argv) {
+    if (argc < 5) return 2;
+    const std::vector<std::string> files(argv + 4, argv + argc);
+    std::vector<StreamPlace> streams;
+    if (!DeflateFiles(files, argv[2], &streams)) return 1;
+    std::ofstream places(argv[3]);
+    for (size_t i = 0; i < files.size(); ++i) {
+        const std::string name = files[i].substr(files[i].find_last_of('/') + 1);
+        places << streams[i].offset << ' ' << streams[i].size << ' ' << streams[i].inflated << ' '
+               << name << '\n';
+    }
+    return places ? 0 : 1;
+}
+
+int InflateReferenceMain(int argc, char** argv) {
+    if (argc != 5) return 2;
+    std::vector<StreamPlace> streams;
+    std::vector<std::string> names;
+    if (!ReadPlaces(argv[3], &streams, &names)) return 1;
+    return InflateStreams(argv[2], streams, names, argv[4]) ? 0 : 1;
 }
 
 }  // namespace bench

@@ -24,4 +24,16 @@ bool DeflateFiles(const std::vector<std::string>& files, const std::string& outp
 bool InflateStreams(const std::string& package, const std::vector<StreamPlace>& streams,
                     const std::vector<std::string>& names, const std::string& folder);
 
+// The two as programs of their own, so that they are measured as tessark is (a fresh process,
+// through the launcher). The places file has a line "offset size inflated name" per stream.
+//   tessark-bench --deflate-reference OUTPUT PLACES FILE...
+//   tessark-bench --inflate-reference PACKAGE PLACES FOLDER
+// Each returns the exit status: 0 on success.
+int DeflateReferenceMain(int argc, char** argv);
+int InflateReferenceMain(int argc, char** argv);
+
+// The places file's streams and names; false when it cannot be read.
+bool ReadPlaces(const std::string& path, std::vector<StreamPlace>* streams,
+                std::vector<std::string>* names);
+
 }  // namespace bench
