@@ -5,7 +5,8 @@
 
 namespace package {
 
-BackwardReader::BackwardReader(os::File& file) : file_(file), size_(file.Size()) {}
+BackwardReader::BackwardReader(os::File& file, int64_t end)
+    : file_(file), size_(end >= 0 ? end : file.Size()) {}
 
 bool BackwardReader::ReadBytes(void* buffer, uint32_t size) {
     if (size_ < 0 || distance_ + size > size_) return false;

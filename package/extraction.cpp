@@ -1,22 +1,8 @@
 #include "package/self_extractor.h"
 
+#include "package/stream_inflate.h"
+
 namespace {
-
-// Inflate state that is always ended, whatever path leaves the extraction of a file.
-class InflateSession {
-  public:
-    explicit InflateSession(z_stream& stream) : stream_(stream) {
-        started_ = inflateInit(&stream_) == Z_OK;
-    }
-    ~InflateSession() {
-        if (started_) inflateEnd(&stream_);
-    }
-    bool Started() const { return started_; }
-
-  private:
-    z_stream& stream_;
-    bool started_;
-};
 
 // Creates a missing folder level by level, from the left; levels that exist (and the drive)
 // fail harmlessly.
@@ -30,36 +16,18 @@ void CreateMissingFolder(const os::Path& folder) {
 }  // namespace
 
 bool CSelfExtractor::InflateInto(const FileRecord& record, os::File& package, os::File& output) {
-    if (!package.Seek(record.offset, os::SeekOrigin::Begin)) return false;
-    m_stream.Prepare(record.compressedSize);
-    z_stream& z = m_stream.Z();
-    InflateSession session(z);
-    if (!session.Started()) return false;
-
-    // More output than the table promises means a damaged or hostile stream: stop early rather
-    // than fill the disk.
-    const auto tooLong = [&] { return z.total_out > static_cast<uLong>(record.uncompressedSize); };
-
-    int status = Z_OK;
-    for (;;) {
-        const int64_t available = m_stream.Fill(package);
-        if (available < 0) return false;
-        if (available == 0) break;
-        status = inflate(&z, Z_NO_FLUSH);
-        if (m_stream.Flush(output) < 0 || tooLong()) return false;
-        if (status != Z_OK) break;
-        const int32_t percent = m_stream.Percentage();
-        Notify(SFX_PROGRESS, &percent);
-    }
-
-    int64_t written;
-    do {
-        status = inflate(&z, Z_FINISH);
-        written = m_stream.Flush(output);
-        if (written < 0 || tooLong()) return false;
-    } while (written > 0 && status == Z_OK);
+    package::FileSink sink(output);
     // Only a stream that reached its end, with a matching Adler-32, is a whole file.
-    return status == Z_STREAM_END;
+    return package::EndedWhole(
+        package::InflateStream(m_stream, record, package, sink, m_callback, m_userData).state);
+}
+
+package::StreamState CSelfExtractor::VerifyFile(os::File& package, int32_t index,
+                                                ProgressCallback callback, intptr_t userData) {
+    const FileRecord* record = GetFileRecord(index);
+    if (record == nullptr) return package::StreamState::Unreadable;
+    package::DiscardSink nowhere;
+    return package::InflateStream(m_stream, *record, package, nowhere, callback, userData).state;
 }
 
 int32_t CSelfExtractor::ExtractFileTo(os::File& package, int32_t index, const os::Path& folder) {

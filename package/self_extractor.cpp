@@ -4,6 +4,7 @@
 
 #include "base/le.h"
 #include "package/backward_reader.h"
+#include "package/signed_end.h"
 
 using package::CutToTextLimit;
 
@@ -168,7 +169,10 @@ int32_t CSelfExtractor::ReadTrailer(const os::Path& path) {
 }
 
 int32_t CSelfExtractor::ReadTrailerFrom(os::File& file) {
-    package::BackwardReader reader(file);
+    // A signed setup carries its certificate table after the package.
+    const int64_t end = package::PackageEnd(file);
+    if (end < 0) return SFX_ERR_SIGNATURE;
+    package::BackwardReader reader(file, end);
     if (!ReadMarker(reader, package::kSignature, package::kSignatureUnits) ||
         !ReadMarker(reader, package::kFormatVersion, package::kFormatVersionUnits)) {
         return SFX_ERR_SIGNATURE;

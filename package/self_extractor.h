@@ -16,6 +16,7 @@
 #include "package/format.h"
 #include "package/packing_limits.h"
 #include "package/project_strings.h"
+#include "package/stream_inflate.h"
 
 class CSelfExtractor {
   public:
@@ -94,6 +95,12 @@ class CSelfExtractor {
     // Inflates record `index` from `package` into `folder` (which ends with a backslash) as
     // folder + name. SFX_OK or SFX_ERR_WRITE; a file that did not extract whole is deleted.
     int32_t ExtractFileTo(os::File& package, int32_t index, const os::Path& folder);
+    // Inflates record `index` from `package` into nowhere and tells what its stream is like:
+    // Sound only for one whole zlib stream of exactly its stored sizes. With a callback, each
+    // chunk is followed by SFX_PROGRESS (the percentage of the record's stream); the callback
+    // stored for extraction is neither used nor changed.
+    package::StreamState VerifyFile(os::File& package, int32_t index,
+                                    ProgressCallback callback = nullptr, intptr_t userData = 0);
     // Reads the module path's package and extracts one record into `folder`, without events.
     int32_t ExtractByIndex(int32_t index, const os::Path& folder);
     // Installs the module path's whole package: see package/extract_all.cpp. `metatraderFolders`
