@@ -8,6 +8,7 @@
 #include "cli/project_fields.h"
 #include "cli/setup_file.h"
 #include "cli/stream_check.h"
+#include "package/signed_end.h"
 
 namespace cli {
 
@@ -179,7 +180,7 @@ int RunVerify(const ParsedArguments& args) {
                 u"(%d)",
                 {text::FromInt(record.offset), text::FromInt(expectedOffset)});
         } else {
-            problem = CheckStream(package, record);
+            problem = StreamProblem(extractor.VerifyFile(package, i), record);
         }
         expectedOffset = static_cast<int64_t>(record.offset) + record.compressedSize;
         if (problem.empty()) {
@@ -189,7 +190,8 @@ int RunVerify(const ParsedArguments& args) {
             ++damaged;
         }
     }
-    const int64_t trailerStart = package.Size() - build::TrailerSize(extractor);
+    // A signed setup's package ends before its certificate table.
+    const int64_t trailerStart = package::PackageEnd(package) - build::TrailerSize(extractor);
     if (expectedOffset != trailerStart) {
         Print(text::Format(u"DAMAGED  the last stream ends at %d, but the trailer starts at %d",
                            {text::FromInt(expectedOffset), text::FromInt(trailerStart)}));

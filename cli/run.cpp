@@ -47,7 +47,7 @@ const std::vector<Command>& Commands() {
          u"show the project strings, options and files of a setup",
          u"Shows the project strings, the expert options and the file table (index, name,\n"
          u"destination, shortcut, parameters, flags, size, packed size and offset). An empty\n"
-         u"text shows as \"-\".\n",
+         u"text shows as \"-\". A setup signed after it was built is read as well.\n",
          {},
          1,
          1,

@@ -4,16 +4,20 @@
 
 #include "base/le.h"
 #include "base/text.h"
+#include "package/signed_end.h"
 
 namespace cli {
 
 namespace {
 
-// True when the file ends with the package signature, whatever comes before it.
+// True when the package part of the file (all of it, or what comes before a certificate
+// table) ends with the package signature, whatever comes before it.
 bool EndsWithSignature(const os::Path& path) {
     os::File file;
-    if (!file.OpenRead(path) || file.Size() < package::kSignatureBytes ||
-        !file.Seek(-package::kSignatureBytes, os::SeekOrigin::End)) {
+    if (!file.OpenRead(path)) return false;
+    const int64_t end = package::PackageEnd(file);
+    if (end < package::kSignatureBytes ||
+        !file.Seek(end - package::kSignatureBytes, os::SeekOrigin::Begin)) {
         return false;
     }
     uint8_t bytes[package::kSignatureBytes];

@@ -3,61 +3,12 @@
 #include <cstring>
 
 #include "package/signed_end.h"
+#include "tests/unit/package/pe_signing.h"
 #include "tests/unit/package/package_fixture.h"
 
 namespace {
 
-constexpr size_t kPeAt = 0x80;
-constexpr size_t kOptionalAt = kPeAt + 24;
-constexpr size_t kHeaderBytes = 0x200;
-
-void PutU16At(std::string* bytes, size_t at, uint16_t value) {
-    (*bytes)[at] = static_cast<char>(value & 0xFF);
-    (*bytes)[at + 1] = static_cast<char>(value >> 8);
-}
-
-// The headers of a PE32 image, as a linker writes them, with an empty certificate entry.
-// PE32+ moves the data directories 16 bytes further.
-std::string PeHeaders(bool pe32Plus = false) {
-    std::string bytes(kHeaderBytes, '\0');
-    bytes[0] = 'M';
-    bytes[1] = 'Z';
-    SetI32At(&bytes, 0x3C, static_cast<int32_t>(kPeAt));
-    bytes.replace(kPeAt, 4, std::string("PE\0\0", 4));
-    PutU16At(&bytes, kPeAt + 4, pe32Plus ? 0x8664 : 0x14C);
-    PutU16At(&bytes, kPeAt + 20, pe32Plus ? 240 : 224);  // SizeOfOptionalHeader
-    PutU16At(&bytes, kOptionalAt, pe32Plus ? 0x20B : 0x10B);
-    SetI32At(&bytes, kOptionalAt + (pe32Plus ? 108 : 92), 16);  // NumberOfRvaAndSizes
-    return bytes;
-}
-
-size_t CertificateEntryAt(bool pe32Plus = false) {
-    return kOptionalAt + (pe32Plus ? 112 : 96) + 4 * 8;
-}
-
-void SetCertificateEntry(std::string* file, int64_t start, int64_t size, bool pe32Plus = false) {
-    SetI32At(file, CertificateEntryAt(pe32Plus), static_cast<int32_t>(start));
-    SetI32At(file, CertificateEntryAt(pe32Plus) + 4, static_cast<int32_t>(size));
-}
-
-// A WIN_CERTIFICATE as a signer writes it: its length, revision 2.0, type PKCS#7, then bytes.
-std::string CertificateTable() {
-    std::string table;
-    AppendI32(&table, 64);
-    AppendI32(&table, 0x00020200);
-    table += PatternBytes(56, 7);
-    return table;
-}
-
-// What signing does to a file: zero padding, the table, and the header entry naming it.
-std::string Sign(std::string file, size_t padding) {
-    file.append(padding, '\0');
-    const int64_t start = static_cast<int64_t>(file.size());
-    const std::string table = CertificateTable();
-    file += table;
-    SetCertificateEntry(&file, start, static_cast<int64_t>(table.size()));
-    return file;
-}
+using namespace petest;
 
 int64_t TableStart(const std::string& file, size_t headerBytes = kHeaderBytes) {
     return package::CertificateTableStart(reinterpret_cast<const uint8_t*>(file.data()),
@@ -68,7 +19,7 @@ int64_t TableStart(const std::string& file, size_t headerBytes = kHeaderBytes) {
 TEST(CertificateTable, IsFoundWhenItEndsTheFile) {
     for (bool plus : {false, true}) {
         std::string file = PeHeaders(plus) + PatternBytes(1000, 1);
-        const int64_t start = static_cast<int64_t>(file.size());
+        const auto start = static_cast<uint32_t>(file.size());
         file += CertificateTable();
         SetCertificateEntry(&file, start, 64, plus);
         EXPECT_EQ(TableStart(file), start) << (plus ? "PE32+" : "PE32");
@@ -77,7 +28,7 @@ TEST(CertificateTable, IsFoundWhenItEndsTheFile) {
 
 TEST(CertificateTable, CountsOnlyWhenItIsTheLastThingInTheFile) {
     std::string file = PeHeaders() + PatternBytes(1000, 1);
-    const int64_t start = static_cast<int64_t>(file.size());
+    const auto start = static_cast<uint32_t>(file.size());
     file += CertificateTable();
     SetCertificateEntry(&file, start, 64);
     EXPECT_EQ(TableStart(file + "more bytes"), -1) << "bytes after the table";
@@ -85,11 +36,15 @@ TEST(CertificateTable, CountsOnlyWhenItIsTheLastThingInTheFile) {
     EXPECT_EQ(TableStart(file), -1) << "a size that stops short of the end";
     SetCertificateEntry(&file, start, 65);
     EXPECT_EQ(TableStart(file), -1) << "a size that runs past the end";
-    SetCertificateEntry(&file, start, 0x7FFFFFFF);
-    EXPECT_EQ(TableStart(file), -1) << "a bogus size";
+    for (uint32_t bogus : {0x7FFFFFFFu, 0xFFFFFFFFu}) {
+        SetCertificateEntry(&file, start, bogus);
+        EXPECT_EQ(TableStart(file), -1) << "a bogus size " << bogus;
+    }
+    SetCertificateEntry(&file, 0xFFFFFFC0u, 64);
+    EXPECT_EQ(TableStart(file), -1) << "a table beyond the file";
     SetCertificateEntry(&file, 0, 0);
     EXPECT_EQ(TableStart(file), -1) << "no table";
-    SetCertificateEntry(&file, 8, static_cast<int64_t>(file.size()) - 8);
+    SetCertificateEntry(&file, 8, static_cast<uint32_t>(file.size() - 8));
     EXPECT_EQ(TableStart(file), -1) << "a table over the headers";
 }
 
@@ -107,14 +62,14 @@ TEST(CertificateTable, IsNotLookedForInWhatIsNoPeImage) {
     PutU16At(&bytes, kOptionalAt, 0x107);
     EXPECT_EQ(TableStart(bytes), -1) << "an unknown optional header";
     bytes = file;
-    SetI32At(&bytes, kOptionalAt + 92, 4);
+    PutU32At(&bytes, kOptionalAt + 92, 4);
     EXPECT_EQ(TableStart(bytes), -1) << "only four data directories";
     bytes = file;
     PutU16At(&bytes, kPeAt + 20, 96 + 4 * 8 + 7);
     EXPECT_EQ(TableStart(bytes), -1) << "an optional header that ends inside the entry";
     for (int32_t far : {0x7FFFFFF0, -1, static_cast<int32_t>(kHeaderBytes)}) {
         bytes = file;
-        SetI32At(&bytes, 0x3C, far);
+        PutU32At(&bytes, 0x3C, static_cast<uint32_t>(far));
         EXPECT_EQ(TableStart(bytes), -1) << "PE header at " << far;
     }
 }
