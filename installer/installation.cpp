@@ -12,7 +12,13 @@ struct RunContext {
     InstallSession* session;
     InstallationObserver* observer;
     os::Path productFolder;
+    uint64_t installedBytes;
 };
+
+int64_t FileSize(const os::Path& path) {
+    os::File file;
+    return file.OpenRead(path) ? file.Size() : -1;
+}
 
 // The extraction's progress handler: one step and one log line per installed record, and the
 // records to start at Finish queued.
@@ -20,6 +26,11 @@ void OnExtractionEvent(int32_t event, const void* data, intptr_t userData) {
     if (event != SFX_FILE_DONE) return;
     auto* context = reinterpret_cast<RunContext*>(userData);
     const auto* record = static_cast<const FileRecord*>(data);
+    // A MetaTrader file has one copy in every chosen terminal.
+    const size_t copies = package::IsMetaTraderDestination(record->destination)
+                              ? context->session->chosenFolders.size()
+                              : 1;
+    context->installedBytes += static_cast<uint64_t>(record->uncompressedSize) * copies;
     context->observer->FileInstalled();
     context->observer->LogLine(CopyingLine(record->name));
     if (!record->shortcut.empty()) context->observer->LogLine(ShortcutLine(record->shortcut));
@@ -45,13 +56,18 @@ os::Path ProductFolderOf(const ProjectStrings& strings) {
     return folder + u"\\" + strings.productDirectory;
 }
 
+uint32_t KilobytesOf(uint64_t bytes) {
+    const uint64_t kilobytes = bytes / 1024 + (bytes % 1024 != 0 ? 1 : 0);
+    return kilobytes > UINT32_MAX ? UINT32_MAX : static_cast<uint32_t>(kilobytes);
+}
+
 int32_t RunInstallation(InstallSession& session, InstallationObserver& observer,
                         UninstallerSetup& uninstaller) {
     session.postExecutePaths.clear();
     session.postExecuteParameters.clear();
     CSelfExtractor& package = session.packageReader;
 
-    RunContext context{&session, &observer, {}};
+    RunContext context{&session, &observer, {}, 0};
     const int32_t result =
         package.ExtractAll(session.temporaryFolder, OnExtractionEvent,
                            reinterpret_cast<intptr_t>(&context), &session.chosenFolders);
@@ -68,7 +84,9 @@ int32_t RunInstallation(InstallSession& session, InstallationObserver& observer,
     }
     observer.LogLine(kCreatingUninstallerLine);
     uninstaller.Brand(program, session.TemporaryFile(session.bannerFileName));
-    uninstaller.Register(program, strings);
+    const int64_t programSize = FileSize(program);
+    if (programSize > 0) context.installedBytes += static_cast<uint64_t>(programSize);
+    uninstaller.Register(program, strings, KilobytesOf(context.installedBytes));
     observer.LogLine(kRegisteringUninstallerLine);
     WriteExpertOptions(package.GetExpertOptions(), session.chosenFolders);
     observer.LogLine(kDoneLine);

@@ -32,8 +32,10 @@ class UninstallerSetup {
     // Gives the uninstaller the installer's icon and banner bitmap, and the banner picture
     // file's bytes when `bannerFile` is not empty.
     virtual void Brand(const os::Path& program, const os::Path& bannerFile) = 0;
-    // Records the installation among the system's installed programs.
-    virtual void Register(const os::Path& program, const ProjectStrings& strings) = 0;
+    // Records the installation among the system's installed programs. `installedKilobytes`
+    // is what the installed files take, the uninstaller included.
+    virtual void Register(const os::Path& program, const ProjectStrings& strings,
+                          uint32_t installedKilobytes) = 0;
 };
 
 constexpr char16_t kUninstallerName[] = u"Uninstall.exe";
@@ -42,6 +44,9 @@ constexpr char16_t kUninstallerDescription[] = u"Uninstaller";
 
 // The product's folder below Program Files (created if missing).
 os::Path ProductFolderOf(const ProjectStrings& strings);
+
+// Kilobytes, rounded up, of `bytes` (at most what 32 bits hold).
+uint32_t KilobytesOf(uint64_t bytes);
 
 // Runs the installation for `session` (its package, chosen folders and temporary folder) and
 // fills its post-execute lists. Returns the extraction's result code: after anything but SFX_OK

@@ -19,4 +19,21 @@ std::vector<UninstallValue> UninstallValues(const os::Path& uninstaller,
     };
 }
 
+ProgramListValues ProgramListEntry(const os::Path& uninstaller, const os::Path& productFolder,
+                                   const ProjectStrings& strings, uint32_t installedKilobytes) {
+    ProgramListValues values;
+    values.strings = {
+        {u"QuietUninstallString", u"\"" + uninstaller + u"\" /S"},
+        {u"DisplayVersion", strings.versionText},
+        {u"DisplayIcon", uninstaller},
+        {u"InstallLocation", productFolder},
+    };
+    values.dwords = {
+        {u"EstimatedSize", installedKilobytes},
+        {u"NoModify", 1},
+        {u"NoRepair", 1},
+    };
+    return values;
+}
+
 }  // namespace installer

@@ -4,6 +4,7 @@
 // name is the same for every product, so a later installation replaces an earlier one's values;
 // the uninstaller reads them to know what to remove.
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -25,5 +26,22 @@ struct UninstallValue {
 // carries it, "UninstallString" the uninstaller's full path.
 std::vector<UninstallValue> UninstallValues(const os::Path& uninstaller,
                                             const ProjectStrings& strings);
+
+struct UninstallDword {
+    const char16_t* name;
+    uint32_t data;
+};
+
+// What the system's list of installed programs shows and offers beyond the eleven values,
+// written after them. The uninstaller reads none of these.
+struct ProgramListValues {
+    // "QuietUninstallString" ("\"<uninstaller>\" /S"), "DisplayVersion", "DisplayIcon" and
+    // "InstallLocation", in this order.
+    std::vector<UninstallValue> strings;
+    // "EstimatedSize" (kilobytes), "NoModify" and "NoRepair" (1: the list offers neither).
+    std::vector<UninstallDword> dwords;
+};
+ProgramListValues ProgramListEntry(const os::Path& uninstaller, const os::Path& productFolder,
+                                   const ProjectStrings& strings, uint32_t installedKilobytes);
 
 }  // namespace installer

@@ -6,6 +6,11 @@ namespace package {
 
 namespace {
 
+// In the order in which they are looked for; "{metatrader}" comes after them.
+constexpr std::u16string_view kFolderTokens[] = {
+    kMacroApp, kMacroDesktop, kMacroMyDocuments, kMacroWindows, kMacroSystem, kMacroBoot,
+};
+
 // The folder a token other than "{metatrader}" stands for, without a trailing backslash.
 bool TokenFolder(std::u16string_view token, const std::u16string& productDirectory,
                  os::Path* folder) {
@@ -36,9 +41,6 @@ bool ProductFolder(const std::u16string& productDirectory, os::Path* path) {
 Expansion ExpandDestination(const std::u16string& destination,
                             const std::u16string& productDirectory, const os::Path& defaultFolder,
                             bool haveMetaTraderFolders, os::Path* folder) {
-    static constexpr std::u16string_view kFolderTokens[] = {
-        kMacroApp, kMacroDesktop, kMacroMyDocuments, kMacroWindows, kMacroSystem, kMacroBoot,
-    };
     for (const std::u16string_view token : kFolderTokens) {
         if (!text::Contains(destination, token)) continue;
         os::Path base;
@@ -46,7 +48,7 @@ Expansion ExpandDestination(const std::u16string& destination,
         *folder = base + destination.substr(token.size());
         return Expansion::Folder;
     }
-    if (text::Contains(destination, kMacroMetaTrader)) {
+    if (IsMetaTraderDestination(destination)) {
         return haveMetaTraderFolders ? Expansion::MetaTrader : Expansion::Failed;
     }
     if (destination.empty()) {
@@ -55,6 +57,13 @@ Expansion ExpandDestination(const std::u16string& destination,
     }
     *folder = destination;
     return Expansion::Folder;
+}
+
+bool IsMetaTraderDestination(std::u16string_view destination) {
+    for (const std::u16string_view token : kFolderTokens) {
+        if (text::Contains(destination, token)) return false;
+    }
+    return text::Contains(destination, kMacroMetaTrader);
 }
 
 os::Path MetaTraderFolder(const os::Path& terminalFolder, const std::u16string& destination) {

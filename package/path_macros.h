@@ -32,6 +32,10 @@ Expansion ExpandDestination(const std::u16string& destination,
                             const std::u16string& productDirectory, const os::Path& defaultFolder,
                             bool haveMetaTraderFolders, os::Path* folder);
 
+// True when ExpandDestination takes `destination` into every chosen MetaTrader folder: it
+// names "{metatrader}" and none of the folder tokens, which come first.
+bool IsMetaTraderDestination(std::u16string_view destination);
+
 // The copy of a "{metatrader}" destination inside one terminal folder.
 os::Path MetaTraderFolder(const os::Path& terminalFolder, const std::u16string& destination);
 

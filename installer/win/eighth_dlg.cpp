@@ -1,5 +1,6 @@
 #include "installer/win/eighth_dlg.h"
 
+#include "installer/finish_actions.h"
 #include "installer/page_texts.h"
 #include "installer/win/resource_ids.h"
 #include "widgets/win/wide.h"
@@ -41,17 +42,12 @@ void CEighthDlg::StartChosenTerminal() const {
     std::u16string folder(static_cast<size_t>(length) + 1, u'\0');
     SendMessageW(terminals, CB_GETLBTEXT, selected, reinterpret_cast<LPARAM>(&folder[0]));
     folder.resize(static_cast<size_t>(length));
-    os::ShellOpen(TerminalProgramPath(folder), u"", os::ShowMode::Maximized);
+    StartTerminal(folder);
 }
 
 void CEighthDlg::OnCancel() {
     if (runTerminal_) StartChosenTerminal();
-    const InstallSession& session = Session();
-    for (size_t i = 0; i < session.postExecutePaths.size(); ++i) {
-        const std::u16string parameters =
-            i < session.postExecuteParameters.size() ? session.postExecuteParameters[i] : u"";
-        os::ShellOpen(session.postExecutePaths[i], parameters, os::ShowMode::Maximized);
-    }
+    StartPostExecutePrograms(Session());
     CWizardPage::OnCancel();
 }
 

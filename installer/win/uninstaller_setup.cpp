@@ -66,7 +66,8 @@ void WindowsUninstallerSetup::Brand(const os::Path& program, const os::Path& ban
     }
 }
 
-void WindowsUninstallerSetup::Register(const os::Path& program, const ProjectStrings& strings) {
+void WindowsUninstallerSetup::Register(const os::Path& program, const ProjectStrings& strings,
+                                       uint32_t installedKilobytes) {
     registry_.ClearKeys();
     registry_.SelectRoot(HKEY_LOCAL_MACHINE);
     registry_.OpenKey(kUninstallKeyPath, true, true);
@@ -75,6 +76,11 @@ void WindowsUninstallerSetup::Register(const os::Path& program, const ProjectStr
     for (const UninstallValue& value : UninstallValues(program, strings)) {
         registry_.WriteString(value.name, value.data);
     }
+    const ProgramListValues listed =
+        ProgramListEntry(program, ProductFolderOf(strings), strings, installedKilobytes);
+    for (const UninstallValue& value : listed.strings)
+        registry_.WriteString(value.name, value.data);
+    for (const UninstallDword& value : listed.dwords) registry_.WriteDword(value.name, value.data);
 }
 
 }  // namespace installer

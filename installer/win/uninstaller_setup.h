@@ -15,7 +15,8 @@ class WindowsUninstallerSetup : public UninstallerSetup {
 
     void WriteProgram(const os::Path& program) override;
     void Brand(const os::Path& program, const os::Path& bannerFile) override;
-    void Register(const os::Path& program, const ProjectStrings& strings) override;
+    void Register(const os::Path& program, const ProjectStrings& strings,
+                  uint32_t installedKilobytes) override;
 
   private:
     CNtRegistry& registry_;

@@ -85,8 +85,13 @@ void ShowError(const std::u16string& message) {
 
 }  // namespace
 
-CNtRegistry::CNtRegistry() {
+CNtRegistry::CNtRegistry(Errors errors) : errors_(errors) {
     ClearKeys();
+}
+
+void CNtRegistry::ReportError(const std::u16string& message) {
+    if (bindingError_.empty()) bindingError_ = message;
+    if (errors_ == Errors::MessageBox) ShowError(message);
 }
 
 CNtRegistry::~CNtRegistry() {
@@ -94,6 +99,7 @@ CNtRegistry::~CNtRegistry() {
 }
 
 void CNtRegistry::ClearKeys() {
+    bindingError_.clear();
     BindFunctions();
     const bool userFound = FindCurrentUser();
     lazyFlush_ = true;
@@ -108,13 +114,13 @@ void CNtRegistry::BindFunctions() {
     std::memset(functions_, 0, sizeof functions_);
     if (ntdll_ == nullptr) {
         const DWORD error = GetLastError();
-        ShowError(registry::NtErrorText(error, SystemMessage(nullptr, error)));
+        ReportError(registry::NtErrorText(error, SystemMessage(nullptr, error)));
         return;
     }
     for (size_t i = 0; i < registry::kNtFunctionCount; ++i) {
         functions_[i] = GetProcAddress(ntdll_, registry::kNtFunctionNames[i]);
         if (functions_[i] == nullptr) {
-            ShowError(registry::MissingEntryPointText(registry::kNtFunctionNames[i]));
+            ReportError(registry::MissingEntryPointText(registry::kNtFunctionNames[i]));
             return;
         }
     }
@@ -143,8 +149,8 @@ bool CNtRegistry::FindCurrentUser() {
         close(token);
     }
     if (status != kStatusSuccess) {
-        ShowError(registry::NtErrorText(static_cast<uint32_t>(status),
-                                        SystemMessage(ntdll_, static_cast<DWORD>(status))));
+        ReportError(registry::NtErrorText(static_cast<uint32_t>(status),
+                                          SystemMessage(ntdll_, static_cast<DWORD>(status))));
         return false;
     }
     const SID* sid =
@@ -217,26 +223,37 @@ bool CNtRegistry::WriteString(const std::u16string& valueName, const std::u16str
                       REG_SZ);
 }
 
+bool CNtRegistry::WriteDword(const std::u16string& valueName, uint32_t value) {
+    uint8_t bytes[4];
+    for (int i = 0; i < 4; ++i) bytes[i] = static_cast<uint8_t>(value >> (8 * i));
+    return SetValue(registry::FullKeyPath(rootPath_, currentKeyPath_), valueName, bytes,
+                    sizeof bytes, REG_DWORD);
+}
+
 bool CNtRegistry::WriteValue(const std::u16string& keyPath, const std::u16string& valueName,
                              const char16_t* data, uint32_t charCount, uint32_t type) {
+    if (charCount > kMaxValueUnits) {
+        lastStatus_ = kStatusInvalidParameter;
+        return false;
+    }
+    if (charCount != 0) std::memcpy(valueBuffer_, data, charCount * sizeof(char16_t));
+    return SetValue(registry::FullKeyPath(rootPath_, keyPath), valueName, valueBuffer_,
+                    charCount * 2, type);
+}
+
+bool CNtRegistry::SetValue(const std::u16string& fullPath, const std::u16string& valueName,
+                           const void* data, uint32_t byteCount, uint32_t type) {
     const auto setValue = Bound<NtSetValueKeyFn>(kSetValueKey);
     if (setValue == nullptr) {
         lastStatus_ = kStatusProcedureNotFound;
         return false;
     }
-    if (charCount > kMaxValueUnits) {
-        lastStatus_ = kStatusInvalidParameter;
-        return false;
-    }
     HANDLE key;
-    if (!OpenNative(registry::FullKeyPath(rootPath_, keyPath), KEY_ALL_ACCESS, false, &key)) {
-        return false;
-    }
+    if (!OpenNative(fullPath, KEY_ALL_ACCESS, false, &key)) return false;
     const std::u16string name = valueName == u"(Default)" ? std::u16string() : valueName;
     UNICODE_STRING counted;
     MakeCountedString(name, &counted);
-    if (charCount != 0) std::memcpy(valueBuffer_, data, charCount * sizeof(char16_t));
-    lastStatus_ = setValue(key, &counted, 0, type, valueBuffer_, charCount * 2);
+    lastStatus_ = setValue(key, &counted, 0, type, const_cast<void*>(data), byteCount);
     const bool written = lastStatus_ == kStatusSuccess;
     const auto flush = Bound<NtHandleFn>(kFlushKey);
     if (written && !lazyFlush_ && flush != nullptr) flush(key);

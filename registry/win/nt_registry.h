@@ -4,7 +4,8 @@
 //
 // Key and value operations return false on failure and keep the native status in
 // LastStatus(); they show nothing. ClearKeys() reports a missing NTDLL function, or a failure
-// to find the current user, in a message box.
+// to find the current user, in a message box, unless the object was made silent (for programs
+// that run without any window).
 
 #include <windows.h>
 
@@ -16,7 +17,12 @@
 
 class CNtRegistry {
   public:
-    CNtRegistry();
+    enum class Errors {
+        MessageBox,  // ClearKeys shows what it could not do
+        Silent,      // ClearKeys only keeps it, in BindingError()
+    };
+
+    explicit CNtRegistry(Errors errors = Errors::MessageBox);
     ~CNtRegistry();
     CNtRegistry(const CNtRegistry&) = delete;
     CNtRegistry& operator=(const CNtRegistry&) = delete;
@@ -35,6 +41,9 @@ class CNtRegistry {
 
     // Stores `text` as a REG_SZ value of the current key, without a terminating zero.
     bool WriteString(const std::u16string& valueName, const std::u16string& text);
+
+    // Stores `value` as a REG_DWORD value of the current key.
+    bool WriteDword(const std::u16string& valueName, uint32_t value);
 
     // Sets a value of an existing key (never created here). "(Default)" names the key's
     // default value. `charCount` UTF-16 units of `data` are stored (2 bytes each); more than
@@ -56,6 +65,8 @@ class CNtRegistry {
     const std::u16string& CurrentKeyPath() const { return currentKeyPath_; }
     const std::u16string& CurrentUserText() const { return currentUser_; }
     int32_t LastStatus() const { return lastStatus_; }
+    // What the last ClearKeys could not do, as its message box says it; empty when it did all.
+    const std::u16string& BindingError() const { return bindingError_; }
     // The last status as "Error( ... ) - <system message>".
     std::u16string LastStatusText() const;
 
@@ -72,6 +83,10 @@ class CNtRegistry {
     // Opens the key at a full native path; stores the status.
     bool OpenNative(const std::u16string& fullPath, ACCESS_MASK access, bool create, HANDLE* key);
     void CloseKey(HANDLE key) const;
+    // Sets a value of the key at a full native path from `byteCount` bytes of `data`.
+    bool SetValue(const std::u16string& fullPath, const std::u16string& valueName, const void* data,
+                  uint32_t byteCount, uint32_t type);
+    void ReportError(const std::u16string& message);
 
     HMODULE ntdll_ = nullptr;
     FARPROC functions_[registry::kNtFunctionCount] = {};
@@ -81,5 +96,7 @@ class CNtRegistry {
     std::u16string currentUser_;
     int32_t lastStatus_ = 0;
     bool lazyFlush_ = true;
+    Errors errors_;
+    std::u16string bindingError_;
     char16_t valueBuffer_[kValueBufferUnits] = {};
 };

@@ -62,7 +62,7 @@ class RecordingUninstaller : public installer::UninstallerSetup {
     void Brand(const os::Path& program, const os::Path& bannerFile) override {
         calls.push_back("brand " + text::ToUtf8(program) + " with " + text::ToUtf8(bannerFile));
     }
-    void Register(const os::Path& program, const ProjectStrings& strings) override {
+    void Register(const os::Path& program, const ProjectStrings& strings, uint32_t) override {
         calls.push_back("register " + text::ToUtf8(program) + " as " +
                         text::ToUtf8(strings.productName));
     }

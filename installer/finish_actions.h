@@ -1,0 +1,16 @@
+#pragma once
+// What Finish starts: the chosen terminal and the programs marked to run after installing.
+// Shared by the finish page and the unattended installation's "/RUN". Failures to start are
+// not reported.
+
+#include "installer/install_session.h"
+
+namespace installer {
+
+// Asks the shell to open "terminal.exe" in `terminalFolder`, maximised.
+void StartTerminal(const os::Path& terminalFolder);
+
+// Opens every path of `session`'s post-execute list with its parameters, maximised, in order.
+void StartPostExecutePrograms(const InstallSession& session);
+
+}  // namespace installer

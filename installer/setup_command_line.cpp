@@ -1,0 +1,91 @@
+#include "installer/setup_command_line.h"
+
+#include "base/text.h"
+#include "installer/switches.h"
+
+namespace installer {
+
+const char16_t kSetupSwitchesText[] =
+    u"Setup switches:\n"
+    u"\n"
+    u"/S\tInstall without showing any window. The license counts as accepted.\n"
+    u"/MT4=FOLDER\tWith /S: a MetaTrader folder to install into; give one for each terminal. "
+    u"Without it, every MetaTrader folder found below Program Files.\n"
+    u"/RUN\tWith /S: start the first terminal and the programs to run after installing.\n"
+    u"/LOG=FILE\tWith /S: write the installation log to FILE (UTF-8).\n"
+    u"/?\tShow this text.\n"
+    u"\n"
+    u"Exit status with /S: 0 installed; 1 wrong command line; 2 a MetaTrader terminal is "
+    u"running; 3 no MetaTrader folder found; 4 a /MT4 folder is not a MetaTrader folder; "
+    u"5 the setup file is damaged; 6 a file could not be written.";
+
+namespace {
+
+constexpr char16_t kSilent[] = u"/S";
+constexpr char16_t kMetaTrader[] = u"/MT4";
+constexpr char16_t kRun[] = u"/RUN";
+constexpr char16_t kLog[] = u"/LOG";
+constexpr char16_t kHelp[] = u"/?";
+
+bool IsFullPath(std::u16string_view path) {
+    const bool drive =
+        path.size() >= 3 && path[1] == u':' && path[2] == u'\\' &&
+        ((path[0] >= u'A' && path[0] <= u'Z') || (path[0] >= u'a' && path[0] <= u'z'));
+    const bool share = path.size() >= 3 && path[0] == u'\\' && path[1] == u'\\' && path[2] != u'\\';
+    return drive || share;
+}
+
+// The folder as typed, without what no folder name can end in.
+os::Path CleanFolder(std::u16string folder) {
+    if (!folder.empty() && folder.back() == u'"') folder.pop_back();
+    while (folder.size() > 3 && folder.back() == u'\\') folder.pop_back();
+    return folder;
+}
+
+}  // namespace
+
+SetupCommandLine ParseSetupCommandLine(std::u16string_view line) {
+    SetupCommandLine parsed;
+    const std::vector<std::u16string> words = SplitCommandLine(line);
+    if (HasWord(words, kHelp)) {
+        parsed.mode = SetupCommandLine::Mode::Help;
+        return parsed;
+    }
+    if (!HasWord(words, kSilent)) return parsed;
+
+    parsed.mode = SetupCommandLine::Mode::UsageError;
+    std::vector<GivenSwitch> given;
+    const std::vector<SwitchSpec> specs = {
+        {kSilent, false}, {kMetaTrader, true}, {kRun, false}, {kLog, true}};
+    if (!ParseSwitches(words, specs, &given, &parsed.error)) return parsed;
+
+    SetupOptions& options = parsed.options;
+    for (const GivenSwitch& item : given) {
+        if (std::u16string_view(item.name) == kRun) {
+            options.run = true;
+        } else if (std::u16string_view(item.name) == kLog) {
+            if (!options.logFile.empty()) {
+                parsed.error = u"/LOG is given twice";
+                return parsed;
+            }
+            options.logFile = item.value;
+        } else if (std::u16string_view(item.name) == kMetaTrader) {
+            const os::Path folder = CleanFolder(item.value);
+            if (!IsFullPath(folder)) {
+                parsed.error =
+                    text::Format(u"/MT4 needs a full path, such as C:\\MT4: %s", {item.value});
+                return parsed;
+            }
+            // The same terminal twice would get every file twice and list it twice.
+            bool known = false;
+            for (const os::Path& earlier : options.metaTraderFolders) {
+                known = known || text::EqualsNoCase(earlier, folder);
+            }
+            if (!known) options.metaTraderFolders.push_back(folder);
+        }
+    }
+    parsed.mode = SetupCommandLine::Mode::Unattended;
+    return parsed;
+}
+
+}  // namespace installer

@@ -1,0 +1,41 @@
+#pragma once
+// The setup's command line. Without "/S" (or "/?") the wizard runs and the line is not looked
+// at, as it never was; "/S" runs the installation without any window.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "os/os.h"
+
+namespace installer {
+
+struct SetupOptions {
+    std::vector<os::Path> metaTraderFolders;  // "/MT4=FOLDER", in the order given, each once
+    bool run = false;                         // "/RUN": start what Finish would
+    os::Path logFile;                         // "/LOG=FILE": the log lines, in UTF-8
+};
+
+struct SetupCommandLine {
+    enum class Mode {
+        Wizard,      // no "/S": the pages, as always
+        Help,        // "/?": the switches in a message box
+        Unattended,  // "/S" with switches that hold together
+        UsageError,  // "/S" with a switch that does not: `error` says why
+    };
+    Mode mode = Mode::Wizard;
+    SetupOptions options;
+    std::u16string error;
+};
+
+// `line` is what follows the program's name. A folder keeps its letters; trailing backslashes
+// are dropped ("C:\MT4\" is "C:\MT4", but "C:\" stays), and so is a stray quote that the
+// command line's own rules leave at the end of "/MT4="C:\MT4\"". A folder must be a full path
+// ("X:\..." or "\\server\...").
+SetupCommandLine ParseSetupCommandLine(std::u16string_view line);
+
+// What "/?" shows.
+extern const char16_t kSetupSwitchesText[];
+inline constexpr char16_t kSetupSwitchesCaption[] = u"Setup";
+
+}  // namespace installer

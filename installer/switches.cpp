@@ -1,0 +1,91 @@
+#include "installer/switches.h"
+
+#include "base/text.h"
+
+namespace installer {
+
+std::vector<std::u16string> SplitCommandLine(std::u16string_view line) {
+    std::vector<std::u16string> words;
+    std::u16string word;
+    bool inWord = false;
+    bool quoted = false;
+    size_t i = 0;
+    while (i < line.size()) {
+        const char16_t c = line[i];
+        if (!quoted && (c == u' ' || c == u'\t')) {
+            if (inWord) words.push_back(word);
+            word.clear();
+            inWord = false;
+            ++i;
+            continue;
+        }
+        inWord = true;
+        if (c == u'\\') {
+            size_t backslashes = 0;
+            while (i < line.size() && line[i] == u'\\') {
+                ++backslashes;
+                ++i;
+            }
+            if (i < line.size() && line[i] == u'"') {
+                word.append(backslashes / 2, u'\\');
+                if (backslashes % 2 == 1) {
+                    word += u'"';
+                    ++i;
+                }
+            } else {
+                word.append(backslashes, u'\\');
+            }
+            continue;
+        }
+        if (c == u'"') {
+            if (quoted && i + 1 < line.size() && line[i + 1] == u'"') {
+                word += u'"';
+                i += 2;
+                continue;
+            }
+            quoted = !quoted;
+            ++i;
+            continue;
+        }
+        word += c;
+        ++i;
+    }
+    if (inWord) words.push_back(word);
+    return words;
+}
+
+bool ParseSwitches(const std::vector<std::u16string>& words, const std::vector<SwitchSpec>& specs,
+                   std::vector<GivenSwitch>* given, std::u16string* error) {
+    given->clear();
+    for (const std::u16string& word : words) {
+        const size_t equals = word.find(u'=');
+        const std::u16string_view name = std::u16string_view(word).substr(0, equals);
+        const SwitchSpec* spec = nullptr;
+        for (const SwitchSpec& candidate : specs) {
+            if (text::EqualsNoCase(name, candidate.name)) spec = &candidate;
+        }
+        if (spec == nullptr) {
+            *error = text::Format(u"unknown switch %s", {word});
+            return false;
+        }
+        if (spec->takesValue && (equals == std::u16string::npos || equals + 1 == word.size())) {
+            *error = text::Format(u"%s needs a value: %s=...", {spec->name, spec->name});
+            return false;
+        }
+        if (!spec->takesValue && equals != std::u16string::npos) {
+            *error = text::Format(u"%s takes no value", {spec->name});
+            return false;
+        }
+        given->push_back({spec->name, spec->takesValue ? word.substr(equals + 1) : u""});
+    }
+    return true;
+}
+
+bool HasWord(const std::vector<std::u16string>& words, std::u16string_view name) {
+    for (const std::u16string& word : words) {
+        if (text::EqualsNoCase(word, name)) return true;
+    }
+    return false;
+}
+
+}  // namespace installer
