@@ -3,7 +3,10 @@
 # the installer stub), so code is optimised for size and unused sections are dropped.
 add_compile_definitions(UNICODE _UNICODE WINVER=0x0601 _WIN32_WINNT=0x0601 _WIN32_IE=0x0800
                         NOMINMAX WIN32_LEAN_AND_MEAN)
-add_compile_options(-Os -ffunction-sections -fdata-sections)
+# No unwind tables: nothing is thrown, and the linker keeps every function that an .eh_frame
+# entry names, which would defeat --gc-sections.
+add_compile_options(-Os -ffunction-sections -fdata-sections -fno-asynchronous-unwind-tables
+                    -fno-unwind-tables)
 set(CMAKE_CXX_FLAGS "${CMAKE_CXX_FLAGS} -fno-exceptions -fno-rtti -fno-threadsafe-statics")
 add_link_options(-static -static-libgcc -static-libstdc++ -Wl,--gc-sections -s)
 
