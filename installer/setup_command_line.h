@@ -36,6 +36,7 @@ SetupCommandLine ParseSetupCommandLine(std::u16string_view line);
 
 // What "/?" shows.
 extern const char16_t kSetupSwitchesText[];
-inline constexpr char16_t kSetupSwitchesCaption[] = u"Setup";
+// The caption of the setup's message boxes shown before any page.
+inline constexpr char16_t kSetupCaption[] = u"Setup";
 
 }  // namespace installer

@@ -10,8 +10,11 @@
 #include "installer/win/first_dlg.h"
 #include "installer/win/fourth_dlg.h"
 #include "installer/win/sixth_dlg.h"
+#include "installer/win/setup_modes.h"
 #include "installer/win/text_page.h"
+#include "installer/unattended_install.h"
 #include "installer/wizard_flow.h"
+#include "widgets/win/wide.h"
 
 namespace installer {
 
@@ -28,7 +31,10 @@ int32_t RunPage(InstallSession& session) {
 CExtractorApp::CExtractorApp() = default;
 CExtractorApp::~CExtractorApp() = default;
 
-int CExtractorApp::Run() {
+int CExtractorApp::Run(const wchar_t* commandLine) {
+    int status = kInstalled;
+    if (RunWithoutWizard(commandLine, &status)) return status;
+
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     // The folder browser and the picture loader need COM on this thread.
@@ -37,10 +43,17 @@ int CExtractorApp::Run() {
     LoadLibraryW(L"Riched20.dll");
 
     session_ = std::make_unique<InstallSession>();
-    RunWizard([this](int step, bool movingForward) { return ShowStep(step, movingForward); });
+    // A broken download is refused before the first page, so nothing of it is ever written.
+    if (CheckPackageShowingProgress(session_->packageReader) == PackageCheck::Damaged) {
+        MessageBoxW(nullptr, win::W(kDamagedSetupMessage), win::W(kSetupCaption),
+                    MB_OK | MB_ICONERROR);
+        status = kDamagedSetup;
+    } else {
+        RunWizard([this](int step, bool movingForward) { return ShowStep(step, movingForward); });
+    }
     session_.reset();
     if (SUCCEEDED(com)) OleUninitialize();
-    return 0;
+    return status;
 }
 
 int32_t CExtractorApp::ShowStep(int step, bool movingForward) {
@@ -70,7 +83,7 @@ int32_t CExtractorApp::ShowStep(int step, bool movingForward) {
 
 }  // namespace installer
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
     installer::CExtractorApp app;
-    return app.Run();
+    return app.Run(commandLine);
 }

@@ -16,8 +16,9 @@ class CExtractorApp {
     CExtractorApp(const CExtractorApp&) = delete;
     CExtractorApp& operator=(const CExtractorApp&) = delete;
 
-    // Prepares the controls the pages use and runs the wizard to its end.
-    int Run();
+    // Prepares the controls the pages use and runs the wizard to its end, unless the command
+    // line (what follows the program's name) asks for another mode. Returns the exit status.
+    int Run(const wchar_t* commandLine);
 
   private:
     // Creates the page of `step` afresh, shows it modally and returns how it ended.

@@ -11,6 +11,7 @@
 #include "uninstaller/win/complete_page.h"
 #include "uninstaller/win/product_registry.h"
 #include "uninstaller/win/progress_page.h"
+#include "uninstaller/win/uninstall_modes.h"
 #include "uninstaller/win/welcome_page.h"
 #include "widgets/win/wide.h"
 
@@ -34,7 +35,10 @@ INT_PTR ShowPage(Page page, UninstallSession& session) {
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
+    int exitCode = 0;
+    if (RunWithoutPages(commandLine, &exitCode)) return exitCode;
+
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     // The banner is decoded by the system's picture loader.
@@ -42,7 +46,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
     UninstallSession session;
     session.values = ReadProductValuesFromRegistry();
-    int exitCode = 0;
     if (!MakeRemovalPlan(session.values).trusted) {
         MessageBoxW(nullptr, win::W(kEntryDamagedMessage), win::W(kMessageCaption),
                     MB_OK | MB_ICONERROR);

@@ -8,7 +8,9 @@ namespace {
 
 class RegistryReader : public ValueReader {
   public:
-    RegistryReader() { registry_.SelectRoot(HKEY_LOCAL_MACHINE); }
+    explicit RegistryReader(CNtRegistry::Errors errors) : registry_(errors) {
+        registry_.SelectRoot(HKEY_LOCAL_MACHINE);
+    }
 
     bool KeyExists() override { return registry_.OpenKey(ProductKeyPath(), false, true); }
     bool ReadString(std::u16string_view name, std::u16string* text) override {
@@ -21,13 +23,13 @@ class RegistryReader : public ValueReader {
 
 }  // namespace
 
-ProductValues ReadProductValuesFromRegistry() {
-    RegistryReader reader;
+ProductValues ReadProductValuesFromRegistry(CNtRegistry::Errors errors) {
+    RegistryReader reader(errors);
     return ReadProductValues(reader);
 }
 
-bool DeleteProductKeyFromRegistry() {
-    CNtRegistry registry;
+bool DeleteProductKeyFromRegistry(CNtRegistry::Errors errors) {
+    CNtRegistry registry(errors);
     registry.SelectRoot(HKEY_LOCAL_MACHINE);
     return registry.DeleteKey(ProductKeyPath());
 }

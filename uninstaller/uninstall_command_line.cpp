@@ -1,0 +1,34 @@
+#include "uninstaller/uninstall_command_line.h"
+
+#include <vector>
+
+#include "installer/switches.h"
+
+namespace uninstaller {
+
+const char16_t kUninstallSwitchesText[] =
+    u"Uninstall switches:\n"
+    u"\n"
+    u"/S\tRemove the product without showing any window.\n"
+    u"/?\tShow this text.\n"
+    u"\n"
+    u"Exit status with /S: 0 removed; 1 wrong command line; 2 a MetaTrader terminal is running; "
+    u"3 the product's uninstall information is missing or damaged, nothing was removed; "
+    u"4 some files or folders could not be removed.";
+
+UninstallCommandLine ParseUninstallCommandLine(std::u16string_view line) {
+    UninstallCommandLine parsed;
+    const std::vector<std::u16string> words = installer::SplitCommandLine(line);
+    if (installer::HasWord(words, u"/?")) {
+        parsed.mode = UninstallCommandLine::Mode::Help;
+        return parsed;
+    }
+    if (!installer::HasWord(words, u"/S")) return parsed;
+    std::vector<installer::GivenSwitch> given;
+    parsed.mode = installer::ParseSwitches(words, {{u"/S", false}}, &given, &parsed.error)
+                      ? UninstallCommandLine::Mode::Unattended
+                      : UninstallCommandLine::Mode::UsageError;
+    return parsed;
+}
+
+}  // namespace uninstaller
