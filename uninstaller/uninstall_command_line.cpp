@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "base/text.h"
 #include "installer/switches.h"
 
 namespace uninstaller {
@@ -24,10 +25,15 @@ UninstallCommandLine ParseUninstallCommandLine(std::u16string_view line) {
         return parsed;
     }
     if (!installer::HasWord(words, u"/S")) return parsed;
-    std::vector<installer::GivenSwitch> given;
-    parsed.mode = installer::ParseSwitches(words, {{u"/S", false}}, &given, &parsed.error)
-                      ? UninstallCommandLine::Mode::Unattended
-                      : UninstallCommandLine::Mode::UsageError;
+    // "/S" is the only switch there is.
+    parsed.mode = UninstallCommandLine::Mode::Unattended;
+    for (const std::u16string& word : words) {
+        if (!text::EqualsNoCase(word, u"/S")) {
+            parsed.mode = UninstallCommandLine::Mode::UsageError;
+            parsed.error = u"unknown switch " + word;
+            break;
+        }
+    }
     return parsed;
 }
 
