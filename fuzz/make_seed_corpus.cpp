@@ -267,6 +267,16 @@ void CommandLineSeeds() {
     }
 }
 
+void SetupCommandLineSeeds() {
+    const std::vector<std::pair<std::string, std::u16string>> lines = {
+        {"silent", u"/S /MT4=\"C:\\Program Files (x86)\\MT4\\\" /RUN /LOG=C:\\setup.log"},
+        {"quotes", u"/s \"/mt4=D:\\Trading\\MT4 Two\" /mt4=\\\\server\\mt4 a\\\\\\\"b \"\"\"\""},
+        {"help", u"/?"},
+        {"wizard", u"some words\tthe wizard never reads"},
+    };
+    for (const auto& line : lines) Save("setup_command_line", line.first, Units(line.second));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -281,5 +291,6 @@ int main(int argc, char** argv) {
     ExpertSettingsSeeds();
     TextPageSeeds();
     CommandLineSeeds();
+    SetupCommandLineSeeds();
     return 0;
 }
