@@ -104,6 +104,37 @@ project::ProjectModel SampleProject() {
     return model;
 }
 
+// A setup whose stub has a PE header, signed after it was built: zero padding to a multiple of
+// 8 bytes, then a certificate table that data directory 4 of the header names.
+std::string SignedSetup() {
+    constexpr uint32_t kPe = 0x40;
+    constexpr uint32_t kOptional = kPe + 4 + 20;
+    constexpr uint32_t kCertificateEntry = kOptional + 96 + 4 * 8;
+    std::string stub(512, '\0');
+    stub[0] = 'M';
+    stub[1] = 'Z';
+    uint8_t* header = reinterpret_cast<uint8_t*>(&stub[0]);
+    le::PutI32(header + 0x3C, kPe);
+    stub.replace(kPe, 4, std::string("PE\0\0", 4));
+    le::PutU16(header + kPe + 4 + 16, 224);   // the size of a PE32 optional header
+    le::PutU16(header + kOptional, 0x10B);    // PE32
+    le::PutI32(header + kOptional + 92, 16);  // data directories
+
+    fuzz::PutFile(kSource + u"signed.txt", "signed payload", 14);
+    CSelfExtractor extractor;
+    extractor.AddFile(kSource + u"signed.txt", u"{app}\\", u"", u"", u"", u"", u"", u"");
+    extractor.CreateSetup(stub.data(), static_cast<uint32_t>(stub.size()), u"C:\\out\\signed.exe",
+                          nullptr, 0);
+    std::string setup = MachineFile(u"C:\\out\\signed.exe");
+    setup.resize((setup.size() + 7) / 8 * 8, '\0');
+    const std::string table = std::string("\x10\0\0\0\0\x02\x02\0", 8) + "certific";
+    le::PutI32(reinterpret_cast<uint8_t*>(&setup[kCertificateEntry]),
+               static_cast<int32_t>(setup.size()));
+    le::PutI32(reinterpret_cast<uint8_t*>(&setup[kCertificateEntry + 4]),
+               static_cast<int32_t>(table.size()));
+    return setup + table;
+}
+
 void PackageSeeds() {
     fuzz::FreshMachine();
     const project::ProjectModel model = SampleProject();
@@ -159,6 +190,7 @@ void PackageSeeds() {
     }
     Save("package_trailer", "empty-table.exe", MachineFile(u"C:\\out\\empty.exe"));
     Save("package_trailer", "markers-only", Units(u"1.10!VOSK_SFX!"));
+    Save("package_trailer", "signed-setup.exe", SignedSetup());
 }
 
 void ProjectSeeds() {
