@@ -189,7 +189,7 @@ TEST_F(PackageWineTest, ExtractAllInstallsIntoRealFolders) {
     package::InstallLog log;
     ASSERT_TRUE(package::InstallLog::Read(text::FromUtf8(logPath), &log));
     const std::vector<std::u16string> entries = log.Entries();
-    ASSERT_EQ(entries.size(), 9u);
+    ASSERT_EQ(entries.size(), 11u);
     const std::string group =
         "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\" + Win(kProduct);
     EXPECT_EQ(Win(entries[0]), product + "\\data\\big.bin");
@@ -199,10 +199,13 @@ TEST_F(PackageWineTest, ExtractAllInstallsIntoRealFolders) {
     // Folder names compare without regard to case ("StartUp" under Wine).
     EXPECT_TRUE(text::EndsWith(text::ToLowerAscii(entries[4]), u"\\startup\\tool.exe.lnk"))
         << Win(entries[4]);
-    EXPECT_EQ(Win(entries[5]), mtB + "\\sounds\\alert.wav");
-    EXPECT_EQ(Win(entries[6]), mtB + "\\experts\\Expert.ex4");
-    EXPECT_EQ(Win(entries[7]), product + "\\Readme.rtf");
-    EXPECT_EQ(Win(entries[8]), group + "\\ReadMe.lnk");
+    // A MetaTrader file is listed once for every terminal, in the order they were given.
+    EXPECT_EQ(Win(entries[5]), mtA + "\\sounds\\alert.wav");
+    EXPECT_EQ(Win(entries[6]), mtB + "\\sounds\\alert.wav");
+    EXPECT_EQ(Win(entries[7]), mtA + "\\experts\\Expert.ex4");
+    EXPECT_EQ(Win(entries[8]), mtB + "\\experts\\Expert.ex4");
+    EXPECT_EQ(Win(entries[9]), product + "\\Readme.rtf");
+    EXPECT_EQ(Win(entries[10]), group + "\\ReadMe.lnk");
 
     // Every listed path exists; the links are real shell links.
     for (const std::u16string& entry : entries) {
