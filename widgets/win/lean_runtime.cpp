@@ -1,8 +1,8 @@
-// The program is built without exceptions, so a failed allocation or a broken container
-// invariant can only end it. These replace the library's throwing helpers, its verbose
-// terminate handler and its prebuilt narrow string (compiled with exceptions), which would
-// otherwise pull in exception objects, the unwinder and the symbol demangler: well over 100 KiB
-// that every setup executable would carry.
+// The small programs are built without exceptions, so a failed allocation or a broken container
+// invariant can only end them. These replace the library's throwing helpers, its verbose
+// terminate handler, its pure-virtual trap and its prebuilt narrow string (compiled with
+// exceptions), any of which would pull in exception objects, the unwinder and the symbol
+// demangler: well over 100 KiB that every setup executable would carry.
 #include <bits/functexcept.h>
 
 #include <cstdlib>
@@ -46,7 +46,15 @@ void __verbose_terminate_handler() {
 
 }  // namespace __gnu_cxx
 
-// Instantiated here, without exceptions, so the library's own copy is not linked.
+extern "C" void __cxa_pure_virtual() {
+    abort();
+}
+extern "C" void __cxa_deleted_virtual() {
+    abort();
+}
+
+// Instantiated here, without exceptions, so the library's own copy is not linked; the linker
+// keeps only the members a program uses.
 template class std::basic_string<char>;
 
 void* operator new(std::size_t size) {
@@ -56,6 +64,12 @@ void* operator new(std::size_t size) {
 }
 void* operator new[](std::size_t size) {
     return operator new(size);
+}
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    return std::malloc(size ? size : 1);
+}
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
+    return std::malloc(size ? size : 1);
 }
 void operator delete(void* memory) noexcept {
     std::free(memory);
@@ -67,5 +81,11 @@ void operator delete(void* memory, std::size_t) noexcept {
     std::free(memory);
 }
 void operator delete[](void* memory, std::size_t) noexcept {
+    std::free(memory);
+}
+void operator delete(void* memory, const std::nothrow_t&) noexcept {
+    std::free(memory);
+}
+void operator delete[](void* memory, const std::nothrow_t&) noexcept {
     std::free(memory);
 }
