@@ -1,6 +1,17 @@
 #pragma once
-// An owner of one Windows handle or COM pointer: not copyable, movable, released when it goes
-// out of scope. The traits say what an empty value is and how to release a held one.
+// Owners of Win32 handles and COM pointers: one small template over a traits type.
+//
+//   os::KernelHandle file(CreateFileW(...));   // closed by CloseHandle when `file` goes away
+//   if (!file) return false;
+//   os::ComPtr<IShellLinkW> link;
+//   CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(link.put()));
+//
+// An owner cannot be copied, only moved. get() lends the handle, release() gives it up
+// without closing it, reset() closes the current one and optionally takes another, put()
+// closes the current one and returns the address for an API that writes a new handle.
+// A traits type names the handle type, its "no handle" value, how to tell a valid one and how
+// to close it. The owners of window-system objects (fonts, bitmaps, icons) are the widget
+// kit's (widgets/win/handle.h).
 
 #include <windows.h>
 
@@ -8,59 +19,93 @@
 
 namespace os {
 
-template <typename Traits>
-class Owned {
+template <class Traits>
+class UniqueHandle {
   public:
-    using Value = typename Traits::Value;
+    using Type = typename Traits::Type;
 
-    Owned() = default;
-    explicit Owned(Value value) : value_(value) {}
-    ~Owned() { reset(); }
-    Owned(const Owned&) = delete;
-    Owned& operator=(const Owned&) = delete;
-    Owned(Owned&& other) noexcept : value_(other.release()) {}
-    Owned& operator=(Owned&& other) noexcept {
+    UniqueHandle() = default;
+    explicit UniqueHandle(Type handle) : handle_(handle) {}
+    ~UniqueHandle() { reset(); }
+
+    UniqueHandle(const UniqueHandle&) = delete;
+    UniqueHandle& operator=(const UniqueHandle&) = delete;
+    UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.release()) {}
+    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
         if (this != &other) reset(other.release());
         return *this;
     }
 
-    Value get() const { return value_; }
-    Value operator->() const { return value_; }
-    explicit operator bool() const { return value_ != Traits::Empty(); }
+    Type get() const { return handle_; }
+    bool valid() const { return Traits::IsValid(handle_); }
+    explicit operator bool() const { return valid(); }
 
-    Value release() {
-        Value value = value_;
-        value_ = Traits::Empty();
-        return value;
+    Type release() {
+        Type handle = handle_;
+        handle_ = Traits::Invalid();
+        return handle;
     }
-    void reset(Value value = Traits::Empty()) {
-        if (value_ != Traits::Empty()) Traits::Release(value_);
-        value_ = value;
+    void reset(Type handle = Traits::Invalid()) {
+        if (handle == handle_) return;
+        if (Traits::IsValid(handle_)) Traits::Close(handle_);
+        handle_ = handle;
     }
-    // For out-parameters: releases what is held and hands out the slot to fill.
-    Value* receive() {
+    Type* put() {
         reset();
-        return &value_;
+        return &handle_;
     }
+
+    // For COM pointers: link->SetPath(...).
+    Type operator->() const { return handle_; }
 
   private:
-    Value value_ = Traits::Empty();
+    Type handle_ = Traits::Invalid();
 };
 
+// Kernel objects. Some functions signal failure with nullptr (CreateThread, OpenProcess),
+// others with INVALID_HANDLE_VALUE (CreateFileW); both count as "no handle".
+struct KernelHandleTraits {
+    using Type = HANDLE;
+    static Type Invalid() { return nullptr; }
+    static bool IsValid(Type h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
+    static void Close(Type h) { CloseHandle(h); }
+};
+
+// FindFirstFileW searches, closed by FindClose rather than CloseHandle.
 struct FindHandleTraits {
-    using Value = HANDLE;
-    static Value Empty() { return INVALID_HANDLE_VALUE; }
-    static void Release(Value handle) { FindClose(handle); }
+    using Type = HANDLE;
+    static Type Invalid() { return INVALID_HANDLE_VALUE; }
+    static bool IsValid(Type h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
+    static void Close(Type h) { FindClose(h); }
 };
-using FindHandle = Owned<FindHandleTraits>;
 
-template <typename Interface>
-struct ComTraits {
-    using Value = Interface*;
-    static Value Empty() { return nullptr; }
-    static void Release(Value pointer) { pointer->Release(); }
+struct RegKeyTraits {
+    using Type = HKEY;
+    static Type Invalid() { return nullptr; }
+    static bool IsValid(Type h) { return h != nullptr; }
+    static void Close(Type h) { RegCloseKey(h); }
 };
-template <typename Interface>
-using ComPtr = Owned<ComTraits<Interface>>;
+
+struct ModuleTraits {
+    using Type = HMODULE;
+    static Type Invalid() { return nullptr; }
+    static bool IsValid(Type h) { return h != nullptr; }
+    static void Close(Type h) { FreeLibrary(h); }
+};
+
+template <class Interface>
+struct ComTraits {
+    using Type = Interface*;
+    static Type Invalid() { return nullptr; }
+    static bool IsValid(Type p) { return p != nullptr; }
+    static void Close(Type p) { p->Release(); }
+};
+
+using KernelHandle = UniqueHandle<KernelHandleTraits>;
+using FindHandle = UniqueHandle<FindHandleTraits>;
+using RegKey = UniqueHandle<RegKeyTraits>;
+using Module = UniqueHandle<ModuleTraits>;
+template <class Interface>
+using ComPtr = UniqueHandle<ComTraits<Interface>>;
 
 }  // namespace os

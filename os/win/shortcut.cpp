@@ -37,11 +37,11 @@ int32_t CreateShortcut(const Path& target, const Path& arguments, const Path& de
     ComPtr<IShellLinkW> shellLink;
     HRESULT result =
         CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                         reinterpret_cast<void**>(shellLink.receive()));
+                         reinterpret_cast<void**>(shellLink.put()));
     if (FAILED(result)) return result;
     ComPtr<IPersistFile> persistFile;
     result = shellLink->QueryInterface(IID_IPersistFile,
-                                       reinterpret_cast<void**>(persistFile.receive()));
+                                       reinterpret_cast<void**>(persistFile.put()));
     if (FAILED(result)) return result;
 
     result = shellLink->SetPath(fullTarget);
