@@ -1,6 +1,6 @@
 #pragma once
-// The gallery's sample data: a project, and the rows of the builder's four grid pages built
-// from the widgets as the builder's sections use them.
+// The gallery's sample data: a project, and a page of plain rows. The builder's four grid pages
+// come from the builder's own page code (builder/ui/win/section_pages.h).
 
 #include "builder/project/project_model.h"
 #include "builder/ui/win/object_inspector.h"
@@ -12,12 +12,8 @@ project::ProjectModel SampleProject();
 // The Other Files entry that the gallery's File Properties button edits.
 project::FileEntry SampleEntry();
 
-// Each returns false when a row could not be made.
-bool FillProjectInfoGrid(CObjectInspector& grid);
-bool FillOptionsGrid(CObjectInspector& grid);
-bool FillFilesGrid(CObjectInspector& grid);
-bool FillCustomizeGrid(CObjectInspector& grid, int width);
-// `rows` caption rows without a group, for trying the scroll bar rule.
+// `rows` caption rows without a group, for trying the scroll bar rule. False when a row could
+// not be made.
 bool FillScrollGrid(CObjectInspector& grid, int rows);
 
 }  // namespace gallery
