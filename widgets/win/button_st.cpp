@@ -1,6 +1,6 @@
 #include "widgets/win/button_st.h"
 
-#include "widgets/win/handle.h"
+#include "widgets/win/paint.h"
 #include "widgets/win/wide.h"
 
 namespace {
@@ -14,16 +14,6 @@ const COLORREF kCurrentFill = RGB(221, 240, 238);
 const COLORREF kHoverFill = RGB(236, 246, 245);
 const COLORREF kPressedFill = RGB(200, 228, 225);
 const COLORREF kMarkBorder = RGB(23, 112, 124);
-
-void FillBox(HDC dc, const RECT& rect, COLORREF colour) {
-    win::Brush brush(CreateSolidBrush(colour));
-    FillRect(dc, &rect, brush.get());
-}
-
-void FrameBox(HDC dc, const RECT& rect, COLORREF colour) {
-    win::Brush brush(CreateSolidBrush(colour));
-    FrameRect(dc, &rect, brush.get());
-}
 
 }  // namespace
 
@@ -118,20 +108,17 @@ void CButtonST::Draw(const DRAWITEMSTRUCT& item) {
     const bool disabled = (item.itemState & ODS_DISABLED) != 0;
     HDC dc = item.hDC;
 
-    FillBox(dc, rect, GetSysColor(COLOR_BTNFACE));
+    win::FillSolid(dc, rect, GetSysColor(COLOR_BTNFACE));
     RECT inner = rect;
     if (pressed) {
-        FillBox(dc, rect, kPressedFill);
-        FrameBox(dc, rect, kMarkBorder);
+        win::FillFramed(dc, rect, kPressedFill, kMarkBorder);
     } else if (m_current) {
-        FillBox(dc, rect, kCurrentFill);
-        FrameBox(dc, rect, kMarkBorder);
+        win::FillFramed(dc, rect, kCurrentFill, kMarkBorder);
         // A bar along the left edge marks the current section.
         RECT bar = {rect.left, rect.top, rect.left + 4, rect.bottom};
-        FillBox(dc, bar, kMarkBorder);
+        win::FillSolid(dc, bar, kMarkBorder);
     } else if (m_hover && !disabled) {
-        FillBox(dc, rect, kHoverFill);
-        FrameBox(dc, rect, kMarkBorder);
+        win::FillFramed(dc, rect, kHoverFill, kMarkBorder);
     } else if (!m_flat) {
         DrawEdge(dc, &inner, EDGE_RAISED, BF_RECT);
     }
@@ -151,18 +138,17 @@ void CButtonST::Draw(const DRAWITEMSTRUCT& item) {
     text.resize(static_cast<size_t>(length));
     HFONT font = m_font ? m_font : reinterpret_cast<HFONT>(SendMessageW(hwnd(), WM_GETFONT, 0, 0));
     if (!font) font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    HGDIOBJ oldFont = SelectObject(dc, font);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, disabled  ? GetSysColor(COLOR_GRAYTEXT)
-                     : pressed ? m_pressedText
-                               : m_normalText);
+    // Held to the end, so that the focus rectangle is drawn with the text's colours.
+    win::TextScope textLook(dc, font,
+                            disabled  ? GetSysColor(COLOR_GRAYTEXT)
+                            : pressed ? m_pressedText
+                                      : m_normalText);
     RECT textRect = {textLeft + shift, rect.top + shift, rect.right - 6, rect.bottom + shift};
     const UINT format = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS |
                         ((item.itemState & ODS_NOACCEL) ? DT_HIDEPREFIX : 0) |
                         (m_icon ? DT_LEFT : DT_CENTER);
     if (!m_icon) textRect.left = rect.left + 4;
     DrawTextW(dc, text.c_str(), -1, &textRect, format);
-    SelectObject(dc, oldFont);
 
     if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
         RECT focus = rect;

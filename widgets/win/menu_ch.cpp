@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "widgets/win/paint.h"
 #include "widgets/win/wide.h"
 
 namespace {
@@ -103,14 +104,15 @@ bool CMenuCH::MeasureItem(MEASUREITEMSTRUCT* measure) const {
         measure->itemHeight = 7;
         return true;
     }
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, MenuFont());
     std::u16string label, keys;
     SplitAccelerator(item->text, &label, &keys);
     RECT labelBox = {}, keysBox = {};
-    DrawTextW(dc, win::W(label), -1, &labelBox, DT_SINGLELINE | DT_CALCRECT);
-    DrawTextW(dc, win::W(keys), -1, &keysBox, DT_SINGLELINE | DT_CALCRECT);
-    SelectObject(dc, old);
+    HDC dc = GetDC(nullptr);
+    {
+        win::SelectScope font(dc, MenuFont());
+        DrawTextW(dc, win::W(label), -1, &labelBox, DT_SINGLELINE | DT_CALCRECT);
+        DrawTextW(dc, win::W(keys), -1, &keysBox, DT_SINGLELINE | DT_CALCRECT);
+    }
     ReleaseDC(nullptr, dc);
     measure->itemWidth = m_imageWidth + 2 * kImageColumnPadding + kTextGap + labelBox.right +
                          (keys.empty() ? 0 : kAcceleratorGap + keysBox.right);
@@ -128,8 +130,7 @@ bool CMenuCH::DrawItem(const DRAWITEMSTRUCT& draw) const {
 
     FillRect(dc, &rect, GetSysColorBrush(COLOR_MENU));
     RECT imageColumn = {rect.left, rect.top, rect.left + column, rect.bottom};
-    win::Brush columnBrush(CreateSolidBrush(kImageColumn));
-    FillRect(dc, &imageColumn, columnBrush.get());
+    win::FillSolid(dc, imageColumn, kImageColumn);
 
     if (item->separator) {
         RECT line = {rect.left + column + kTextGap / 2, (rect.top + rect.bottom) / 2,
@@ -144,10 +145,7 @@ bool CMenuCH::DrawItem(const DRAWITEMSTRUCT& draw) const {
     if (selected && !disabled) {
         RECT box = rect;
         InflateRect(&box, -1, 0);
-        win::Brush fill(CreateSolidBrush(kSelectedFill));
-        win::Brush border(CreateSolidBrush(kSelectedBorder));
-        FillRect(dc, &box, fill.get());
-        FrameRect(dc, &box, border.get());
+        win::FillFramed(dc, box, kSelectedFill, kSelectedBorder);
     }
     if (item->image >= 0 && m_images) {
         const int top = rect.top + (rect.bottom - rect.top - m_imageHeight) / 2;
@@ -157,14 +155,12 @@ bool CMenuCH::DrawItem(const DRAWITEMSTRUCT& draw) const {
 
     std::u16string label, keys;
     SplitAccelerator(item->text, &label, &keys);
-    HGDIOBJ old = SelectObject(dc, MenuFont());
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_MENUTEXT));
+    win::TextScope textLook(dc, MenuFont(),
+                            GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_MENUTEXT));
     RECT text = {rect.left + column + kTextGap, rect.top, rect.right - kTextGap, rect.bottom};
     const UINT format =
         DT_SINGLELINE | DT_VCENTER | ((draw.itemState & ODS_NOACCEL) ? DT_HIDEPREFIX : 0);
     DrawTextW(dc, win::W(label), -1, &text, format | DT_LEFT);
     DrawTextW(dc, win::W(keys), -1, &text, format | DT_RIGHT);
-    SelectObject(dc, old);
     return true;
 }

@@ -1,6 +1,7 @@
 #include "widgets/win/my_toolbar.h"
 
 #include "widgets/win/handle.h"
+#include "widgets/win/paint.h"
 #include "widgets/win/wide.h"
 
 namespace {
@@ -104,10 +105,7 @@ LRESULT CMyToolBar::DrawButton(const NMTBCUSTOMDRAW& draw) {
     const bool pressed = (state & (CDIS_SELECTED | CDIS_CHECKED)) != 0;
     const bool hot = (state & CDIS_HOT) != 0;
     if (!disabled && (pressed || hot)) {
-        win::Brush fill(CreateSolidBrush(pressed ? kPressedFill : kHotFill));
-        win::Brush border(CreateSolidBrush(kBorder));
-        FillRect(dc, &rect, fill.get());
-        FrameRect(dc, &rect, border.get());
+        win::FillFramed(dc, rect, pressed ? kPressedFill : kHotFill, kBorder);
     }
     const int command = static_cast<int>(draw.nmcd.dwItemSpec);
     TBBUTTONINFOW info = {};
@@ -122,13 +120,11 @@ LRESULT CMyToolBar::DrawButton(const NMTBCUSTOMDRAW& draw) {
     const int imageTop = rect.top + (rect.bottom - rect.top - m_imageSize.cy) / 2 + shift;
     ImageList_Draw(m_images.get(), info.iImage, dc, rect.left + 4 + shift, imageTop,
                    ILD_TRANSPARENT | (disabled ? ILD_BLEND50 : 0));
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd(), WM_GETFONT, 0, 0)));
+    win::TextScope textLook(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd(), WM_GETFONT, 0, 0)),
+                            GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
     RECT label = {rect.left + 4 + m_imageSize.cx + 4 + shift, rect.top + shift, rect.right,
                   rect.bottom + shift};
     DrawTextW(dc, text, -1, &label, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
-    SelectObject(dc, old);
     return CDRF_SKIPDEFAULT;
 }
 
@@ -147,8 +143,7 @@ void CMyToolBar::PaintBackground(HDC dc) {
     const int bands = 16;
     for (int i = 0; i < bands; ++i) {
         RECT band = {0, client.bottom * i / bands, client.right, client.bottom * (i + 1) / bands};
-        win::Brush brush(CreateSolidBrush(Mix(kTopColour, kBottomColour, i, bands - 1)));
-        FillRect(dc, &band, brush.get());
+        win::FillSolid(dc, band, Mix(kTopColour, kBottomColour, i, bands - 1));
     }
     win::Brush dots(CreateSolidBrush(GetSysColor(COLOR_BTNSHADOW)));
     for (int y = 5; y < client.bottom - 5; y += 3) {

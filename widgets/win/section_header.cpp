@@ -1,6 +1,7 @@
 #include "widgets/win/section_header.h"
 
 #include "widgets/win/offscreen_surface.h"
+#include "widgets/win/paint.h"
 #include "widgets/win/wide.h"
 
 namespace {
@@ -44,12 +45,10 @@ LRESULT CSectionHeader::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ERASEBKGND:
             return 1;
         case WM_PAINT: {
-            PAINTSTRUCT paint;
-            HDC dc = BeginPaint(hwnd(), &paint);
+            win::PaintScope paint(hwnd());
             RECT client;
             GetClientRect(hwnd(), &client);
-            Paint(dc, client);
-            EndPaint(hwnd(), &paint);
+            Paint(paint.dc(), client);
             return 0;
         }
     }
@@ -70,13 +69,13 @@ void CSectionHeader::Paint(HDC dc, const RECT& client) {
                    0, nullptr, DI_NORMAL);
         textLeft += kIconSize + kMargin;
     }
-    SetBkMode(memory, TRANSPARENT);
-    SelectObject(memory, m_titleFont.get());
-    SetTextColor(memory, kTitleColour);
-    RECT title = {textLeft, 6, client.right - kMargin, 26};
-    DrawTextW(memory, win::W(m_title), -1, &title, DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
-    SelectObject(memory, m_textFont.get());
-    SetTextColor(memory, kTextColour);
+    {
+        win::TextScope titleLook(memory, m_titleFont.get(), kTitleColour);
+        RECT title = {textLeft, 6, client.right - kMargin, 26};
+        DrawTextW(memory, win::W(m_title), -1, &title,
+                  DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+    }
+    win::TextScope textLook(memory, m_textFont.get(), kTextColour);
     RECT text = {textLeft, 26, client.right - kMargin, client.bottom - 3};
     DrawTextW(memory, win::W(m_description), -1, &text,
               DT_WORDBREAK | DT_NOPREFIX | DT_END_ELLIPSIS);

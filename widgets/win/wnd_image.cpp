@@ -1,7 +1,7 @@
 #include "widgets/win/wnd_image.h"
 
-#include "widgets/win/handle.h"
 #include "widgets/win/offscreen_surface.h"
+#include "widgets/win/paint.h"
 
 namespace {
 
@@ -82,12 +82,10 @@ LRESULT CWndImage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ERASEBKGND:
             return 1;  // Paint covers every pixel
         case WM_PAINT: {
-            PAINTSTRUCT paint;
-            HDC dc = BeginPaint(hwnd(), &paint);
+            win::PaintScope paint(hwnd());
             RECT client;
             GetClientRect(hwnd(), &client);
-            if (IsWindowVisible(hwnd())) Paint(dc, client);
-            EndPaint(hwnd(), &paint);
+            if (IsWindowVisible(hwnd())) Paint(paint.dc(), client);
             return 0;
         }
     }
@@ -98,8 +96,7 @@ void CWndImage::Paint(HDC dc, const RECT& client) {
     win::OffscreenSurface surface(dc, client);
     if (!surface) return;
     HDC memory = surface.dc();
-    win::Brush background(CreateSolidBrush(m_background));
-    FillRect(memory, &client, background.get());
+    win::FillSolid(memory, client, m_background);
     if (m_icon) {
         const int cx = GetSystemMetrics(SM_CXICON);
         const int cy = GetSystemMetrics(SM_CYICON);

@@ -3,6 +3,7 @@
 #include "builder/ui/app_identity.h"
 #include "builder/ui/frame_layout.h"
 #include "builder/ui/win/file_dialog.h"
+#include "widgets/win/paint.h"
 #include "widgets/win/wide.h"
 
 namespace {
@@ -208,23 +209,17 @@ LRESULT CBuildCtrl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SIZE:
             Layout();
             return 0;
-        case WM_ERASEBKGND: {
-            RECT client;
-            GetClientRect(hwnd(), &client);
-            FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
+        case WM_ERASEBKGND:
+            win::FillClient(hwnd(), reinterpret_cast<HDC>(wParam), COLOR_BTNFACE);
             return 1;
-        }
         case WM_PAINT: {
-            PAINTSTRUCT paint;
-            HDC dc = BeginPaint(hwnd(), &paint);
-            FillRect(dc, &paint.rcPaint, GetSysColorBrush(COLOR_BTNFACE));
-            EndPaint(hwnd(), &paint);
+            win::PaintScope paint(hwnd());
+            FillRect(paint.dc(), &paint.area(), GetSysColorBrush(COLOR_BTNFACE));
             return 0;
         }
         case WM_CTLCOLORSTATIC:
             // The labels sit on the page's button-face background.
-            SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNFACE));
-            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+            return win::ButtonFaceColours(reinterpret_cast<HDC>(wParam));
         case WM_COMMAND: {
             const WORD id = LOWORD(wParam);
             const WORD code = HIWORD(wParam);

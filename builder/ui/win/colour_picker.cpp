@@ -5,6 +5,7 @@
 #include "builder/ui/win/widget_resource_ids.h"
 #include "widgets/win/handle.h"
 #include "widgets/win/offscreen_surface.h"
+#include "widgets/win/paint.h"
 #include "widgets/win/wide.h"
 
 namespace {
@@ -85,35 +86,25 @@ void CColourPicker::Paint(HDC dc) {
     if (!surface) return;
     HDC memory = surface.dc();
     FillRect(memory, &client, GetSysColorBrush(COLOR_BTNFACE));
-    if (m_hover || m_popup) {
-        win::Brush fill(CreateSolidBrush(kHoverFill));
-        win::Brush border(CreateSolidBrush(kHoverBorder));
-        FillRect(memory, &client, fill.get());
-        FrameRect(memory, &client, border.get());
-    }
+    if (m_hover || m_popup) win::FillFramed(memory, client, kHoverFill, kHoverBorder);
     // The swatch, then the drop-down arrow at the right.
     RECT swatch = {4, 4, client.right - 14, client.bottom - 4};
-    win::Brush colour(
-        CreateSolidBrush(m_colour == CLR_DEFAULT ? GetSysColor(COLOR_WINDOWTEXT) : m_colour));
-    FillRect(memory, &swatch, colour.get());
+    win::FillSolid(memory, swatch,
+                   m_colour == CLR_DEFAULT ? GetSysColor(COLOR_WINDOWTEXT) : m_colour);
     FrameRect(memory, &swatch, GetSysColorBrush(COLOR_BTNSHADOW));
     const int x = client.right - 10;
     const int y = client.bottom / 2 - 1;
     POINT arrow[] = {{x, y}, {x + 5, y}, {x + 2, y + 3}};
-    HGDIOBJ oldBrush = SelectObject(memory, GetStockObject(BLACK_BRUSH));
-    HGDIOBJ oldPen = SelectObject(memory, GetStockObject(BLACK_PEN));
+    win::SelectScope brush(memory, GetStockObject(BLACK_BRUSH));
+    win::SelectScope pen(memory, GetStockObject(BLACK_PEN));
     Polygon(memory, arrow, 3);
-    SelectObject(memory, oldPen);
-    SelectObject(memory, oldBrush);
 }
 
 LRESULT CColourPicker::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_PAINT: {
-            PAINTSTRUCT paint;
-            HDC dc = BeginPaint(hwnd(), &paint);
-            Paint(dc);
-            EndPaint(hwnd(), &paint);
+            win::PaintScope paint(hwnd());
+            Paint(paint.dc());
             return 0;
         }
         case WM_ERASEBKGND:

@@ -4,6 +4,7 @@
 
 #include "widgets/win/handle.h"
 #include "widgets/win/offscreen_surface.h"
+#include "widgets/win/paint.h"
 #include "widgets/win/wide.h"
 
 namespace {
@@ -34,11 +35,6 @@ const COLORREF kColours[kColourCount] = {
     RGB(255, 153, 204), RGB(255, 204, 153), RGB(255, 255, 153), RGB(204, 255, 204),
     RGB(204, 255, 255), RGB(153, 204, 255), RGB(204, 153, 255), RGB(255, 255, 255),
 };
-
-void Frame(HDC dc, const RECT& rect, COLORREF colour) {
-    win::Brush brush(CreateSolidBrush(colour));
-    FrameRect(dc, &rect, brush.get());
-}
 
 }  // namespace
 
@@ -102,24 +98,17 @@ void CColourPopup::Paint(HDC dc) {
     if (!surface) return;
     HDC memory = surface.dc();
     FillRect(memory, &client, GetSysColorBrush(COLOR_MENU));
-    SetBkMode(memory, TRANSPARENT);
-    SelectObject(memory, GetStockObject(DEFAULT_GUI_FONT));
-    SetTextColor(memory, GetSysColor(COLOR_MENUTEXT));
+    win::TextScope text(memory, static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)),
+                        GetSysColor(COLOR_MENUTEXT));
     for (int cell = 0; cell <= kMoreCell; ++cell) {
         RECT rect = CellRect(cell);
         const bool chosen = (cell < kColourCount && kColours[cell] == m_current) ||
                             (cell == kAutomaticCell && m_current == CLR_DEFAULT);
-        if (cell == m_hot || chosen) {
-            win::Brush fill(CreateSolidBrush(kHotFill));
-            FillRect(memory, &rect, fill.get());
-            Frame(memory, rect, kHotBorder);
-        }
+        if (cell == m_hot || chosen) win::FillFramed(memory, rect, kHotFill, kHotBorder);
         if (cell < kColourCount) {
             RECT swatch = rect;
             InflateRect(&swatch, -3, -3);
-            win::Brush brush(CreateSolidBrush(kColours[cell]));
-            FillRect(memory, &swatch, brush.get());
-            Frame(memory, swatch, GetSysColor(COLOR_BTNSHADOW));
+            win::FillFramed(memory, swatch, kColours[cell], GetSysColor(COLOR_BTNSHADOW));
         } else {
             const std::u16string& label = cell == kAutomaticCell ? m_automatic : m_moreColours;
             DrawTextW(memory, win::W(label), -1, &rect, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
@@ -130,10 +119,8 @@ void CColourPopup::Paint(HDC dc) {
 LRESULT CColourPopup::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_PAINT: {
-            PAINTSTRUCT paint;
-            HDC dc = BeginPaint(hwnd(), &paint);
-            Paint(dc);
-            EndPaint(hwnd(), &paint);
+            win::PaintScope paint(hwnd());
+            Paint(paint.dc());
             return 0;
         }
         case WM_MOUSEMOVE: {

@@ -3,6 +3,7 @@
 #include "builder/ui/sections.h"
 #include "builder/ui/win/builder_resource_ids.h"
 #include "widgets/win/offscreen_surface.h"
+#include "widgets/win/paint.h"
 #include "widgets/win/wide.h"
 
 namespace {
@@ -98,17 +99,14 @@ void CGroupView::Paint(HDC dc) {
     GetClientRect(hwnd(), &client);
     win::OffscreenSurface surface(dc, client);
     HDC memory = surface ? surface.dc() : dc;
-    FillRect(memory, &client, GetSysColorBrush(COLOR_BTNFACE));
-    RECT border = client;
-    DrawEdge(memory, &border, BDR_RAISEDINNER, BF_RECT);
+    win::ButtonFacePanel(memory, client, BDR_RAISEDINNER, BF_RECT);
     win::GdiObject pen(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW)));
-    HGDIOBJ old = SelectObject(memory, pen.get());
+    win::SelectScope selected(memory, pen.get());
     for (int k = 0; k < ui::kSectionCount; ++k) {
         const ui::Box line = ui::NavigatorSeparator(k, client.right);
         MoveToEx(memory, line.left, line.top, nullptr);
         LineTo(memory, line.right, line.top);
     }
-    SelectObject(memory, old);
 }
 
 LRESULT CGroupView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -120,10 +118,8 @@ LRESULT CGroupView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ERASEBKGND:
             return 1;
         case WM_PAINT: {
-            PAINTSTRUCT paint;
-            HDC dc = BeginPaint(hwnd(), &paint);
-            Paint(dc);
-            EndPaint(hwnd(), &paint);
+            win::PaintScope paint(hwnd());
+            Paint(paint.dc());
             return 0;
         }
         case WM_DRAWITEM:

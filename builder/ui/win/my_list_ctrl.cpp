@@ -7,6 +7,7 @@
 #include "builder/ui/win/file_dialog.h"
 #include "builder/ui/win/widget_resource_ids.h"
 #include "widgets/file_list_edits.h"
+#include "widgets/win/paint.h"
 #include "widgets/win/wide.h"
 
 namespace {
@@ -261,15 +262,11 @@ LRESULT CMyListCtrl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SIZE:
             Layout(LOWORD(lParam));
             return 0;
-        case WM_ERASEBKGND: {
-            RECT client;
-            GetClientRect(hwnd(), &client);
-            FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
+        case WM_ERASEBKGND:
+            win::FillClient(hwnd(), reinterpret_cast<HDC>(wParam), COLOR_BTNFACE);
             return 1;
-        }
         case WM_CTLCOLORSTATIC:
-            SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+            return win::ButtonFaceColours(reinterpret_cast<HDC>(wParam));
         case WM_COMMAND:
             if (HIWORD(wParam) == BN_CLICKED) {
                 const int offset = LOWORD(wParam) - ChildId(m_category, 0);

@@ -4,6 +4,7 @@
 
 #include "widgets/win/num_spin_ctrl.h"
 #include "widgets/win/offscreen_surface.h"
+#include "widgets/win/paint.h"
 #include "widgets/win/wide.h"
 
 namespace {
@@ -243,10 +244,9 @@ void CObjectInspector::DrawRow(HDC dc, CProperty& row) {
         case widgets::kSeparatorRow: {
             const int y = (rect.top + rect.bottom) / 2;
             win::GdiObject pen(CreatePen(PS_SOLID, 1, kSeparatorColour));
-            HGDIOBJ old = SelectObject(dc, pen.get());
+            win::SelectScope selected(dc, pen.get());
             MoveToEx(dc, m_drawArea.left + kSeparatorInset, y, nullptr);
             LineTo(dc, m_drawArea.right - kSeparatorInset, y);
-            SelectObject(dc, old);
             return;
         }
         case widgets::kEditRow:
@@ -262,11 +262,9 @@ void CObjectInspector::DrawRow(HDC dc, CProperty& row) {
             rect.left = m_drawArea.left + kCaptionLeft;
             break;
     }
-    HGDIOBJ old = SelectObject(dc, m_font.get());
-    SetTextColor(dc, kTextColour);
+    win::TextScope text(dc, m_font.get(), kTextColour);
     DrawTextW(dc, win::W(row.m_caption), -1, &rect,
               DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
-    SelectObject(dc, old);
 }
 
 void CObjectInspector::DrawGroupHeader(HDC dc, CProperty& row) {
@@ -280,22 +278,21 @@ void CObjectInspector::DrawGroupHeader(HDC dc, CProperty& row) {
     row.m_expandBox = box;
     FillRect(dc, &box, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     FrameRect(dc, &box, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    HGDIOBJ oldPen = SelectObject(dc, GetStockObject(BLACK_PEN));
-    MoveToEx(dc, box.left + 2, centre, nullptr);
-    LineTo(dc, box.right - 2, centre);
-    if (!row.m_expanded) {
-        MoveToEx(dc, box.left + 4, box.top + 2, nullptr);
-        LineTo(dc, box.left + 4, box.bottom - 2);
+    {
+        win::SelectScope pen(dc, GetStockObject(BLACK_PEN));
+        MoveToEx(dc, box.left + 2, centre, nullptr);
+        LineTo(dc, box.right - 2, centre);
+        if (!row.m_expanded) {
+            MoveToEx(dc, box.left + 4, box.top + 2, nullptr);
+            LineTo(dc, box.left + 4, box.bottom - 2);
+        }
     }
-    SelectObject(dc, oldPen);
 
-    RECT text = row.m_rowRect;
-    text.left += kHeaderTextLeft;
-    HGDIOBJ oldFont = SelectObject(dc, m_boldFont.get());
-    SetTextColor(dc, RGB(255, 255, 255));
-    DrawTextW(dc, win::W(row.m_caption), -1, &text,
+    RECT caption = row.m_rowRect;
+    caption.left += kHeaderTextLeft;
+    win::TextScope text(dc, m_boldFont.get(), RGB(255, 255, 255));
+    DrawTextW(dc, win::W(row.m_caption), -1, &caption,
               DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
-    SelectObject(dc, oldFont);
 }
 
 CProperty* CObjectInspector::RowAt(POINT point, bool onExpandBox) const {
@@ -446,10 +443,10 @@ LRESULT CObjectInspector::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         case WM_PAINT: {
             // Editors move before painting starts, so the paint's clipping sees them in place.
             const bool scrollBarChanges = Layout();
-            PAINTSTRUCT paint;
-            HDC dc = BeginPaint(hwnd(), &paint);
-            Paint(dc);
-            EndPaint(hwnd(), &paint);
+            {
+                win::PaintScope paint(hwnd());
+                Paint(paint.dc());
+            }
             // The scroll bar comes or goes with the next paint.
             if (scrollBarChanges) InvalidateRect(hwnd(), nullptr, FALSE);
             return 0;
@@ -487,8 +484,7 @@ LRESULT CObjectInspector::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         }
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
-            SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNFACE));
-            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+            return win::ButtonFaceColours(reinterpret_cast<HDC>(wParam));
         case WM_NCDESTROY:
             RemovePropW(hwnd(), kObjectProperty);
             break;

@@ -5,6 +5,7 @@
 #include "base/text.h"
 #include "builder/ui/win/file_dialog.h"
 #include "builder/ui/win/widget_resource_ids.h"
+#include "widgets/win/paint.h"
 #include "widgets/win/picture_file.h"
 #include "widgets/win/wide.h"
 
@@ -169,15 +170,11 @@ LRESULT CPictureCtrl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SIZE:
             Layout();
             return 0;
-        case WM_ERASEBKGND: {
-            RECT client;
-            GetClientRect(hwnd(), &client);
-            FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
+        case WM_ERASEBKGND:
+            win::FillClient(hwnd(), reinterpret_cast<HDC>(wParam), COLOR_BTNFACE);
             return 1;
-        }
         case WM_CTLCOLORSTATIC:
-            SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+            return win::ButtonFaceColours(reinterpret_cast<HDC>(wParam));
         case WM_COMMAND:
             if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == kSelectId) {
                 Select();

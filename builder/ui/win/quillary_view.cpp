@@ -6,6 +6,7 @@
 #include "builder/ui/win/my_list_ctrl.h"
 #include "builder/ui/win/picture_ctrl.h"
 #include "builder/ui/win/section_pages.h"
+#include "widgets/win/paint.h"
 #include "widgets/win/wide.h"
 
 namespace {
@@ -115,8 +116,7 @@ void CQuillaryView::Layout() {
 void CQuillaryView::Paint(HDC dc) {
     RECT client;
     GetClientRect(hwnd(), &client);
-    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-    DrawEdge(dc, &client, BDR_RAISEDINNER, BF_RECT);
+    win::ButtonFacePanel(dc, client, BDR_RAISEDINNER, BF_RECT);
 }
 
 LRESULT CQuillaryView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -127,10 +127,8 @@ LRESULT CQuillaryView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ERASEBKGND:
             return 1;
         case WM_PAINT: {
-            PAINTSTRUCT paint;
-            HDC dc = BeginPaint(hwnd(), &paint);
-            Paint(dc);
-            EndPaint(hwnd(), &paint);
+            win::PaintScope paint(hwnd());
+            Paint(paint.dc());
             return 0;
         }
     }

@@ -3,7 +3,9 @@
 #include <windowsx.h>
 
 #include "widgets/ruler_rules.h"
+#include "widgets/win/handle.h"
 #include "widgets/win/offscreen_surface.h"
+#include "widgets/win/paint.h"
 
 namespace {
 
@@ -68,9 +70,8 @@ void CRRECRuler::Paint(HDC dc) {
 
     // Ticks every eighth of an inch, longer at halves, numbers at whole inches.
     const int dpi = PixelsPerInch();
-    SetBkMode(memory, TRANSPARENT);
-    SelectObject(memory, GetStockObject(DEFAULT_GUI_FONT));
-    SetTextColor(memory, GetSysColor(COLOR_BTNTEXT));
+    win::TextScope text(memory, static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)),
+                        GetSysColor(COLOR_BTNTEXT));
     const int middle = (strip.top + strip.bottom) / 2;
     for (int eighth = 1;; ++eighth) {
         const int x = left + eighth * dpi / 8;
@@ -88,7 +89,7 @@ void CRRECRuler::Paint(HDC dc) {
     }
     // Each tab stop as a small "L" standing on the strip's bottom edge.
     win::GdiObject pen(CreatePen(PS_SOLID, 2, kTabColour));
-    HGDIOBJ oldPen = SelectObject(memory, pen.get());
+    win::SelectScope selected(memory, pen.get());
     for (int offset : StopPixels()) {
         const int x = left + offset;
         if (x >= strip.right) break;
@@ -96,7 +97,6 @@ void CRRECRuler::Paint(HDC dc) {
         LineTo(memory, x, strip.bottom - 2);
         LineTo(memory, x + 5, strip.bottom - 2);
     }
-    SelectObject(memory, oldPen);
 }
 
 void CRRECRuler::InvertDragLine(int x) {
@@ -114,10 +114,8 @@ void CRRECRuler::InvertDragLine(int x) {
 LRESULT CRRECRuler::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_PAINT: {
-            PAINTSTRUCT paint;
-            HDC dc = BeginPaint(hwnd(), &paint);
-            Paint(dc);
-            EndPaint(hwnd(), &paint);
+            win::PaintScope paint(hwnd());
+            Paint(paint.dc());
             return 0;
         }
         case WM_ERASEBKGND:

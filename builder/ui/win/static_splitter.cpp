@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "builder/ui/frame_layout.h"
+#include "widgets/win/paint.h"
 
 namespace {
 
@@ -53,8 +54,7 @@ void CStaticSplitter::PaintBar(HDC dc) {
     GetClientRect(hwnd(), &client);
     const int left = ui::ClampNavigatorWidth(m_leftWidth, client.right);
     RECT bar = {left, 0, left + ui::kSplitterBarWidth, client.bottom};
-    FillRect(dc, &bar, GetSysColorBrush(COLOR_BTNFACE));
-    DrawEdge(dc, &bar, EDGE_RAISED, BF_LEFT | BF_RIGHT);
+    win::ButtonFacePanel(dc, bar, EDGE_RAISED, BF_LEFT | BF_RIGHT);
 }
 
 LRESULT CStaticSplitter::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -63,10 +63,8 @@ LRESULT CStaticSplitter::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             Layout();
             return 0;
         case WM_PAINT: {
-            PAINTSTRUCT paint;
-            HDC dc = BeginPaint(hwnd(), &paint);
-            PaintBar(dc);
-            EndPaint(hwnd(), &paint);
+            win::PaintScope paint(hwnd());
+            PaintBar(paint.dc());
             return 0;
         }
         case WM_LBUTTONDOWN: {
