@@ -135,14 +135,28 @@ bool EqualsNoCase(std::u16string_view a, std::u16string_view b) {
 }
 
 std::u16string FromInt(int64_t value) {
-    char16_t digits[24];
+    // Only 32-bit divisions: on 32-bit Windows a 64-bit one is a call into the compiler's library.
+    const uint64_t magnitude =
+        value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+    uint32_t high = static_cast<uint32_t>(magnitude >> 32);
+    uint32_t low = static_cast<uint32_t>(magnitude);
+    char16_t digits[20];
     int n = 0;
-    // Work on the negative side so that the smallest value has no overflow.
-    int64_t v = value < 0 ? value : -value;
+    while (high != 0) {
+        // (high * 2^32 + low) / 10, a 16-bit half of `low` at a time so that every quotient
+        // fits in 32 bits.
+        uint32_t rest = high % 10;
+        high /= 10;
+        uint32_t part = (rest << 16) | (low >> 16);
+        const uint32_t upper = part / 10;
+        part = ((part % 10) << 16) | (low & 0xFFFF);
+        low = (upper << 16) | (part / 10);
+        digits[n++] = static_cast<char16_t>(u'0' + part % 10);
+    }
     do {
-        digits[n++] = static_cast<char16_t>(u'0' - v % 10);
-        v /= 10;
-    } while (v != 0);
+        digits[n++] = static_cast<char16_t>(u'0' + low % 10);
+        low /= 10;
+    } while (low != 0);
     std::u16string out;
     if (value < 0) out.push_back(u'-');
     while (n > 0) out.push_back(digits[--n]);

@@ -5,7 +5,7 @@ add_compile_definitions(UNICODE _UNICODE WINVER=0x0601 _WIN32_WINNT=0x0601 _WIN3
                         NOMINMAX WIN32_LEAN_AND_MEAN)
 # No unwind tables: nothing is thrown, and the linker keeps every function that an .eh_frame
 # entry names, which would defeat --gc-sections.
-add_compile_options(-Os -ffunction-sections -fdata-sections -fno-asynchronous-unwind-tables
+add_compile_options(-Oz -ffunction-sections -fdata-sections -fno-asynchronous-unwind-tables
                     -fno-unwind-tables)
 set(CMAKE_CXX_FLAGS "${CMAKE_CXX_FLAGS} -fno-exceptions -fno-rtti -fno-threadsafe-statics")
 # Every object carries its optimiser form beside its machine code, so that a program can be

@@ -1,10 +1,11 @@
-// Where the small programs start, in place of the MinGW start-up code (which brings TLS
-// callbacks, floating-point signal support and argument globbing they do not use, some 8 KiB
-// each). It does what that code does for a wide GUI program: applies the runtime pseudo
-// relocations of auto-imported data, tells the C runtime the program's kind, fills its argument
-// variables, runs the static constructors, calls wWinMain with the arguments part of the
-// command line and the show command, and ends through exit() so that atexit functions and
-// static destructors run and wWinMain's result is the exit code.
+// Where the small programs start, in place of the MinGW start-up code (which brings runtime
+// pseudo relocation, floating-point signal support and argument globbing they do not use, some
+// 8 KiB each). It does what that code does for a wide GUI program: runs the static
+// constructors, calls wWinMain with the arguments part of the command line and the show
+// command, and ends through exit() so that atexit functions and static destructors run and
+// wWinMain's result is the exit code. The C runtime's argument variables (__argc, __wargv) stay
+// empty: programs read the command line wWinMain is given. (The C runtime also reports its own
+// errors in a message box, as it does for a program that says it is a GUI program.)
 #include <windows.h>
 
 #include <cstdlib>
@@ -13,17 +14,10 @@
 
 extern "C" {
 
-// From the C runtime DLL (msvcrt); declared by no public header.
-struct StartupInfoOfRuntime {
-    int newMode;
-};
-void __cdecl __set_app_type(int type);
-int __cdecl __wgetmainargs(int* argc, wchar_t*** argv, wchar_t*** environment, int expandWildcards,
-                           StartupInfoOfRuntime* startup);
-// From the MinGW library: runs the static constructors once and registers the destructors
-// with atexit; patches references to data imported from DLLs.
-void __main();
-void _pei386_runtime_relocator();
+// Laid out by the linker: a -1, the constructors (run last to first), a 0; the destructors
+// (run first to last), a 0.
+extern void (*__CTOR_LIST__[])();
+extern void (*__DTOR_LIST__[])();
 
 // atexit for the program itself, kept in the C runtime's exit table.
 int __cdecl atexit(void(__cdecl* function)()) {
@@ -32,20 +26,27 @@ int __cdecl atexit(void(__cdecl* function)()) {
 
 }  // extern "C"
 
+namespace {
+
+void __cdecl RunStaticDestructors() {
+    for (void (**destructor)() = __DTOR_LIST__ + 1; *destructor; ++destructor) (*destructor)();
+}
+
+void RunStaticConstructors() {
+    size_t count = 0;
+    while (__CTOR_LIST__[count + 1]) ++count;
+    for (size_t i = count; i >= 1; --i) __CTOR_LIST__[i]();
+    atexit(RunStaticDestructors);
+}
+
+}  // namespace
+
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int show);
 
 // The linker's default entry for GUI programs. The stack the loader hands over is only 4-byte
 // aligned, which the code below must not assume.
 extern "C" __attribute__((used, force_align_arg_pointer, noreturn)) void WinMainCRTStartup() {
-    _pei386_runtime_relocator();
-    constexpr int kGuiProgram = 2;
-    __set_app_type(kGuiProgram);
-    int argc = 0;
-    wchar_t** argv = nullptr;
-    wchar_t** environment = nullptr;
-    StartupInfoOfRuntime startup = {0};
-    __wgetmainargs(&argc, &argv, &environment, 0, &startup);
-    __main();
+    RunStaticConstructors();
 
     STARTUPINFOW info = {};
     info.cb = sizeof(info);

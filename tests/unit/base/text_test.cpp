@@ -38,6 +38,24 @@ TEST(Text, FromIntPrintsLikePercentD) {
     EXPECT_EQ(text::FromInt(-42), u"-42");
     EXPECT_EQ(text::FromInt(2147483647), u"2147483647");
     EXPECT_EQ(text::FromInt(INT64_MIN), u"-9223372036854775808");
+    EXPECT_EQ(text::FromInt(INT64_MAX), u"9223372036854775807");
+    // Around the 32-bit boundary, and values whose low half is all zeros or all ones.
+    EXPECT_EQ(text::FromInt(4294967295LL), u"4294967295");
+    EXPECT_EQ(text::FromInt(4294967296LL), u"4294967296");
+    EXPECT_EQ(text::FromInt(-4294967296LL), u"-4294967296");
+    EXPECT_EQ(text::FromInt(0x7FFFFFFF00000000LL), u"9223372032559808512");
+    EXPECT_EQ(text::FromInt(1099511627775LL), u"1099511627775");
+    EXPECT_EQ(text::FromInt(1000000000000000000LL), u"1000000000000000000");
+}
+
+TEST(Text, FromIntAgreesWithTheLibraryAcrossTheRange) {
+    uint64_t state = 0x9E3779B97F4A7C15u;
+    for (int i = 0; i < 20000; ++i) {
+        state = state * 6364136223846793005u + 1442695040888963407u;
+        // Every magnitude from one digit to nineteen, both signs.
+        const int64_t value = static_cast<int64_t>(state) >> (i % 63);
+        ASSERT_EQ(text::ToUtf8(text::FromInt(value)), std::to_string(value)) << value;
+    }
 }
 
 TEST(Text, FormatReplacesDirectivesInOrder) {

@@ -1,8 +1,8 @@
 // A GUI program on the lean runtime and program start, as the installer stub and the
 // uninstaller use them. It prints (UTF-8, one item a line) what its start gave it: the
-// arguments part of the command line, whether static constructors ran, its instance, the C
-// runtime's argument list; then what runs at exit: an atexit function and static destructors.
-// Its exit code is 37, or the number after "--exit".
+// arguments part of the command line, whether static constructors ran, its instance and show
+// command; then what runs at exit: an atexit function and static destructors. Its exit code is
+// 37, or the number the command line ends with after " --exit ".
 
 #include <windows.h>
 
@@ -45,8 +45,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previous, PWSTR commandLine, i
     Print(constructed ? "constructed" : "not constructed");
     Print(instance == GetModuleHandleW(nullptr) && !previous ? "instance" : "wrong instance");
     Print("show=" + std::to_string(show));
-    Print("argc=" + std::to_string(__argc));
-    for (int i = 1; i < __argc; ++i) Print("argv=", __wargv[i]);
 
     // Containers and the narrow string grow through the lean runtime's allocation.
     std::vector<std::string> growing;
@@ -56,9 +54,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previous, PWSTR commandLine, i
     Print("grown=" + std::to_string(total));
 
     atexit(AtExit);
-    int exitCode = 37;
-    for (int i = 1; i + 1 < __argc; ++i) {
-        if (lstrcmpW(__wargv[i], L"--exit") == 0) exitCode = _wtoi(__wargv[i + 1]);
-    }
-    return exitCode;
+    const wchar_t* exit = wcsstr(commandLine, L" --exit ");
+    return exit ? _wtoi(exit + 8) : 37;
 }
