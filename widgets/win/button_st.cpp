@@ -1,5 +1,6 @@
 #include "widgets/win/button_st.h"
 
+#include "widgets/win/controls.h"
 #include "widgets/win/paint.h"
 #include "widgets/win/wide.h"
 
@@ -28,16 +29,8 @@ CButtonST::~CButtonST() {
 bool CButtonST::Create(HWND parent, int id, const std::u16string& text, const RECT& rect,
                        DWORD extraStyle) {
     if (hwnd()) return false;
-    HWND button = CreateWindowExW(
-        0, L"BUTTON", win::W(text), WS_CHILD | WS_TABSTOP | BS_OWNERDRAW | extraStyle, rect.left,
-        rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
-    if (!button) return false;
-    if (!Attach(button)) {
-        DestroyWindow(button);
-        return false;
-    }
-    return true;
+    return AttachCreated(win::CreateControl(parent, id, L"BUTTON", win::W(text),
+                                            WS_TABSTOP | BS_OWNERDRAW | extraStyle, 0, rect));
 }
 
 void CButtonST::SetIcon(HICON icon, int size, bool owned) {

@@ -1,5 +1,6 @@
 #include "widgets/win/my_toolbar.h"
 
+#include "widgets/win/controls.h"
 #include "widgets/win/handle.h"
 #include "widgets/win/paint.h"
 #include "widgets/win/wide.h"
@@ -29,17 +30,11 @@ CMyToolBar::~CMyToolBar() {
 bool CMyToolBar::Create(HWND parent, int id, HINSTANCE instance, int bitmapId, SIZE imageSize,
                         const Button* buttons, int count) {
     if (hwnd()) return false;
-    HWND bar = CreateWindowExW(0, TOOLBARCLASSNAMEW, L"",
-                               WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TBSTYLE_FLAT |
-                                   TBSTYLE_LIST | TBSTYLE_TOOLTIPS | CCS_NODIVIDER | CCS_TOP,
-                               0, 0, 0, kToolbarHeight, parent,
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                               GetModuleHandleW(nullptr), nullptr);
-    if (!bar) return false;
-    if (!Attach(bar)) {
-        DestroyWindow(bar);
-        return false;
-    }
+    HWND bar = win::CreateControl(parent, id, TOOLBARCLASSNAMEW, L"",
+                                  WS_VISIBLE | WS_CLIPSIBLINGS | TBSTYLE_FLAT | TBSTYLE_LIST |
+                                      TBSTYLE_TOOLTIPS | CCS_NODIVIDER | CCS_TOP,
+                                  0, {0, 0, 0, kToolbarHeight});
+    if (!AttachCreated(bar)) return false;
     m_images.reset(win::LoadImageStrip(instance, bitmapId, imageSize.cx, imageSize.cy));
     if (!m_images) return false;
     m_imageSize = imageSize;

@@ -1,5 +1,6 @@
 #include "widgets/win/num_spin_ctrl.h"
 
+#include "widgets/win/controls.h"
 #include "widgets/win/wide.h"
 
 namespace {
@@ -17,9 +18,8 @@ CNumSpinCtrl::~CNumSpinCtrl() {
 
 bool CNumSpinCtrl::Create(HWND parent, HWND buddy, int x, int y, int width, int height, int id) {
     if (m_hwnd) return false;
-    m_hwnd = CreateWindowExW(
-        0, UPDOWN_CLASSW, L"", WS_CHILD | WS_VISIBLE | UDS_ARROWKEYS, x, y, width, height, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    m_hwnd = win::CreateControl(parent, id, UPDOWN_CLASSW, L"", WS_VISIBLE | UDS_ARROWKEYS, 0,
+                                {x, y, x + width, y + height});
     if (!m_hwnd) return false;
     SetPropW(m_hwnd, kObjectProperty, this);
     m_buddy = buddy;

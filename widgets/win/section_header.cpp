@@ -1,5 +1,6 @@
 #include "widgets/win/section_header.h"
 
+#include "widgets/win/controls.h"
 #include "widgets/win/offscreen_surface.h"
 #include "widgets/win/paint.h"
 #include "widgets/win/wide.h"
@@ -13,9 +14,7 @@ const int kIconSize = 32;
 const int kMargin = 14;
 
 HFONT MakeFont(int height, int weight) {
-    return CreateFontW(-height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                       DEFAULT_PITCH | FF_SWISS, L"Tahoma");
+    return win::CreateSwissFont(L"Tahoma", -height, weight, CLEARTYPE_QUALITY);
 }
 
 }  // namespace
@@ -24,9 +23,8 @@ bool CSectionHeader::Create(HWND parent, int id, const RECT& rect) {
     if (!win::Window::Register(kClassName, CS_HREDRAW | CS_VREDRAW, nullptr)) return false;
     m_titleFont.reset(MakeFont(16, FW_BOLD));
     m_textFont.reset(MakeFont(12, FW_NORMAL));
-    return win::Window::Create(kClassName, L"", WS_CHILD | WS_VISIBLE, 0, rect.left, rect.top,
-                               rect.right - rect.left, rect.bottom - rect.top, parent,
-                               static_cast<UINT_PTR>(id)) != nullptr;
+    return win::Window::CreateChild(kClassName, L"", WS_CHILD | WS_VISIBLE, 0, rect, parent, id) !=
+           nullptr;
 }
 
 void CSectionHeader::SetSection(HICON icon, const std::u16string& title,

@@ -48,6 +48,12 @@ HWND Window::Create(const wchar_t* className, const wchar_t* title, DWORD style,
                            reinterpret_cast<HMENU>(id), GetModuleHandleW(nullptr), this);
 }
 
+HWND Window::CreateChild(const wchar_t* className, const wchar_t* title, DWORD style, DWORD exStyle,
+                         const RECT& rect, HWND parent, int id) {
+    return Create(className, title, style, exStyle, rect.left, rect.top, rect.right - rect.left,
+                  rect.bottom - rect.top, parent, static_cast<UINT_PTR>(id));
+}
+
 bool Window::Attach(HWND window) {
     if (hwnd_ || !window) return false;
     if (!SetWindowSubclass(window, SubclassProcedure, kSubclassId,
@@ -57,6 +63,12 @@ bool Window::Attach(HWND window) {
     hwnd_ = window;
     attached_ = true;
     return true;
+}
+
+bool Window::AttachCreated(HWND window) {
+    if (Attach(window)) return true;
+    if (window) DestroyWindow(window);
+    return false;
 }
 
 void Window::Detach() {

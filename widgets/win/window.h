@@ -10,7 +10,8 @@
 //       }
 //   };
 //   win::Window::Register(L"TessarkSwatch");
-//   swatch.Create(L"TessarkSwatch", L"", WS_CHILD | WS_VISIBLE, 0, 10, 10, 50, 20, parent, 1001);
+//   swatch.CreateChild(L"TessarkSwatch", L"", WS_CHILD | WS_VISIBLE, 0, {10, 10, 60, 30}, parent,
+//                      1001);
 //
 // Created windows bind `this` at WM_NCCREATE (from CREATESTRUCT::lpCreateParams) into
 // GWLP_USERDATA; messages before WM_NCCREATE (WM_GETMINMAXINFO) get DefWindowProcW. Attached
@@ -40,9 +41,15 @@ class Window {
     // its control identifier; for a top-level window it is the HMENU (or 0).
     HWND Create(const wchar_t* className, const wchar_t* title, DWORD style, DWORD exStyle, int x,
                 int y, int width, int height, HWND parent, UINT_PTR id);
+    // The same for a child window at `rect`, in the parent's client coordinates.
+    HWND CreateChild(const wchar_t* className, const wchar_t* title, DWORD style, DWORD exStyle,
+                     const RECT& rect, HWND parent, int id);
 
     // Takes over an existing window; false when it is already bound or subclassing fails.
     bool Attach(HWND window);
+    // Takes over a control just made for this object; when that fails (or `window` is
+    // nullptr) the control is destroyed and the result is false.
+    bool AttachCreated(HWND window);
     // Gives an attached window back its own procedure.
     void Detach();
 

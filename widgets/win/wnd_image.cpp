@@ -16,9 +16,8 @@ CWndImage::~CWndImage() {
 
 bool CWndImage::Create(HWND parent, int id, const RECT& rect, DWORD extraStyle) {
     if (!win::Window::Register(kClassName, CS_HREDRAW | CS_VREDRAW, nullptr)) return false;
-    return win::Window::Create(kClassName, L"", WS_CHILD | WS_VISIBLE | extraStyle, 0, rect.left,
-                               rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
-                               static_cast<UINT_PTR>(id)) != nullptr;
+    return win::Window::CreateChild(kClassName, L"", WS_CHILD | WS_VISIBLE | extraStyle, 0, rect,
+                                    parent, id) != nullptr;
 }
 
 void CWndImage::SetIcon(HICON icon, bool owned) {

@@ -3,6 +3,7 @@
 #include "builder/ui/app_identity.h"
 #include "builder/ui/frame_layout.h"
 #include "builder/ui/win/file_dialog.h"
+#include "widgets/win/controls.h"
 #include "widgets/win/paint.h"
 #include "widgets/win/wide.h"
 
@@ -20,12 +21,9 @@ bool CBuildCtrl::Create(HWND parent, int id, const RECT& rect, Owner* owner) {
         return false;
     }
     m_owner = owner;
-    m_font.reset(CreateFontW(14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                             DEFAULT_PITCH | FF_SWISS, L"Tahoma"));
-    if (!win::Window::Create(kClassName, L"", WS_CHILD | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT,
-                             rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                             parent, static_cast<UINT_PTR>(id))) {
+    m_font.reset(win::CreateSwissFont(L"Tahoma", 14, FW_NORMAL, DEFAULT_QUALITY));
+    if (!win::Window::CreateChild(kClassName, L"", WS_CHILD | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT,
+                                  rect, parent, id)) {
         return false;
     }
     if (!CreateControls()) return false;
@@ -35,11 +33,8 @@ bool CBuildCtrl::Create(HWND parent, int id, const RECT& rect, Owner* owner) {
 
 HWND CBuildCtrl::MakeControl(const wchar_t* className, const wchar_t* text, DWORD style,
                              DWORD exStyle, int id) {
-    HWND control = CreateWindowExW(
-        exStyle, className, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10, hwnd(),
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
-    if (control) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.get()), FALSE);
-    return control;
+    return win::CreateControl(hwnd(), id, className, text, WS_VISIBLE | style, exStyle,
+                              {0, 0, 10, 10}, m_font.get());
 }
 
 bool CBuildCtrl::CreateControls() {
@@ -71,8 +66,7 @@ void CBuildCtrl::Layout() {
     };
     for (int i = 0; i < ui::kBuildPageControlCount; ++i) {
         const ui::Box& box = boxes[i];
-        MoveWindow(controls[i], box.left, box.top, box.right - box.left, box.bottom - box.top,
-                   TRUE);
+        win::MoveTo(controls[i], {box.left, box.top, box.right, box.bottom});
     }
 }
 

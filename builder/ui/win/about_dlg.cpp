@@ -3,15 +3,10 @@
 #include "builder/ui/app_identity.h"
 #include "builder/ui/update_rules.h"
 #include "builder/ui/win/builder_resource_ids.h"
+#include "widgets/win/controls.h"
 #include "widgets/win/wide.h"
 
 namespace {
-
-HFONT MakeTahoma(int height, int weight) {
-    return CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                       DEFAULT_PITCH | FF_SWISS, L"Tahoma");
-}
 
 const COLORREF kTitleColour = RGB(14, 42, 64);
 
@@ -19,18 +14,15 @@ const COLORREF kTitleColour = RGB(14, 42, 64);
 
 CAboutDlg::CAboutDlg(const std::u16string& runningVersion)
     : Dialog(IDD_ABOUTBOX), m_runningVersion(runningVersion) {
-    m_titleFont.reset(MakeTahoma(36, FW_BOLD));
-    m_textFont.reset(MakeTahoma(15, FW_NORMAL));
+    m_titleFont.reset(win::CreateSwissFont(L"Tahoma", 36, FW_BOLD, CLEARTYPE_QUALITY));
+    m_textFont.reset(win::CreateSwissFont(L"Tahoma", 15, FW_NORMAL, CLEARTYPE_QUALITY));
 }
 
 bool CAboutDlg::OnInit() {
     const int textControls[] = {IDC_ABOUT_VERSION, IDC_ABOUT_NOTICE, IDC_ABOUT_DISTRIBUTION,
                                 IDC_PRODUCT_LINK, IDC_HOME_LINK};
-    for (int id : textControls) {
-        SendMessageW(Item(id), WM_SETFONT, reinterpret_cast<WPARAM>(m_textFont.get()), FALSE);
-    }
-    SendMessageW(Item(IDC_ABOUT_TITLE), WM_SETFONT, reinterpret_cast<WPARAM>(m_titleFont.get()),
-                 FALSE);
+    for (int id : textControls) win::SetControlFont(Item(id), m_textFont.get());
+    win::SetControlFont(Item(IDC_ABOUT_TITLE), m_titleFont.get());
     SetText(IDC_ABOUT_TITLE, std::u16string(ui::kAppName) + u" " + ui::ShownVersion());
     const std::u16string version =
         m_runningVersion.empty() ? ui::ShownVersion()

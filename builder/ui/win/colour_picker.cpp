@@ -30,9 +30,8 @@ CColourPicker::CColourPicker()
 bool CColourPicker::Create(HWND parent, int id, const RECT& rect) {
     if (!win::Window::Register(kClassName, CS_HREDRAW | CS_VREDRAW, nullptr)) return false;
     const std::u16string title = ResourceText(IDS_COLOUR_PICKER, u"Color");
-    return win::Window::Create(kClassName, win::W(title), WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0,
-                               rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                               parent, static_cast<UINT_PTR>(id)) != nullptr;
+    return win::Window::CreateChild(kClassName, win::W(title), WS_CHILD | WS_VISIBLE | WS_TABSTOP,
+                                    0, rect, parent, id) != nullptr;
 }
 
 void CColourPicker::SetColour(COLORREF colour) {

@@ -1,6 +1,7 @@
 #include "builder/ui/win/font_combo_box.h"
 
 #include "widgets/num_spin_value.h"
+#include "widgets/win/controls.h"
 #include "widgets/win/wide.h"
 
 namespace {
@@ -10,16 +11,10 @@ const int kSizes[] = {8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 
 const int kMaxPoints = 1638;
 
 HWND MakeCombo(HWND parent, int id, int x, int y, int width, DWORD style) {
-    HWND combo = CreateWindowExW(
-        0, L"COMBOBOX", L"",
-        WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWN | CBS_AUTOHSCROLL | style, x,
-        y, width, 300, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-        GetModuleHandleW(nullptr), nullptr);
-    if (combo) {
-        SendMessageW(combo, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
-                     FALSE);
-    }
-    return combo;
+    return win::CreateControl(
+        parent, id, L"COMBOBOX", L"",
+        WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWN | CBS_AUTOHSCROLL | style, 0,
+        {x, y, x + width, y + 300}, win::DefaultGuiFont());
 }
 
 int CALLBACK AddFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM combo) {

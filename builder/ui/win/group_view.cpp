@@ -2,6 +2,7 @@
 
 #include "builder/ui/sections.h"
 #include "builder/ui/win/builder_resource_ids.h"
+#include "widgets/win/controls.h"
 #include "widgets/win/offscreen_surface.h"
 #include "widgets/win/paint.h"
 #include "widgets/win/wide.h"
@@ -15,9 +16,7 @@ const int kSectionIconSize = 32;
 const int kUpdateIconSize = 16;
 
 HFONT MakeFont(int height, int weight) {
-    return CreateFontW(-height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                       DEFAULT_PITCH | FF_SWISS, L"Tahoma");
+    return win::CreateSwissFont(L"Tahoma", -height, weight, CLEARTYPE_QUALITY);
 }
 
 }  // namespace
@@ -27,9 +26,8 @@ bool CGroupView::Create(HWND parent, int id, const RECT& rect, Owner* owner) {
     m_owner = owner;
     m_font.reset(MakeFont(13, FW_NORMAL));
     m_updateFont.reset(MakeFont(13, FW_BOLD));
-    if (!win::Window::Create(kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
-                             WS_EX_CONTROLPARENT, rect.left, rect.top, rect.right - rect.left,
-                             rect.bottom - rect.top, parent, static_cast<UINT_PTR>(id))) {
+    if (!win::Window::CreateChild(kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
+                                  WS_EX_CONTROLPARENT, rect, parent, id)) {
         return false;
     }
     return CreateButtons();
@@ -89,8 +87,7 @@ void CGroupView::Layout() {
     GetClientRect(hwnd(), &client);
     for (int k = 0; k < ui::kNavigatorButtonCount; ++k) {
         const ui::Box box = ui::NavigatorButtonRect(k, client.right);
-        MoveWindow(m_buttons[k].hwnd(), box.left, box.top, box.right - box.left,
-                   box.bottom - box.top, TRUE);
+        win::MoveTo(m_buttons[k].hwnd(), {box.left, box.top, box.right, box.bottom});
     }
 }
 

@@ -13,6 +13,7 @@
 #include "builder/ui/win/builder_resource_ids.h"
 #include "builder/ui/win/builder_settings.h"
 #include "builder/ui/win/quillary_app.h"
+#include "widgets/win/controls.h"
 #include "widgets/win/wide.h"
 
 namespace {
@@ -83,9 +84,8 @@ bool CMainFrame::OnCreate() {
 }
 
 bool CMainFrame::CreateStatusBar() {
-    m_statusBar = CreateWindowExW(
-        0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, hwnd(),
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusBarId)), m_app.Instance(), nullptr);
+    m_statusBar = win::CreateControl(hwnd(), kStatusBarId, STATUSCLASSNAMEW, L"",
+                                     WS_VISIBLE | SBARS_SIZEGRIP);
     if (!m_statusBar) return false;
     RECT client;
     GetClientRect(hwnd(), &client);

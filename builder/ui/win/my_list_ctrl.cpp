@@ -7,6 +7,7 @@
 #include "builder/ui/win/file_dialog.h"
 #include "builder/ui/win/widget_resource_ids.h"
 #include "widgets/file_list_edits.h"
+#include "widgets/win/controls.h"
 #include "widgets/win/paint.h"
 #include "widgets/win/wide.h"
 
@@ -77,9 +78,9 @@ bool CMyListCtrl::Create(HWND parent, int id, const RECT& rect, DWORD extraStyle
     m_model = model;
     m_category = category;
     m_full = full;
-    if (!win::Window::Create(kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | extraStyle,
-                             WS_EX_CONTROLPARENT, rect.left, rect.top, rect.right - rect.left,
-                             rect.bottom - rect.top, parent, static_cast<UINT_PTR>(id))) {
+    if (!win::Window::CreateChild(kClassName, L"",
+                                  WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | extraStyle,
+                                  WS_EX_CONTROLPARENT, rect, parent, id)) {
         return false;
     }
     SetPropW(hwnd(), kObjectProperty, this);
@@ -93,13 +94,10 @@ CMyListCtrl* CMyListCtrl::FromHandle(HWND window) {
 }
 
 HWND CMyListCtrl::MakeButton(const wchar_t* text, int offset, int iconId) {
-    HWND button = CreateWindowExW(
-        0, L"BUTTON", text, WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 70, 24, hwnd(),
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ChildId(m_category, offset))),
-        GetModuleHandleW(nullptr), nullptr);
+    HWND button =
+        win::CreateControl(hwnd(), ChildId(m_category, offset), L"BUTTON", text,
+                           WS_VISIBLE | WS_TABSTOP, 0, {0, 0, 70, 24}, win::DefaultGuiFont());
     if (!button) return nullptr;
-    SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
-                 FALSE);
     win::Icon icon(static_cast<HICON>(
         LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(iconId), IMAGE_ICON, 16, 16, 0)));
     if (icon) {
@@ -111,25 +109,19 @@ HWND CMyListCtrl::MakeButton(const wchar_t* text, int offset, int iconId) {
 
 bool CMyListCtrl::CreateChildren() {
     HINSTANCE instance = GetModuleHandleW(nullptr);
-    m_noteFont.reset(CreateFontW(14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                 DEFAULT_PITCH | FF_SWISS, L"Tahoma"));
-    m_note = CreateWindowExW(
-        0, L"STATIC", win::W(kTexts[static_cast<int>(m_category)].note),
-        WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 20, 20, 600, 16, hwnd(),
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ChildId(m_category, kNoteOffset))), instance,
-        nullptr);
-    if (m_note) SendMessageW(m_note, WM_SETFONT, reinterpret_cast<WPARAM>(m_noteFont.get()), FALSE);
+    m_noteFont.reset(win::CreateSwissFont(L"Tahoma", 14, FW_NORMAL, DEFAULT_QUALITY));
+    m_note = win::CreateControl(hwnd(), ChildId(m_category, kNoteOffset), L"STATIC",
+                                win::W(kTexts[static_cast<int>(m_category)].note),
+                                WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, {20, 20, 620, 36},
+                                m_noteFont.get());
     m_add = MakeButton(L"Add Files", kAddOffset, IDI_LIST_ADD);
     if (m_full) m_edit = MakeButton(L"Edit", kEditOffset, IDI_LIST_EDIT);
     m_remove = MakeButton(L"Remove", kRemoveOffset, IDI_LIST_REMOVE);
     // The row icons belong to this control, not to the list view (LVS_SHAREIMAGELISTS).
-    m_list = CreateWindowExW(
-        WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
-        WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS,
-        20, 50, 100, 130, hwnd(),
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ChildId(m_category, kListOffset))), instance,
-        nullptr);
+    m_list = win::CreateControl(
+        hwnd(), ChildId(m_category, kListOffset), WC_LISTVIEWW, L"",
+        WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS,
+        WS_EX_CLIENTEDGE, {20, 50, 120, 180});
     if (!m_note || !m_add || (m_full && !m_edit) || !m_remove || !m_list) return false;
     ListView_SetExtendedListViewStyle(m_list, LVS_EX_FULLROWSELECT);
     m_rowImages.reset(ImageList_Create(20, 24, ILC_COLOR32 | ILC_MASK, 1, 1));

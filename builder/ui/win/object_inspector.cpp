@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "widgets/win/num_spin_ctrl.h"
+#include "widgets/win/controls.h"
 #include "widgets/win/offscreen_surface.h"
 #include "widgets/win/paint.h"
 #include "widgets/win/wide.h"
@@ -22,9 +23,7 @@ HFONT MakeFont(int points, int weight) {
     HDC screen = GetDC(nullptr);
     const int height = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
     ReleaseDC(nullptr, screen);
-    return CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif");
+    return win::CreateSwissFont(L"MS Sans Serif", height, weight, DEFAULT_QUALITY);
 }
 
 bool SameRect(const RECT& a, const RECT& b) {
@@ -51,9 +50,8 @@ bool CObjectInspector::Create(HWND parent, const RECT& rect, int id, DWORD style
     // 8 points, the classic dialog size, at which the 110-pixel "All" boxes hold their texts.
     m_font.reset(MakeFont(8, FW_NORMAL));
     m_boldFont.reset(MakeFont(8, FW_BOLD));
-    return win::Window::Create(kClassName, L"", WS_CHILD | WS_CLIPCHILDREN | style,
-                               WS_EX_TOOLWINDOW, rect.left, rect.top, rect.right - rect.left,
-                               rect.bottom - rect.top, parent, static_cast<UINT_PTR>(id)) &&
+    return win::Window::CreateChild(kClassName, L"", WS_CHILD | WS_CLIPCHILDREN | style,
+                                    WS_EX_TOOLWINDOW, rect, parent, id) &&
            SetPropW(hwnd(), kObjectProperty, this);
 }
 
@@ -136,10 +134,8 @@ void CObjectInspector::ShowScrollBar(bool show, int maximum) {
     }
     const int width = GetSystemMetrics(SM_CXVSCROLL);
     if (!m_scrollBar) {
-        m_scrollBar =
-            CreateWindowExW(0, L"SCROLLBAR", L"", WS_CHILD | SBS_VERT, 0, 0, width, 10, hwnd(),
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kScrollBarId)),
-                            GetModuleHandleW(nullptr), nullptr);
+        m_scrollBar = win::CreateControl(hwnd(), kScrollBarId, L"SCROLLBAR", L"", SBS_VERT, 0,
+                                         {0, 0, width, 10});
     }
     if (!m_scrollBar) return;
     m_drawArea.right -= width;

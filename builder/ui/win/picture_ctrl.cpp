@@ -5,6 +5,7 @@
 #include "base/text.h"
 #include "builder/ui/win/file_dialog.h"
 #include "builder/ui/win/widget_resource_ids.h"
+#include "widgets/win/controls.h"
 #include "widgets/win/paint.h"
 #include "widgets/win/picture_file.h"
 #include "widgets/win/wide.h"
@@ -24,13 +25,6 @@ const char16_t kBannerGuidance[] =
 const int kPreviewSide = 160;
 const int kBannerHeight = 320;
 
-HWND MakeChild(HWND parent, const wchar_t* className, DWORD style, int id, int x, int y, int w,
-               int h) {
-    return CreateWindowExW(0, className, L"", WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                           GetModuleHandleW(nullptr), nullptr);
-}
-
 }  // namespace
 
 CPictureCtrl::~CPictureCtrl() {
@@ -45,25 +39,23 @@ bool CPictureCtrl::Create(HWND parent, int id, const RECT& rect, project::Projec
         return false;
     }
     m_model = model;
-    if (!win::Window::Create(kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
-                             WS_EX_CONTROLPARENT, rect.left, rect.top, rect.right - rect.left,
-                             rect.bottom - rect.top, parent, static_cast<UINT_PTR>(id))) {
+    if (!win::Window::CreateChild(kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
+                                  WS_EX_CONTROLPARENT, rect, parent, id)) {
         return false;
     }
     SetPropW(hwnd(), kObjectProperty, this);
-    m_font.reset(CreateFontW(14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                             DEFAULT_PITCH | FF_SWISS, L"Tahoma"));
-    m_guidance = MakeChild(hwnd(), L"STATIC", SS_LEFT | SS_NOPREFIX, kGuidanceId, 190, 20, 200, 90);
-    m_select =
-        MakeChild(hwnd(), L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, kSelectId, 190, 120, 70, 25);
-    m_clear = MakeChild(hwnd(), L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, kClearId, 190, 150, 70, 25);
+    m_font.reset(win::CreateSwissFont(L"Tahoma", 14, FW_NORMAL, DEFAULT_QUALITY));
+    const DWORD button = WS_VISIBLE | BS_PUSHBUTTON | WS_TABSTOP;
+    m_guidance =
+        win::CreateControl(hwnd(), kGuidanceId, L"STATIC", L"", WS_VISIBLE | SS_LEFT | SS_NOPREFIX,
+                           0, {190, 20, 390, 110}, m_font.get());
+    m_select = win::CreateControl(hwnd(), kSelectId, L"BUTTON", L"", button, 0,
+                                  {190, 120, 260, 145}, m_font.get());
+    m_clear = win::CreateControl(hwnd(), kClearId, L"BUTTON", L"", button, 0, {190, 150, 260, 175},
+                                 m_font.get());
     if (!m_preview.Create(hwnd(), kPreviewId, {20, 20, 180, 180}, WS_BORDER) || !m_guidance ||
         !m_select || !m_clear) {
         return false;
-    }
-    for (HWND child : {m_guidance, m_select, m_clear}) {
-        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.get()), FALSE);
     }
     m_preview.SetBackground(GetSysColor(COLOR_BTNFACE));
     SetMode(m_mode);

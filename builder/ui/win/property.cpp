@@ -4,6 +4,7 @@
 
 #include "builder/ui/win/my_list_ctrl.h"
 #include "builder/ui/win/picture_ctrl.h"
+#include "widgets/win/controls.h"
 #include "widgets/win/wide.h"
 
 namespace {
@@ -36,9 +37,8 @@ void CProperty::AddEditor(HWND window) {
 
 HWND CProperty::MakeEditor(HWND grid, const wchar_t* className, const std::u16string& text,
                            DWORD style, int id, int width, int height) {
-    HWND editor = CreateWindowExW(0, className, win::W(text), WS_CHILD | style, 0, 0, width, height,
-                                  grid, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                  GetModuleHandleW(nullptr), nullptr);
+    HWND editor =
+        win::CreateControl(grid, id, className, win::W(text), style, 0, {0, 0, width, height});
     if (editor) m_editors.push_back(editor);
     return editor;
 }
@@ -112,7 +112,6 @@ bool CProperty::CreateEditors(HWND grid, HFONT font, project::ProjectModel* mode
             break;  // the grid draws the row; kinds 9 and 10 get their editors from the owner
     }
     if (!made) return false;
-    for (HWND editor : m_editors)
-        SendMessageW(editor, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    for (HWND editor : m_editors) win::SetControlFont(editor, font);
     return true;
 }

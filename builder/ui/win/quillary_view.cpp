@@ -6,6 +6,7 @@
 #include "builder/ui/win/my_list_ctrl.h"
 #include "builder/ui/win/picture_ctrl.h"
 #include "builder/ui/win/section_pages.h"
+#include "widgets/win/controls.h"
 #include "widgets/win/paint.h"
 #include "widgets/win/wide.h"
 
@@ -35,9 +36,8 @@ const std::u16string_view kTextFileNames[ui::kTextPageCount] = {
 bool CQuillaryView::Create(HWND parent, int id, const RECT& rect, project::ProjectModel* model,
                            CBuildCtrl::Owner* buildOwner) {
     if (!win::Window::Register(kClassName, CS_HREDRAW | CS_VREDRAW, nullptr)) return false;
-    if (!win::Window::Create(kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
-                             WS_EX_CONTROLPARENT, rect.left, rect.top, rect.right - rect.left,
-                             rect.bottom - rect.top, parent, static_cast<UINT_PTR>(id))) {
+    if (!win::Window::CreateChild(kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
+                                  WS_EX_CONTROLPARENT, rect, parent, id)) {
         return false;
     }
     HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -101,14 +101,12 @@ void CQuillaryView::Layout() {
     GetClientRect(hwnd(), &client);
     if (m_header.hwnd()) {
         const RECT header = ToRect(ui::HeaderRect(client.right));
-        MoveWindow(m_header.hwnd(), header.left, header.top, header.right - header.left,
-                   header.bottom - header.top, TRUE);
+        win::MoveTo(m_header.hwnd(), header);
     }
     const RECT page = ToRect(ui::PageRect(client.right, client.bottom));
     for (HWND window : m_pages) {
         if (window) {
-            MoveWindow(window, page.left, page.top, page.right - page.left, page.bottom - page.top,
-                       TRUE);
+            win::MoveTo(window, page);
         }
     }
 }

@@ -17,9 +17,8 @@ const COLORREF kTabColour = RGB(14, 42, 64);
 bool CRRECRuler::Create(HWND parent, int id, const RECT& rect, HWND edit) {
     if (!win::Window::Register(kClassName, CS_HREDRAW | CS_VREDRAW, nullptr)) return false;
     m_edit = edit;
-    return win::Window::Create(kClassName, L"", WS_CHILD | WS_VISIBLE, 0, rect.left, rect.top,
-                               rect.right - rect.left, rect.bottom - rect.top, parent,
-                               static_cast<UINT_PTR>(id)) != nullptr;
+    return win::Window::CreateChild(kClassName, L"", WS_CHILD | WS_VISIBLE, 0, rect, parent, id) !=
+           nullptr;
 }
 
 void CRRECRuler::SetTabStops(const std::vector<int>& twips) {

@@ -1,6 +1,7 @@
 #include "builder/ui/win/rrec_toolbar.h"
 
 #include "builder/ui/win/widget_resource_ids.h"
+#include "widgets/win/controls.h"
 
 namespace {
 
@@ -54,17 +55,11 @@ CRRECToolbar::~CRRECToolbar() {
 }
 
 bool CRRECToolbar::Create(HWND parent, int id, const RECT& rect) {
-    HWND bar = CreateWindowExW(
-        0, TOOLBARCLASSNAMEW, L"",
-        WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NODIVIDER |
-            CCS_NORESIZE | CCS_NOPARENTALIGN,
-        rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
-    if (!bar) return false;
-    if (!Attach(bar)) {
-        DestroyWindow(bar);
-        return false;
-    }
+    HWND bar = win::CreateControl(parent, id, TOOLBARCLASSNAMEW, L"",
+                                  WS_VISIBLE | WS_CLIPCHILDREN | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS |
+                                      CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN,
+                                  0, rect);
+    if (!AttachCreated(bar)) return false;
     m_images.reset(win::LoadImageStrip(GetModuleHandleW(nullptr), IDB_RICHEDIT_TOOLBAR, 16, 15));
     SendMessageW(bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageW(bar, TB_SETBITMAPSIZE, 0, MAKELPARAM(16, 15));

@@ -5,12 +5,13 @@
 #include "base/text.h"
 #include "widgets/byte_feeder.h"
 #include "widgets/ruler_rules.h"
+#include "widgets/win/controls.h"
 #include "widgets/win/wide.h"
 
 namespace {
 
 const DWORD kEditStyle =
-    WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_NOHIDESEL | ES_WANTRETURN;
+    WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_NOHIDESEL | ES_WANTRETURN;
 
 DWORD CALLBACK CollectBytes(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* done) {
     reinterpret_cast<std::string*>(cookie)->append(reinterpret_cast<const char*>(buffer),
@@ -30,10 +31,8 @@ DWORD CALLBACK FeedBytes(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* done)
 
 bool CRulerRichEdit::Create(HWND parent, const RECT& rect, bool autoHorizontalScroll) {
     if (m_hwnd) return false;
-    m_hwnd = CreateWindowExW(
-        0, L"RichEdit20W", L"", kEditStyle | (autoHorizontalScroll ? ES_AUTOHSCROLL : 0), rect.left,
-        rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEditId)), GetModuleHandleW(nullptr), nullptr);
+    m_hwnd = win::CreateControl(parent, kEditId, L"RichEdit20W", L"",
+                                kEditStyle | (autoHorizontalScroll ? ES_AUTOHSCROLL : 0), 0, rect);
     if (!m_hwnd) return false;
     ApplyDefaultFormat();
     SendMessageW(m_hwnd, EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_SCROLL | ENM_SELCHANGE);

@@ -38,9 +38,8 @@ bool CRulerRichEditCtrl::Create(HWND parent, int id, const RECT& rect, bool auto
                                GetSysColorBrush(COLOR_BTNFACE))) {
         return false;
     }
-    if (!win::Window::Create(kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
-                             WS_EX_CONTROLPARENT, rect.left, rect.top, rect.right - rect.left,
-                             rect.bottom - rect.top, parent, static_cast<UINT_PTR>(id))) {
+    if (!win::Window::CreateChild(kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
+                                  WS_EX_CONTROLPARENT, rect, parent, id)) {
         return false;
     }
     const int width = rect.right - rect.left;

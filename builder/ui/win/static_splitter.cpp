@@ -17,10 +17,8 @@ bool CStaticSplitter::Create(HWND parent, int id, const RECT& rect) {
         return false;
     }
     m_leftWidth = ui::kInitialNavigatorWidth;
-    return win::Window::Create(kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
-                               WS_EX_CONTROLPARENT, rect.left, rect.top, rect.right - rect.left,
-                               rect.bottom - rect.top, parent,
-                               static_cast<UINT_PTR>(id)) != nullptr;
+    return win::Window::CreateChild(kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
+                                    WS_EX_CONTROLPARENT, rect, parent, id) != nullptr;
 }
 
 void CStaticSplitter::SetPanes(HWND left, HWND right) {

@@ -5,6 +5,7 @@
 #include "builder/project/win/file_properties.h"
 #include "builder/ui/win/section_pages.h"
 #include "tools/gallery/win/sample_pages.h"
+#include "widgets/win/controls.h"
 #include "widgets/win/wide.h"
 
 namespace gallery {
@@ -33,14 +34,8 @@ const char16_t kSampleRtf[] =
 
 HWND MakeControl(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style,
                  DWORD exStyle, int id) {
-    HWND control = CreateWindowExW(
-        exStyle, className, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
-    if (control) {
-        SendMessageW(control, WM_SETFONT,
-                     reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-    }
-    return control;
+    return win::CreateControl(parent, id, className, text, WS_VISIBLE | style, exStyle,
+                              {0, 0, 10, 10}, win::DefaultGuiFont());
 }
 
 std::u16string EntryText(const project::FileEntry& entry) {

@@ -49,9 +49,8 @@ HICON LoadSizedIcon(int id, int size) {
 
 bool KitPage::Create(HWND parent, int id, const RECT& rect) {
     if (!win::Window::Register(kClassName, 0, GetSysColorBrush(COLOR_BTNFACE))) return false;
-    if (!win::Window::Create(kClassName, L"", WS_CHILD | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT,
-                             rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                             parent, static_cast<UINT_PTR>(id))) {
+    if (!win::Window::CreateChild(kClassName, L"", WS_CHILD | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT,
+                                  rect, parent, id)) {
         return false;
     }
     const CMyToolBar::Button buttons[] = {
