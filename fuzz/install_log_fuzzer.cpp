@@ -14,7 +14,7 @@
 #include "fuzz/fuzz_machine.h"
 #include "os/posix/fake_machine.h"
 #include "package/install_log.h"
-#include "uninstaller/folder_name.h"
+#include "package/folder_name.h"
 #include "uninstaller/removal.h"
 #include "uninstaller/removal_plan.h"
 
@@ -140,7 +140,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const uninstaller::RemovalPlan plan = uninstaller::MakeRemovalPlan(values);
     FUZZ_CHECK(plan.trusted);
     FUZZ_CHECK(plan.files.size() <= static_cast<size_t>(log.Count()));
-    for (const os::Path& file : plan.files) FUZZ_CHECK(uninstaller::IsFullPath(file));
+    for (const os::Path& file : plan.files) FUZZ_CHECK(package::IsFullPath(file));
 
     CountingReport report;
     FUZZ_CHECK(uninstaller::RunRemoval(plan, report));

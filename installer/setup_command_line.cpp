@@ -2,6 +2,7 @@
 
 #include "base/text.h"
 #include "installer/switches.h"
+#include "package/folder_name.h"
 
 namespace installer {
 
@@ -26,14 +27,6 @@ constexpr char16_t kMetaTrader[] = u"/MT4";
 constexpr char16_t kRun[] = u"/RUN";
 constexpr char16_t kLog[] = u"/LOG";
 constexpr char16_t kHelp[] = u"/?";
-
-bool IsFullPath(std::u16string_view path) {
-    const bool drive =
-        path.size() >= 3 && path[1] == u':' && path[2] == u'\\' &&
-        ((path[0] >= u'A' && path[0] <= u'Z') || (path[0] >= u'a' && path[0] <= u'z'));
-    const bool share = path.size() >= 3 && path[0] == u'\\' && path[1] == u'\\' && path[2] != u'\\';
-    return drive || share;
-}
 
 // The folder as typed, without what no folder name can end in.
 os::Path CleanFolder(std::u16string folder) {
@@ -71,7 +64,7 @@ SetupCommandLine ParseSetupCommandLine(std::u16string_view line) {
             options.logFile = item.value;
         } else if (std::u16string_view(item.name) == kMetaTrader) {
             const os::Path folder = CleanFolder(item.value);
-            if (!IsFullPath(folder)) {
+            if (!package::IsFullPath(folder)) {
                 parsed.error =
                     text::Format(u"/MT4 needs a full path, such as C:\\MT4: %s", {item.value});
                 return parsed;

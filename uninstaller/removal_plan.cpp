@@ -1,6 +1,6 @@
 #include "uninstaller/removal_plan.h"
 
-#include "uninstaller/folder_name.h"
+#include "package/folder_name.h"
 
 namespace uninstaller {
 
@@ -8,7 +8,10 @@ RemovalPlan PlanFolders(const ProductValues& values, const os::Path& programFile
                         const os::Path& commonPrograms) {
     RemovalPlan plan;
     if (!values.entryFound || !values.productDirFound || !values.menuGroupFound) return plan;
-    if (!IsSubfolderName(values.productDir) || !IsSubfolderName(values.menuGroup)) return plan;
+    if (!package::IsSubfolderName(values.productDir) ||
+        !package::IsSubfolderName(values.menuGroup)) {
+        return plan;
+    }
     if (programFiles.empty() || commonPrograms.empty()) return plan;
 
     plan.trusted = true;
@@ -22,7 +25,7 @@ RemovalPlan PlanFolders(const ProductValues& values, const os::Path& programFile
 void AddListedFiles(const package::InstallLog& log, RemovalPlan* plan) {
     if (!plan->trusted) return;
     for (const std::u16string& path : log.Entries()) {
-        if (IsFullPath(path)) plan->files.push_back(path);
+        if (package::IsFullPath(path)) plan->files.push_back(path);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "base/text.h"
 #include "builder/build/setup_size.h"
 #include "builder/build/temp_files.h"
+#include "package/folder_name.h"
 
 namespace build {
 
@@ -218,6 +219,22 @@ BuildResult BuildSetup(const BuildRequest& request, CSelfExtractor* extractor,
     }
 
     SetProjectInfo(model, request.builderVersion, extractor);
+    // The uninstaller empties these two folders only when their names are plain relative
+    // names, so a setup with any other name could never be uninstalled.
+    const ProjectStrings& strings = extractor->GetProjectStrings();
+    if (!package::IsSubfolderName(strings.productDirectory)) {
+        return stop(BuildStatus::BadFolderName,
+                    text::Format(u"The Product Directory \"%s\" cannot be used: it must be a "
+                                 u"folder name relative to the Program Files folder, such as "
+                                 u"\"My Product\" (not empty, no drive, no \"..\").",
+                                 {strings.productDirectory}));
+    }
+    if (!package::IsSubfolderName(strings.startMenuGroup)) {
+        return stop(BuildStatus::BadFolderName,
+                    text::Format(u"The Start Menu Group Name \"%s\" cannot be used: it must be a "
+                                 u"folder name such as \"My Product\" (no drive, no \"..\").",
+                                 {strings.startMenuGroup}));
+    }
 
     const int64_t bound = SetupSizeBound(*extractor, request.stubSize);
     if (bound > kMaxSetupBytes) {

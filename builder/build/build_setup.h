@@ -57,6 +57,7 @@ enum class BuildStatus {
     FileMissing,       // a user file cannot be opened, so the setup would lack it
     TargetIsSource,    // the target is one of the files to pack, which writing it would destroy
     TooLarge,          // the setup would pass 2^31 - 1 bytes
+    BadFolderName,     // the product folder or Start Menu group is no plain relative folder name
     PackingFailed,     // CreateSetup ran and failed
 };
 

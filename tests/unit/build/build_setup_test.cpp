@@ -332,6 +332,35 @@ TEST_F(BuildSetupTest, ABlankStartMenuGroupTakesTheProductDirectory) {
     EXPECT_EQ(reader.GetProjectStrings().startMenuGroup, u"Moving Cross");
 }
 
+TEST_F(BuildSetupTest, FolderNamesTheUninstallerWouldRefuseStopTheBuildBeforeWriting) {
+    Add(CategoryId::ExpertAdvisors, u"MovingCross.ex4", "ex4");
+    struct Case {
+        const char16_t* productDirectory;
+        const char16_t* startMenuGroup;
+        const char16_t* named;
+    };
+    const Case cases[] = {
+        {u" \t", u"Tools", u"The Product Directory \"\""},
+        {u"C:\\Windows", u"Tools", u"The Product Directory \"C:\\Windows\""},
+        {u"Moving Cross\\..\\..", u"Tools", u"The Product Directory \"Moving Cross\\..\\..\""},
+        {u"Moving Cross", u"\\Startup", u"The Start Menu Group Name \"\\Startup\""},
+        {u"Moving Cross", u"..", u"The Start Menu Group Name \"..\""},
+    };
+    for (const Case& c : cases) {
+        model_.productDirectory = c.productDirectory;
+        model_.startMenuGroup = c.startMenuGroup;
+        const BuildResult result = Build();
+        EXPECT_EQ(result.status, BuildStatus::BadFolderName) << text::ToUtf8(c.named);
+        EXPECT_EQ(result.message.rfind(c.named, 0), 0u) << text::ToUtf8(result.message);
+        EXPECT_FALSE(result.ReachedCreateSetup());
+        EXPECT_FALSE(HostExists(kTarget));
+    }
+    // A nested group is a plain relative name and builds.
+    model_.productDirectory = u"Moving Cross";
+    model_.startMenuGroup = u"Crosses\\Moving Cross";
+    EXPECT_EQ(Build().status, BuildStatus::Built);
+}
+
 TEST_F(BuildSetupTest, EmptyTextsArePackedWithoutDestinationOrShortcut) {
     Add(CategoryId::OtherFiles, u"Manual.txt", "manual");
     ASSERT_EQ(Build().status, BuildStatus::Built);

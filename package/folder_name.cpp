@@ -1,6 +1,6 @@
-#include "uninstaller/folder_name.h"
+#include "package/folder_name.h"
 
-namespace uninstaller {
+namespace package {
 
 namespace {
 
@@ -58,4 +58,4 @@ bool IsFullPath(std::u16string_view path) {
            !IsSeparator(path[2]);
 }
 
-}  // namespace uninstaller
+}  // namespace package

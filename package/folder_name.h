@@ -1,12 +1,12 @@
 #pragma once
-// The rule that keeps the uninstaller's folder removal inside what the product owns. The
-// product folder and the Start Menu group are built as "<base>\<name>" from names read out of
-// the registry, and their whole contents are then deleted, so a name must be proven to point
-// strictly below its base before anything is emptied.
+// The rule for the product folder and Start Menu group names a package carries. Both become
+// "<base>\<name>" (below Program Files and below the Programs folder); the uninstaller deletes
+// their whole contents, so it uses a name only when it is proven to point strictly below its
+// base, and the build refuses a project whose names the uninstaller would refuse.
 
 #include <string_view>
 
-namespace uninstaller {
+namespace package {
 
 // True when `name` names a folder strictly below any base it is appended to: not empty,
 // relative (no drive, no leading separator), without "..", without a character that Windows
@@ -18,4 +18,4 @@ bool IsSubfolderName(std::u16string_view name);
 // True for "X:\..." and "\\server\..." paths, the only paths the uninstaller deletes files by.
 bool IsFullPath(std::u16string_view path);
 
-}  // namespace uninstaller
+}  // namespace package

@@ -1,13 +1,13 @@
 // The names that may be emptied below Program Files and the Programs folder, and the paths
 // that listed files may have.
-#include "uninstaller/folder_name.h"
+#include "package/folder_name.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using uninstaller::IsFullPath;
-using uninstaller::IsSubfolderName;
+using package::IsFullPath;
+using package::IsSubfolderName;
 
 TEST(SubfolderName, AcceptsRelativeFolderNames) {
     for (const char16_t* name : {u"Acme Robot", u"Acme\\Robot 2.0", u"Acme/Robot", u"Acme\\",
