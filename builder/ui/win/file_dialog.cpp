@@ -24,33 +24,34 @@ OPENFILENAMEW Request(HWND owner, const std::u16string& filter, std::u16string* 
     return request;
 }
 
+// One file from the Open dialog, or from the Save As dialog when `toSave`.
+bool ChooseOneFile(HWND owner, const std::u16string& filter, const std::u16string& defaultExt,
+                   bool toSave, std::u16string* path) {
+    const std::u16string zeros = DialogFilter(filter);
+    const std::u16string extension = BareExtension(defaultExt);
+    std::u16string buffer(MAX_PATH + 1, u'\0');
+    OPENFILENAMEW request = Request(owner, zeros, &buffer);
+    request.lpstrDefExt = extension.empty() ? nullptr : win::W(extension);
+    if (toSave) {
+        // A file to be written need not exist yet.
+        request.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY |
+                        OFN_NOCHANGEDIR;
+    }
+    if (!(toSave ? GetSaveFileNameW(&request) : GetOpenFileNameW(&request))) return false;
+    *path = buffer.c_str();  // up to the terminating zero
+    return !path->empty();
+}
+
 }  // namespace
 
 bool ChooseFileToOpen(HWND owner, const std::u16string& filter, const std::u16string& defaultExt,
                       std::u16string* path) {
-    const std::u16string zeros = DialogFilter(filter);
-    const std::u16string extension = BareExtension(defaultExt);
-    std::u16string buffer(MAX_PATH + 1, u'\0');
-    OPENFILENAMEW request = Request(owner, zeros, &buffer);
-    request.lpstrDefExt = extension.empty() ? nullptr : win::W(extension);
-    if (!GetOpenFileNameW(&request)) return false;
-    *path = win::U16(win::W(buffer.c_str()));
-    return !path->empty();
+    return ChooseOneFile(owner, filter, defaultExt, false, path);
 }
 
 bool ChooseFileToSave(HWND owner, const std::u16string& filter, const std::u16string& defaultExt,
                       std::u16string* path) {
-    const std::u16string zeros = DialogFilter(filter);
-    const std::u16string extension = BareExtension(defaultExt);
-    std::u16string buffer(MAX_PATH + 1, u'\0');
-    OPENFILENAMEW request = Request(owner, zeros, &buffer);
-    request.lpstrDefExt = extension.empty() ? nullptr : win::W(extension);
-    // A file to be written need not exist yet.
-    request.Flags =
-        OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (!GetSaveFileNameW(&request)) return false;
-    *path = win::U16(win::W(buffer.c_str()));
-    return !path->empty();
+    return ChooseOneFile(owner, filter, defaultExt, true, path);
 }
 
 bool ChooseFilesToOpen(HWND owner, const std::u16string& filter, size_t bufferUnits,
