@@ -21,7 +21,7 @@
 set -euo pipefail
 
 # Changing the prefix settings below must rebuild pristine prefixes made before.
-readonly SETTINGS_VERSION=1
+readonly SETTINGS_VERSION=2
 readonly SERVER_IDLE_SECONDS=120
 
 usage() {
@@ -111,6 +111,9 @@ server_binary() {
 make_pristine() {
   local target=$1 log=$2
   export WINEPREFIX=$target
+  # A 32-bit prefix even where wine64 is installed too: the programs under test are 32-bit, and
+  # the tests read the registry and folders as those programs see them.
+  export WINEARCH=win32
   # No Mono or Gecko installer dialogs: nothing here needs .NET or the HTML engine.
   if ! WINEDLLOVERRIDES="mscoree,mshtml=" wine wineboot --init >"$log" 2>&1; then
     echo "wine-session: wineboot failed for $target" >&2
