@@ -8,8 +8,6 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <regex>
 #include <thread>
 
@@ -23,6 +21,9 @@ namespace fs = std::filesystem;
 using winetest::Drive;
 using winetest::DriverResult;
 using winetest::DriverText;
+using winetest::ReadHostFile;
+using winetest::SplitLines;
+using winetest::WriteHostFile;
 
 const char kSettingsKey[] = "HKCU\\Software\\Tessark\\Settings";
 const char kDom40Key[] = "HKCR\\CLSID\\{88D969C0-F192-11D4-A65F-0040963251E5}";
@@ -32,30 +33,8 @@ const char kTitleEnd[] = " - Tessark 1.29 - www.tessark.com";
 constexpr size_t kRichTextsStart = project::record::kLicenseRtf;
 constexpr size_t kRichTextsEnd = project::record::kIconPath;
 
-void WriteFile(const std::string& hostPath, const std::string& bytes) {
-    fs::create_directories(fs::path(hostPath).parent_path());
-    std::ofstream out(hostPath, std::ios::binary | std::ios::trunc);
-    out << bytes;
-    ASSERT_TRUE(out.good()) << hostPath;
-}
-
-std::string ReadFile(const std::string& hostPath) {
-    std::ifstream in(hostPath, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 std::u16string U16(const std::string& utf8) {
     return text::FromUtf8(utf8);
-}
-
-// Waits until the file exists with `size` bytes (a program writes it as we look).
-bool WaitForFile(const std::string& hostPath, uintmax_t size) {
-    for (int i = 0; i < 100; ++i) {
-        std::error_code error;
-        if (fs::file_size(hostPath, error) == size && !error) return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    return false;
 }
 
 // The cells of a "tessark list" table row: its columns are at least two blanks apart.
@@ -68,34 +47,19 @@ std::vector<std::string> Cells(const std::string& line) {
     return cells;
 }
 
-std::vector<std::string> Lines(const std::string& out) {
-    std::vector<std::string> lines;
-    std::string line;
-    for (char c : out) {
-        if (c == '\n') {
-            lines.push_back(line);
-            line.clear();
-        } else if (c != '\r') {
-            line += c;
-        }
-    }
-    if (!line.empty()) lines.push_back(line);
-    return lines;
-}
-
 class BuilderWine : public ::testing::Test {
   protected:
     void SetUp() override {
         // A folder name with a blank: the command line then carries the path in quotes.
         folder_ = winetest::ScratchFolder("builder wine");
         const std::string source = winetest::CurrentSession().sourceDir + "/examples/sample/";
-        licenseRtf_ = ReadFile(source + "License.rtf");
-        readmeRtf_ = ReadFile(source + "ReadMe.rtf");
+        licenseRtf_ = ReadHostFile(source + "License.rtf");
+        readmeRtf_ = ReadHostFile(source + "ReadMe.rtf");
         ASSERT_FALSE(licenseRtf_.empty());
         ASSERT_FALSE(readmeRtf_.empty());
         for (const char* name : {"GridPilot.ex4", "GridPilot.mq4", "GridBands.ex4", "CloseGrid.ex4",
                                  "grid.wav", "gridmath.dll", "Manual.txt", "Helper.dat"}) {
-            WriteFile(Host(name), std::string("the bytes of ") + name + std::string(300, 'x'));
+            WriteHostFile(Host(name), std::string("the bytes of ") + name + std::string(300, 'x'));
         }
         project_ = Windows("robot.eas");
         target_ = Windows("GridPilotSetup.exe");
@@ -142,7 +106,7 @@ class BuilderWine : public ::testing::Test {
         m.readmeRtf = U16(readmeRtf_);
         m.targetFile = U16(target_);
         const std::vector<uint8_t> record = project::EncodeProjectRecord(m);
-        WriteFile(hostPath, std::string(record.begin(), record.end()));
+        WriteHostFile(hostPath, std::string(record.begin(), record.end()));
     }
 
     void SetUpdateDocument(const std::string& latest) {
@@ -150,7 +114,7 @@ class BuilderWine : public ::testing::Test {
                                      latest +
                                      "</latestversion>\n  <updateurl>https://www.tessark.com/"
                                      "download/</updateurl>\n</tessark>\n";
-        WriteFile(Host("latest.xml"), document);
+        WriteHostFile(Host("latest.xml"), document);
         ASSERT_EQ(winetest::Run("reg", {"add", kSettingsKey, "/v", "UpdateUrl", "/d",
                                         Windows("latest.xml"), "/f"})
                       .exitCode,
@@ -246,9 +210,9 @@ TEST_F(BuilderWine, ShowsTheCommandLineProjectOnEveryPage) {
     EXPECT_EQ(elsewhere.lines, (std::vector<std::string>{"Build", target_, "0", "0"}));
     // Choosing Build wrote the editors' texts for the build into the temporary folder.
     const std::string temp = winetest::HostPath(winetest::WindowsFolder("temp"));
-    EXPECT_NE(ReadFile(temp + "/License.rtf").find("Moving Cross sample license"),
+    EXPECT_NE(ReadHostFile(temp + "/License.rtf").find("Moving Cross sample license"),
               std::string::npos);
-    EXPECT_EQ(ReadFile(temp + "/License.rtf").rfind("{\\rtf", 0), 0u);
+    EXPECT_EQ(ReadHostFile(temp + "/License.rtf").rfind("{\\rtf", 0), 0u);
     EXPECT_TRUE(fs::exists(temp + "/Readme.rtf"));
     EXPECT_TRUE(fs::exists(temp + "/What's New.rtf"));
     winetest::Screenshot("builder-7-build");
@@ -289,14 +253,12 @@ TEST_F(BuilderWine, BuildsWithF5TheSetupTheCommandBuilds) {
     winetest::ProcessResult command =
         winetest::Run(winetest::WinProgram("cli/tessark.exe"), {"build", project_, "-o", second});
     ASSERT_EQ(command.exitCode, 0) << command.out << command.err;
-    winetest::ProcessResult gui =
-        winetest::RunNative(TESSARK_COMMAND, {"list", Host("GridPilotSetup.exe")});
-    winetest::ProcessResult cli =
-        winetest::RunNative(TESSARK_COMMAND, {"list", Host("CommandSetup.exe")});
+    winetest::ProcessResult gui = winetest::RunTessark({"list", Host("GridPilotSetup.exe")});
+    winetest::ProcessResult cli = winetest::RunTessark({"list", Host("CommandSetup.exe")});
     ASSERT_EQ(gui.exitCode, 0) << gui.err;
     ASSERT_EQ(cli.exitCode, 0) << cli.err;
-    const std::vector<std::string> guiLines = Lines(gui.out);
-    const std::vector<std::string> cliLines = Lines(cli.out);
+    const std::vector<std::string> guiLines = SplitLines(gui.out);
+    const std::vector<std::string> cliLines = SplitLines(cli.out);
     ASSERT_EQ(guiLines.size(), cliLines.size()) << gui.out << cli.out;
     bool inFiles = false;
     int row = -1;
@@ -368,14 +330,13 @@ TEST_F(BuilderWine, MakesAProductFromNothing) {
     ASSERT_TRUE(built.ok()) << built.error;
     Close(builder);
 
-    winetest::ProcessResult list =
-        winetest::RunNative(TESSARK_COMMAND, {"list", Host("FreshSetup.exe")});
+    winetest::ProcessResult list = winetest::RunTessark({"list", Host("FreshSetup.exe")});
     ASSERT_EQ(list.exitCode, 0) << list.err;
     EXPECT_NE(list.out.find("productName       Fresh Robot"), std::string::npos) << list.out;
     EXPECT_NE(list.out.find("allowExternalImports    1 (on)"), std::string::npos) << list.out;
     EXPECT_NE(list.out.find("Files (6):"), std::string::npos) << list.out;
     // The typed license is installed; the empty readme is packed without a destination.
-    const std::vector<std::string> lines = Lines(list.out);
+    const std::vector<std::string> lines = SplitLines(list.out);
     bool license = false, readme = false, expert = false;
     for (const std::string& line : lines) {
         const std::vector<std::string> cells =
@@ -460,13 +421,13 @@ TEST_F(BuilderWine, SaveAsWithoutEditsWritesTheSameProject) {
                                     "waitclosed", "window copy.eas", "title"});
         EXPECT_TRUE(saved.ok()) << saved.error;
         EXPECT_EQ(saved.lines, (std::vector<std::string>{"copy.eas" + std::string(kTitleEnd)}));
-        EXPECT_TRUE(WaitForFile(Host("copy.eas"), project::record::kRecordSize));
+        EXPECT_TRUE(winetest::WaitForHostFileSize(Host("copy.eas"), project::record::kRecordSize));
         Close(builder);
         return texts;
     }();
 
-    const std::string before = ReadFile(Host("robot.eas"));
-    const std::string after = ReadFile(Host("copy.eas"));
+    const std::string before = ReadHostFile(Host("robot.eas"));
+    const std::string after = ReadHostFile(Host("copy.eas"));
     ASSERT_EQ(after.size(), project::record::kRecordSize);
     for (size_t i = 0; i < after.size(); ++i) {
         if (i >= kRichTextsStart && i < kRichTextsEnd) continue;
@@ -498,7 +459,7 @@ class UpdateStandIn {
             }
         }
         standIn_ = windows + "/Tessark Update Test/msxml4.dll";
-        WriteFile(standIn_, "");
+        WriteHostFile(standIn_, "");
     }
     ~UpdateStandIn() {
         if (!standIn_.empty()) fs::remove_all(fs::path(standIn_).parent_path());

@@ -1,6 +1,7 @@
 // The harness without Wine: a fake session folder and prefix on disk, host programs for the
 // process code, and recorded tool output for the parsers.
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <unistd.h>
@@ -9,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
 #include "tests/wine/harness/wine_harness.h"
 #include "tools/uidriver/script.h"
@@ -223,6 +225,78 @@ TEST(HarnessDriverText, OutputLinesComeBackExact) {
     for (const std::string& text : texts) out += winetest::DriverText(text) + "\n";
     EXPECT_EQ(winetest::ParseDriverOutput(out), texts);
     EXPECT_EQ(winetest::ParseDriverOutput("a\r\nb\n"), (std::vector<std::string>{"a", "b"}));
+}
+
+TEST(HarnessParsers, StoredRegValuesOutput) {
+    const auto values = winetest::ParseStoredRegValues(
+        "DisplayName\t1\t540065007300\r\nNoModify\t4\t01000000\nEmpty\t1\t\n");
+    ASSERT_EQ(values.size(), 3u);
+    EXPECT_EQ(values.at("DisplayName").type, "1");
+    EXPECT_EQ(values.at("DisplayName").hex, "540065007300");
+    EXPECT_EQ(values.at("NoModify").type, "4");
+    EXPECT_EQ(values.at("NoModify").hex, "01000000");
+    EXPECT_EQ(values.at("Empty").hex, "");
+    EXPECT_TRUE(winetest::ParseStoredRegValues("").empty());
+    // A line the reader did not write is a broken reader, not a missing value.
+    EXPECT_THROW(winetest::ParseStoredRegValues("Name\t1\n"), std::runtime_error);
+    EXPECT_THROW(winetest::ParseStoredRegValues("\n"), std::runtime_error);
+}
+
+TEST(HarnessTextForms, LinesAndUtf16) {
+    using winetest::SplitLines;
+    EXPECT_EQ(SplitLines("one\r\ntwo\n\nlast"),
+              (std::vector<std::string>{"one", "two", "", "last"}));
+    EXPECT_EQ(SplitLines("ended\r\n"), (std::vector<std::string>{"ended"}));
+    EXPECT_TRUE(SplitLines("").empty());
+
+    EXPECT_EQ(winetest::Utf16LeBytes("A/"), std::string("A\0/\0", 4));
+    EXPECT_EQ(winetest::Utf16LeHex("Tessark"), "5400650073007300610072006b00");
+    // Beyond ASCII: "ü" is U+00FC, "€" U+20AC, "😀" the pair D83D DE00.
+    EXPECT_EQ(winetest::Utf16LeHex("\xC3\xBC\xE2\x82\xAC\xF0\x9F\x98\x80"), "fc00ac203dd800de");
+    EXPECT_EQ(winetest::Utf16LeHex(""), "");
+}
+
+TEST(HarnessHostFiles, WriteReadListAndWait) {
+    const std::string folder = winetest::ScratchFolder("host-files");
+    winetest::WriteHostFile(folder + "/made/below/b.bin", std::string("b\0\xFF", 3));
+    EXPECT_EQ(winetest::ReadHostFile(folder + "/made/below/b.bin"), std::string("b\0\xFF", 3));
+    winetest::WriteHostFile(folder + "/made/a.txt", "a longer first text");
+    winetest::WriteHostFile(folder + "/made/a.txt", "short");
+    EXPECT_EQ(winetest::ReadHostFile(folder + "/made/a.txt"), "short");
+    EXPECT_EQ(winetest::ReadHostFile(folder + "/missing"), "");
+    EXPECT_EQ(winetest::FolderNames(folder + "/made"),
+              (std::vector<std::string>{"a.txt", "below"}));
+    EXPECT_TRUE(winetest::FolderNames(folder + "/missing").empty());
+
+    // A file another program writes a moment later, first empty, then whole.
+    const std::string late = folder + "/late.txt";
+    std::thread writer([late] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        std::ofstream(late) << "";
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        std::ofstream(late) << "12345";
+    });
+    EXPECT_TRUE(winetest::WaitForHostFile(late, 5000));
+    EXPECT_TRUE(winetest::WaitForHostFileSize(late, 5, 5000));
+    writer.join();
+    EXPECT_FALSE(winetest::WaitForHostFileSize(late, 6, 300));
+    EXPECT_FALSE(winetest::WaitForHostFile(folder + "/never", 300));
+}
+
+TEST(HarnessHostFiles, AFileThatCannotBeWrittenFailsTheTest) {
+    static std::string blocked;  // the failure check takes no local variables
+    blocked = winetest::ScratchFolder("host-files-blocked") + "/a folder";
+    fs::create_directories(blocked);
+    EXPECT_FATAL_FAILURE(winetest::WriteHostFile(blocked, "x"), "cannot write");
+}
+
+TEST(HarnessSetupWizard, TicksTheRowsOfTheChosenTerminalsInListOrder) {
+    const std::vector<std::string> rows = {"C:\\MT4 Other", "C:\\MT4 B", "C:\\MT4 A",
+                                           "C:\\MT4 A\\sub"};
+    const winetest::TerminalTicks ticks = winetest::TicksFor(rows, {"C:\\MT4 A", "C:\\MT4 B"});
+    EXPECT_EQ(ticks.commands, (std::vector<std::string>{"tick 1031 1", "tick 1031 2"}));
+    EXPECT_EQ(ticks.terminals, (std::vector<std::string>{"C:\\MT4 B", "C:\\MT4 A"}));
+    EXPECT_TRUE(winetest::TicksFor(rows, {"C:\\MT4 a"}).commands.empty()) << "rows match exactly";
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "tests/wine/harness/process.h"
+#include "tests/wine/harness/session.h"
 
 namespace winetest {
 
@@ -61,6 +62,31 @@ std::map<std::string, RegValue> ParseRegQueryOutput(const std::string& output) {
 
 std::optional<std::map<std::string, RegValue>> RegValues(const std::string& key) {
     return Query({key});
+}
+
+std::map<std::string, StoredRegValue> ParseStoredRegValues(const std::string& output) {
+    std::map<std::string, StoredRegValue> values;
+    std::istringstream in(output);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const size_t tab = line.find('\t');
+        const size_t second = tab == std::string::npos ? tab : line.find('\t', tab + 1);
+        if (second == std::string::npos) {
+            throw std::runtime_error("regvalues.exe printed a line without two tabs: " + line);
+        }
+        values[line.substr(0, tab)] = {line.substr(tab + 1, second - tab - 1),
+                                       line.substr(second + 1)};
+    }
+    return values;
+}
+
+std::optional<std::map<std::string, StoredRegValue>> StoredRegValues(const std::string& key) {
+    ProcessResult result =
+        Run(WinProgram("tests/wine/installer/regvalues.exe"), {key}, RunOptions{30000});
+    if (result.timedOut) throw std::runtime_error("regvalues.exe did not finish");
+    if (result.exitCode != 0) return std::nullopt;
+    return ParseStoredRegValues(result.out);
 }
 
 std::optional<RegValue> RegQuery(const std::string& key, const std::string& name) {

@@ -24,4 +24,19 @@ std::optional<RegValue> RegQuery(const std::string& key, const std::string& name
 // Parses the output of `reg query KEY`: the values listed under the first key heading.
 std::map<std::string, RegValue> ParseRegQueryOutput(const std::string& output);
 
+// A value as stored, which reg.exe does not show faithfully (a string without its terminating
+// zero, say).
+struct StoredRegValue {
+    std::string type;  // the type number: "1" for REG_SZ, "4" for REG_DWORD, ...
+    std::string hex;   // the stored bytes, exactly as many as stored, in lower-case hex
+};
+
+// Every value of a key below HKEY_LOCAL_MACHINE ("SOFTWARE\\..."), read through the installer
+// area's regvalues.exe; nullopt when the key cannot be opened.
+std::optional<std::map<std::string, StoredRegValue>> StoredRegValues(const std::string& key);
+
+// Parses regvalues.exe's output: "name<TAB>type<TAB>hex" lines. Throws std::runtime_error for a
+// line of another form.
+std::map<std::string, StoredRegValue> ParseStoredRegValues(const std::string& output);
+
 }  // namespace winetest

@@ -31,10 +31,14 @@
 // failure with the message; results of the programs under test (exit codes, time-outs, driver
 // failures) are returned, never thrown.
 
+#include "tests/wine/harness/host_files.h"
 #include "tests/wine/harness/pe_imports.h"
 #include "tests/wine/harness/prefix_paths.h"
 #include "tests/wine/harness/process.h"
 #include "tests/wine/harness/registry_query.h"
 #include "tests/wine/harness/screenshot.h"
 #include "tests/wine/harness/session.h"
+#include "tests/wine/harness/setup_wizard.h"
+#include "tests/wine/harness/tessark_command.h"
+#include "tests/wine/harness/text_forms.h"
 #include "tests/wine/harness/ui_driver.h"

@@ -7,10 +7,7 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
-#include <sstream>
 #include <thread>
 
 #include "base/text.h"
@@ -24,24 +21,14 @@ namespace {
 namespace fs = std::filesystem;
 using winetest::Drive;
 using winetest::DriverResult;
+using winetest::ReadHostFile;
+using winetest::WaitForHostFile;
+using winetest::WriteHostFile;
 
 const char kExtractor[] = "installer/win/extractor.exe";
 const char kMarker[] = "tests/wine/installer/marker.exe";
-const char kRegValues[] = "tests/wine/installer/regvalues.exe";
 const char kEntryKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tessark";
 const char kNoDataMessage[] = "Archive contins no data. Extraction cannot continue.";
-
-std::string ReadBytes(const std::string& hostPath) {
-    std::ifstream in(hostPath, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteBytes(const std::string& hostPath, const std::string& bytes) {
-    fs::create_directories(fs::path(hostPath).parent_path());
-    std::ofstream out(hostPath, std::ios::binary | std::ios::trunc);
-    out << bytes;
-    ASSERT_TRUE(out.good()) << hostPath;
-}
 
 std::string Host(const std::string& windowsPath) {
     return winetest::HostPath(windowsPath);
@@ -50,27 +37,6 @@ std::string Host(const std::string& windowsPath) {
 std::string WithoutTrailingBackslash(std::string path) {
     while (!path.empty() && path.back() == '\\') path.pop_back();
     return path;
-}
-
-std::string Utf16Hex(const std::string& utf8) {
-    static const char digits[] = "0123456789abcdef";
-    std::string hex;
-    for (char16_t unit : text::FromUtf8(utf8)) {
-        for (unsigned byte : {unsigned(unit & 0xFFu), unsigned(unit >> 8u)}) {
-            hex += digits[byte >> 4];
-            hex += digits[byte & 15];
-        }
-    }
-    return hex;
-}
-
-// Waits a little for a file that a program started by the shell is to leave.
-bool AppearsSoon(const std::string& hostPath) {
-    for (int i = 0; i < 100; ++i) {
-        if (fs::exists(hostPath)) return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    return false;
 }
 
 // A settings file the user's terminal already has: bytes that are neither 0 nor 1.
@@ -125,21 +91,13 @@ class InstallerWine : public ::testing::Test {
             fs::create_directories(Host(terminal + "\\config"));
             fs::copy_file(winetest::WinProgram(kMarker), Host(terminal + "\\terminal.exe"));
         }
-        WriteBytes(Host(terminals_[0] + "\\config\\experts.ini"), UsersSettings());
+        WriteHostFile(Host(terminals_[0] + "\\config\\experts.ini"), UsersSettings());
         // File virtualisation's copy of terminal A's config folder, without a settings file.
         fs::create_directories(Host(VirtualConfig(terminals_[0])));
     }
 
     std::string VirtualConfig(const std::string& terminal) const {
         return profile_ + "\\AppData\\Local\\VirtualStore" + terminal.substr(2) + "\\config";
-    }
-
-    // Runs the tessark command in the project's folder; fails the test unless it succeeds.
-    void Tessark(const std::vector<std::string>& args) {
-        winetest::RunOptions options;
-        options.workDir = project_;
-        const winetest::ProcessResult run = winetest::RunNative(TESSARK_CLI, args, options);
-        ASSERT_EQ(run.exitCode, 0) << "tessark " << args[0] << ": " << run.out << run.err;
     }
 
     // The product's project, built into a setup; returns the setup's host path.
@@ -151,54 +109,56 @@ class InstallerWine : public ::testing::Test {
         const auto rtf = [](const std::string& body) {
             return "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 " + body + "\\par}";
         };
-        WriteBytes(project_ + "/License.rtf", rtf("Candle Scout license: use it on every chart."));
-        WriteBytes(project_ + "/ReadMe.rtf", rtf("Read me: tick the terminals to install into."));
-        WriteBytes(project_ + "/WhatsNew.rtf", rtf("New in 2.1: candle colours."));
+        WriteHostFile(project_ + "/License.rtf",
+                      rtf("Candle Scout license: use it on every chart."));
+        WriteHostFile(project_ + "/ReadMe.rtf",
+                      rtf("Read me: tick the terminals to install into."));
+        WriteHostFile(project_ + "/WhatsNew.rtf", rtf("New in 2.1: candle colours."));
         for (const char* file : {"Scout.ex4", "ScoutBands.ex4", "ScoutClose.ex4", "scout-alert.wav",
                                  "scoutmath.dll", "Guide.txt", "boot.cfg"}) {
-            WriteBytes(project_ + "/" + file, std::string("bytes of ") + file);
+            WriteHostFile(project_ + "/" + file, std::string("bytes of ") + file);
         }
         fs::copy_file(winetest::WinProgram(kMarker), project_ + "/setup_helper.exe");
 
         const std::string p = "scout.eas";
-        Tessark({"new", p});
-        for (const auto& [field, value] : std::vector<std::pair<std::string, std::string>>{
-                 {"productName", "Candle Scout"},
-                 {"productDirectory", "Candle Scout"},
-                 {"startMenuGroup", "Candle Scout Tools"},
-                 {"version", "2.1.0.7"},
-                 {"publisher", publisher},
-                 {"productUrl", "https://scout.example.com/"},
-                 {"contactName", "Ann Author"},
-                 {"contactEmail", "ann@scout.example.com"},
-                 {"enableExperts", "1"},
-                 {"disableOnAccountChange", "0"},
-                 {"disableOnProfileChange", "2"},
-                 {"allowLiveTrading", "1"},
-                 {"askManualConfirmation", "0"},
-                 {"allowDllImports", "1"},
-                 {"confirmDllCalls", "2"},
-                 {"allowExternalImports", "0"},
-                 {"iconPath", "product.ico"},
-                 {"licenseRtf", "License.rtf"},
-                 {"readmeRtf", withReadme ? "ReadMe.rtf" : ""},
-                 {"whatsNewRtf", "WhatsNew.rtf"},
-             }) {
-            Tessark({"set", p, field, value});
-        }
-        Tessark({"add", p, "experts", "Scout.ex4"});
-        Tessark({"add", p, "indicators", "ScoutBands.ex4"});
-        Tessark({"add", p, "scripts", "ScoutClose.ex4"});
-        Tessark({"add", p, "sounds", "scout-alert.wav"});
-        Tessark({"add", p, "dlls", "scoutmath.dll"});
-        Tessark({"add", p, "other", "setup_helper.exe", "Guide.txt", "boot.cfg"});
-        Tessark({"entry", p, "setup_helper.exe", "--destination", "{app}", "--shortcut",
-                 "Scout Helper", "--parameters", "--first run", "--post-execute", "yes"});
-        Tessark({"entry", p, "Guide.txt", "--destination", "{mydocuments}\\Candle Scout",
-                 "--autostart", "yes"});
-        Tessark({"entry", p, "boot.cfg", "--destination", "{bootdir}\\CandleScout",
-                 "--never-uninstall", "yes"});
-        Tessark({"build", p, "-o", "CandleScoutSetup.exe", "--stub", BrandingStub()});
+        winetest::RunTessarkSteps(
+            {
+                {"new", p},
+                {"set", p, "productName", "Candle Scout"},
+                {"set", p, "productDirectory", "Candle Scout"},
+                {"set", p, "startMenuGroup", "Candle Scout Tools"},
+                {"set", p, "version", "2.1.0.7"},
+                {"set", p, "publisher", publisher},
+                {"set", p, "productUrl", "https://scout.example.com/"},
+                {"set", p, "contactName", "Ann Author"},
+                {"set", p, "contactEmail", "ann@scout.example.com"},
+                {"set", p, "enableExperts", "1"},
+                {"set", p, "disableOnAccountChange", "0"},
+                {"set", p, "disableOnProfileChange", "2"},
+                {"set", p, "allowLiveTrading", "1"},
+                {"set", p, "askManualConfirmation", "0"},
+                {"set", p, "allowDllImports", "1"},
+                {"set", p, "confirmDllCalls", "2"},
+                {"set", p, "allowExternalImports", "0"},
+                {"set", p, "iconPath", "product.ico"},
+                {"set", p, "licenseRtf", "License.rtf"},
+                {"set", p, "readmeRtf", withReadme ? "ReadMe.rtf" : ""},
+                {"set", p, "whatsNewRtf", "WhatsNew.rtf"},
+                {"add", p, "experts", "Scout.ex4"},
+                {"add", p, "indicators", "ScoutBands.ex4"},
+                {"add", p, "scripts", "ScoutClose.ex4"},
+                {"add", p, "sounds", "scout-alert.wav"},
+                {"add", p, "dlls", "scoutmath.dll"},
+                {"add", p, "other", "setup_helper.exe", "Guide.txt", "boot.cfg"},
+                {"entry", p, "setup_helper.exe", "--destination", "{app}", "--shortcut",
+                 "Scout Helper", "--parameters", "--first run", "--post-execute", "yes"},
+                {"entry", p, "Guide.txt", "--destination", "{mydocuments}\\Candle Scout",
+                 "--autostart", "yes"},
+                {"entry", p, "boot.cfg", "--destination", "{bootdir}\\CandleScout",
+                 "--never-uninstall", "yes"},
+                {"build", p, "-o", "CandleScoutSetup.exe", "--stub", BrandingStub()},
+            },
+            project_);
         return project_ + "/CandleScoutSetup.exe";
     }
 
@@ -207,7 +167,7 @@ class InstallerWine : public ::testing::Test {
     // and bitmap 140 are changed in place (a few bytes of pixels and palette inverted: still
     // valid pictures); the uninstaller must come out with exactly those.
     std::string BrandingStub() {
-        std::string image = ReadBytes(winetest::WinProgram(kExtractor));
+        std::string image = ReadHostFile(winetest::WinProgram(kExtractor));
         const auto spans = installertest::NumberedResourceSpans(image);
         for (const installertest::ResourceKey& key :
              {installertest::ResourceKey{3, 1, 1033}, installertest::ResourceKey{2, 140, 1033}}) {
@@ -220,7 +180,7 @@ class InstallerWine : public ::testing::Test {
             for (size_t i = 40; i < 56; ++i) image[found->second.offset + i] ^= '\xFF';
         }
         stub_ = project_ + "/branded-stub.exe";
-        WriteBytes(stub_, image);
+        WriteHostFile(stub_, image);
         return stub_;
     }
 
@@ -229,18 +189,13 @@ class InstallerWine : public ::testing::Test {
     std::vector<std::string> TickTerminals() {
         DriverResult rows = Drive({"window Step 4", "items 1031"});
         EXPECT_TRUE(rows.ok()) << rows.error;
+        const winetest::TerminalTicks ticks = winetest::TicksFor(rows.lines, terminals_);
+        EXPECT_EQ(ticks.terminals.size(), 2u) << "discovery found our terminals";
         std::vector<std::string> commands = {"window Step 4"};
-        std::vector<std::string> chosen;
-        for (size_t row = 0; row < rows.lines.size(); ++row) {
-            if (rows.lines[row] == terminals_[0] || rows.lines[row] == terminals_[1]) {
-                commands.push_back("tick 1031 " + std::to_string(row));
-                chosen.push_back(rows.lines[row]);
-            }
-        }
-        EXPECT_EQ(chosen.size(), 2u) << "discovery found our terminals";
+        commands.insert(commands.end(), ticks.commands.begin(), ticks.commands.end());
         DriverResult ticked = Drive(commands);
         EXPECT_TRUE(ticked.ok()) << ticked.error;
-        return chosen;
+        return ticks.terminals;
     }
 
     void ExpectInstalledFiles(const std::vector<std::string>& chosen);
@@ -263,26 +218,26 @@ void InstallerWine::ExpectInstalledFiles(const std::vector<std::string>& chosen)
               "\\experts\\scripts\\ScoutClose.ex4", "\\experts\\sounds\\scout-alert.wav",
               "\\experts\\libraries\\scoutmath.dll"}) {
             const std::string path = file;
-            EXPECT_EQ(ReadBytes(Host(terminal + path)),
+            EXPECT_EQ(ReadHostFile(Host(terminal + path)),
                       "bytes of " + path.substr(path.rfind('\\') + 1))
                 << terminal << path;
         }
     }
-    EXPECT_EQ(ReadBytes(Host(product_ + "\\setup_helper.exe")),
-              ReadBytes(winetest::WinProgram(kMarker)));
+    EXPECT_EQ(ReadHostFile(Host(product_ + "\\setup_helper.exe")),
+              ReadHostFile(winetest::WinProgram(kMarker)));
     // The texts with a destination land in the product folder, as the package holds them.
     for (const char* text : {"\\License.rtf", "\\Readme.rtf", "\\What's New.rtf"}) {
-        const std::string installed = ReadBytes(Host(product_ + text));
+        const std::string installed = ReadHostFile(Host(product_ + text));
         EXPECT_FALSE(installed.empty()) << text;
-        EXPECT_EQ(installed, ReadBytes(Host(temp_ + text))) << text;
+        EXPECT_EQ(installed, ReadHostFile(Host(temp_ + text))) << text;
     }
-    EXPECT_EQ(ReadBytes(Host(documents_ + "\\Guide.txt")), "bytes of Guide.txt");
-    EXPECT_EQ(ReadBytes(Host(boot_ + "\\boot.cfg")), "bytes of boot.cfg");
-    EXPECT_EQ(ReadBytes(Host(temp_ + "\\product.ico")), ReadBytes(project_ + "/product.ico"));
+    EXPECT_EQ(ReadHostFile(Host(documents_ + "\\Guide.txt")), "bytes of Guide.txt");
+    EXPECT_EQ(ReadHostFile(Host(boot_ + "\\boot.cfg")), "bytes of boot.cfg");
+    EXPECT_EQ(ReadHostFile(Host(temp_ + "\\product.ico")), ReadHostFile(project_ + "/product.ico"));
 }
 
 void InstallerWine::ExpectInstallLog(const std::vector<std::string>& chosen) {
-    const std::string bytes = ReadBytes(Host(product_ + "\\Install.log"));
+    const std::string bytes = ReadHostFile(Host(product_ + "\\Install.log"));
     ASSERT_EQ(bytes.size(), 52004u);
     const package::InstallLog log = package::InstallLog::FromBytes(
         reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
@@ -296,19 +251,16 @@ void InstallerWine::ExpectInstallLog(const std::vector<std::string>& chosen) {
         product_ + "\\setup_helper.exe",
         group_ + "\\Scout Helper.lnk",
     };
-    for (const char* file : {"libraries\\scoutmath.dll", "sounds\\scout-alert.wav",
-                             "scripts\\ScoutClose.ex4", "indicators\\ScoutBands.ex4", "Scout.ex4"}) {
+    for (const char* file :
+         {"libraries\\scoutmath.dll", "sounds\\scout-alert.wav", "scripts\\ScoutClose.ex4",
+          "indicators\\ScoutBands.ex4", "Scout.ex4"}) {
         for (const std::string& terminal : chosen) {
             expected.push_back(terminal + "\\experts\\" + file);
         }
     }
     const std::vector<std::string> rest = {
-        product_ + "\\What's New.rtf",
-        product_ + "\\Readme.rtf",
-        group_ + "\\ReadMe.lnk",
-        product_ + "\\License.rtf",
-        temp_ + "\\banner.jpg",
-        temp_ + "\\product.ico",
+        product_ + "\\What's New.rtf", product_ + "\\Readme.rtf", group_ + "\\ReadMe.lnk",
+        product_ + "\\License.rtf",    temp_ + "\\banner.jpg",    temp_ + "\\product.ico",
     };
     expected.insert(expected.end(), rest.begin(), rest.end());
     EXPECT_EQ(entries, expected);
@@ -328,7 +280,7 @@ void InstallerWine::ExpectShortcuts() {
              {group_ + "\\Uninstall.lnk", product_ + "\\Uninstall.exe", "", "Uninstaller"},
              {startup_ + "\\Guide.txt.lnk", documents_ + "\\Guide.txt", "", "Guide.txt"},
          }) {
-        const std::string bytes = ReadBytes(Host(e.link));
+        const std::string bytes = ReadHostFile(Host(e.link));
         ASSERT_FALSE(bytes.empty()) << e.link;
         const installertest::ShellLink link = installertest::ParseShellLink(bytes);
         EXPECT_TRUE(text::EqualsNoCase(text::FromUtf8(link.target), text::FromUtf8(e.target)))
@@ -340,10 +292,10 @@ void InstallerWine::ExpectShortcuts() {
 
 void InstallerWine::ExpectBrandedUninstaller() {
     using installertest::NumberedResources;
-    const auto installer = NumberedResources(ReadBytes(stub_));
+    const auto installer = NumberedResources(ReadHostFile(stub_));
     const auto carried =
-        NumberedResources(ReadBytes(winetest::WinProgram("uninstaller/win/Uninstall.exe")));
-    const auto uninstaller = NumberedResources(ReadBytes(Host(product_ + "\\Uninstall.exe")));
+        NumberedResources(ReadHostFile(winetest::WinProgram("uninstaller/win/Uninstall.exe")));
+    const auto uninstaller = NumberedResources(ReadHostFile(Host(product_ + "\\Uninstall.exe")));
     constexpr uint32_t kIcon = 3, kBitmap = 2, kBannerType = 235, kEnglish = 1033;
     uint32_t bitmapId = 0;
     const std::string icon = installertest::LowestResource(installer, kIcon);
@@ -359,57 +311,47 @@ void InstallerWine::ExpectBrandedUninstaller() {
     EXPECT_TRUE(at(kIcon, 1) == icon) << "icon image 1 is the installer's first";
     EXPECT_TRUE(at(kBitmap, 140) == bitmap) << "bitmap 140 is the installer's banner";
     const std::string banner =
-        ReadBytes(winetest::CurrentSession().sourceDir + "/artwork/setup-banner.jpg");
+        ReadHostFile(winetest::CurrentSession().sourceDir + "/artwork/setup-banner.jpg");
     EXPECT_TRUE(at(kBannerType, 135) == banner) << "the package's banner picture";
-    EXPECT_EQ(ReadBytes(Host(temp_ + "\\banner.jpg")), banner);
+    EXPECT_EQ(ReadHostFile(Host(temp_ + "\\banner.jpg")), banner);
 }
 
 void InstallerWine::ExpectRegistryEntry() {
-    const winetest::ProcessResult read =
-        winetest::Run(winetest::WinProgram(kRegValues), {kEntryKey});
-    ASSERT_EQ(read.exitCode, 0) << read.err;
-    std::map<std::string, std::string> values, types;
-    std::istringstream lines(read.out);
-    std::string line;
-    while (std::getline(lines, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        const size_t tab = line.find('\t');
-        const size_t second = line.find('\t', tab + 1);
-        ASSERT_NE(second, std::string::npos) << line;
-        values[line.substr(0, tab)] = line.substr(second + 1);
-        types[line.substr(0, tab)] = line.substr(tab + 1, second - tab - 1);
-    }
+    const auto stored = winetest::StoredRegValues(kEntryKey);
+    ASSERT_TRUE(stored.has_value());
     // The eleven values the uninstaller reads, REG_SZ, stored without a terminating zero. The
     // entry holds the Add/Remove Programs values beside them (tests/wine/unattended).
+    using winetest::Utf16LeHex;
     const std::map<std::string, std::string> expected = {
-        {"DisplayName", Utf16Hex("Tessark")},
-        {"UninstallString", Utf16Hex(product_ + "\\Uninstall.exe")},
-        {"TessarkVersion", Utf16Hex("129")},
-        {"ProductName", Utf16Hex("Candle Scout")},
-        {"ProductDir", Utf16Hex("Candle Scout")},
-        {"MenuGroup", Utf16Hex("Candle Scout Tools")},
-        {"Version", Utf16Hex("2.1.0.7")},
-        {"ContactName", Utf16Hex("Ann Author")},
-        {"Publisher", Utf16Hex("Scout Labs")},
-        {"Email", Utf16Hex("ann@scout.example.com")},
-        {"ProductURL", Utf16Hex("https://scout.example.com/")},
+        {"DisplayName", Utf16LeHex("Tessark")},
+        {"UninstallString", Utf16LeHex(product_ + "\\Uninstall.exe")},
+        {"TessarkVersion", Utf16LeHex("129")},
+        {"ProductName", Utf16LeHex("Candle Scout")},
+        {"ProductDir", Utf16LeHex("Candle Scout")},
+        {"MenuGroup", Utf16LeHex("Candle Scout Tools")},
+        {"Version", Utf16LeHex("2.1.0.7")},
+        {"ContactName", Utf16LeHex("Ann Author")},
+        {"Publisher", Utf16LeHex("Scout Labs")},
+        {"Email", Utf16LeHex("ann@scout.example.com")},
+        {"ProductURL", Utf16LeHex("https://scout.example.com/")},
     };
     std::map<std::string, std::string> eleven;
     for (const auto& [name, data] : expected) {
-        EXPECT_EQ(types[name], "1") << "REG_SZ: " << name;
-        if (values.count(name) == 1) eleven[name] = values[name];
+        const bool present = stored->count(name) == 1;
+        EXPECT_EQ(present ? stored->at(name).type : "", "1") << "REG_SZ: " << name;
+        if (present) eleven[name] = stored->at(name).hex;
     }
     EXPECT_EQ(eleven, expected);
 }
 
 void InstallerWine::ExpectExpertSettings() {
-    EXPECT_TRUE(ReadBytes(Host(terminals_[0] + "\\config\\experts.ini")) ==
+    EXPECT_TRUE(ReadHostFile(Host(terminals_[0] + "\\config\\experts.ini")) ==
                 WithProjectOptions(UsersSettings()))
         << "the user's own file keeps every byte but the options";
-    EXPECT_TRUE(ReadBytes(Host(terminals_[1] + "\\config\\experts.ini")) ==
+    EXPECT_TRUE(ReadHostFile(Host(terminals_[1] + "\\config\\experts.ini")) ==
                 WithProjectOptions(DefaultSettings()))
         << "a terminal without settings gets the default record";
-    EXPECT_TRUE(ReadBytes(Host(VirtualConfig(terminals_[0]) + "\\experts.ini")) ==
+    EXPECT_TRUE(ReadHostFile(Host(VirtualConfig(terminals_[0]) + "\\experts.ini")) ==
                 WithProjectOptions(DefaultSettings()))
         << "the virtual config folder gets a settings file too";
     EXPECT_FALSE(fs::exists(Host(VirtualConfig(terminals_[1]))))
@@ -503,7 +445,7 @@ TEST_F(InstallerWine, WalksEveryPageToFinishAndInstallsEverything) {
                                 "window Step 6", "waitenabled 1", "items 1031"});
     ASSERT_TRUE(again.ok()) << again.error;
     EXPECT_EQ(again.lines, log);
-    EXPECT_EQ(ReadBytes(Host(chosen[0] + "\\experts\\Scout.ex4")), "bytes of Scout.ex4");
+    EXPECT_EQ(ReadHostFile(Host(chosen[0] + "\\experts\\Scout.ex4")), "bytes of Scout.ex4");
 
     DriverResult finish = Drive({"window Step 6", "click 1", "window Step 7", "click 1",
                                  "window Step 8", "text 1013", "items 1029", "selected 1029",
@@ -521,9 +463,9 @@ TEST_F(InstallerWine, WalksEveryPageToFinishAndInstallsEverything) {
     EXPECT_EQ(installer.Wait(30000).exitCode, 0);
 
     // Finish started the first terminal of the list and the post-execute program.
-    ASSERT_TRUE(AppearsSoon(Host(product_ + "\\setup_helper.exe.started")));
-    EXPECT_EQ(ReadBytes(Host(product_ + "\\setup_helper.exe.started")), "--first run");
-    ASSERT_TRUE(AppearsSoon(Host(terminals_[0] + "\\terminal.exe.started")));
+    ASSERT_TRUE(WaitForHostFile(Host(product_ + "\\setup_helper.exe.started")));
+    EXPECT_EQ(ReadHostFile(Host(product_ + "\\setup_helper.exe.started")), "--first run");
+    ASSERT_TRUE(WaitForHostFile(Host(terminals_[0] + "\\terminal.exe.started")));
     EXPECT_FALSE(fs::exists(Host(terminals_[1] + "\\terminal.exe.started")));
 
     ExpectInstalledFiles(chosen);
@@ -548,7 +490,7 @@ TEST_F(InstallerWine, UntickedTerminalBoxStartsOnlyThePostExecuteProgram) {
     ASSERT_TRUE(run.ok()) << run.error;
     EXPECT_EQ(run.lines, std::vector<std::string>({"0"}));
     EXPECT_EQ(installer.Wait(30000).exitCode, 0);
-    ASSERT_TRUE(AppearsSoon(Host(product_ + "\\setup_helper.exe.started")));
+    ASSERT_TRUE(WaitForHostFile(Host(product_ + "\\setup_helper.exe.started")));
     std::this_thread::sleep_for(std::chrono::seconds(2));
     for (const std::string& terminal : terminals_) {
         EXPECT_FALSE(fs::exists(Host(terminal + "\\terminal.exe.started"))) << terminal;
@@ -594,7 +536,7 @@ TEST_F(InstallerWine, ARunningTerminalKeepsNextDisabled) {
     const std::string folder = winetest::ScratchFolder("installer-running-terminal");
     fs::copy_file(winetest::WinProgram(kMarker), folder + "/terminal.exe");
     winetest::Process terminal(folder + "/terminal.exe", {"--stay"});
-    ASSERT_TRUE(AppearsSoon(folder + "/terminal.exe.started"));
+    ASSERT_TRUE(WaitForHostFile(folder + "/terminal.exe.started"));
 
     winetest::Process installer(winetest::WinProgram(kExtractor));
     DriverResult running = Drive({"window Step 1", "waitdisabled 1", "sleep 1200", "enabled 1"});
@@ -615,20 +557,19 @@ TEST(InstallerProgram, ImportsOnlySystemDlls) {
 
 TEST(InstallerProgram, CarriesTheUninstallerItsManifestAndVersion) {
     const auto resources =
-        installertest::NumberedResources(ReadBytes(winetest::WinProgram(kExtractor)));
+        installertest::NumberedResources(ReadHostFile(winetest::WinProgram(kExtractor)));
     const auto find = [&resources](uint32_t type, uint32_t id) {
         auto found = resources.find({type, id, 1033});
         return found == resources.end() ? std::string() : found->second;
     };
-    EXPECT_TRUE(find(256, 142) == ReadBytes(winetest::WinProgram("uninstaller/win/Uninstall.exe")))
+    EXPECT_TRUE(find(256, 142) ==
+                ReadHostFile(winetest::WinProgram("uninstaller/win/Uninstall.exe")))
         << "Uninstall.exe byte for byte as resource 256/142";
     EXPECT_NE(find(24, 1).find("level=\"requireAdministrator\""), std::string::npos);
     EXPECT_NE(find(24, 1).find("Microsoft.Windows.Common-Controls"), std::string::npos);
     const std::string version = find(16, 1);
     for (const char* text : {"ProductName", "Tessark", "1.2.9"}) {
-        std::string units;
-        for (const char* c = text; *c; ++c) units += std::string{*c, '\0'};
-        EXPECT_NE(version.find(units), std::string::npos) << text;
+        EXPECT_NE(version.find(winetest::Utf16LeBytes(text)), std::string::npos) << text;
     }
     EXPECT_FALSE(find(14, 128).empty()) << "icon 128";
     EXPECT_FALSE(find(2, 140).empty()) << "bitmap 140";

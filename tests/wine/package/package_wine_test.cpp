@@ -4,8 +4,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 
 #include "base/text.h"
@@ -16,20 +14,11 @@
 namespace {
 
 namespace fs = std::filesystem;
+using winetest::ReadHostFile;
+using winetest::WriteHostFile;
 
 const char* const kProbe = "tests/wine/package/package_probe.exe";
 const char16_t* const kProduct = u"Tessark Package Probe";
-
-std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void Spit(const std::string& path, const std::string& bytes) {
-    fs::create_directories(fs::path(path).parent_path());
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-}
 
 std::string Pattern(size_t size, uint32_t seed) {
     std::string bytes(size, '\0');
@@ -48,15 +37,6 @@ bool IsShellLink(const std::string& bytes) {
                                              0x00, 0x00, 0x00, 0x00, 0x00, 0xC0, 0x00,
                                              0x00, 0x00, 0x00, 0x00, 0x00, 0x46};
     return bytes.compare(0, 20, reinterpret_cast<const char*>(header), 20) == 0;
-}
-
-std::string Utf16(const std::string& ascii) {
-    std::string bytes;
-    for (const char c : ascii) {
-        bytes.push_back(c);
-        bytes.push_back('\0');
-    }
-    return bytes;
 }
 
 std::string Win(const std::u16string& path) {
@@ -80,7 +60,7 @@ class PackageWineTest : public ::testing::Test {
             contents_[name] = Pattern(3000 + std::string(name).size() * 111, name[0]);
         }
         contents_["big.bin"] = Pattern(3 * 1024 * 1024 + 17, 5);
-        for (const auto& [name, bytes] : contents_) Spit(source_ + name, bytes);
+        for (const auto& [name, bytes] : contents_) WriteHostFile(source_ + name, bytes);
         fs::create_directories(scratch_ + "/MT A");
         fs::create_directories(scratch_ + "/MT B");
         setup_ = scratch_ + "/setup.exe";
@@ -107,7 +87,7 @@ class PackageWineTest : public ::testing::Test {
         add("big.bin", u"{app}\\data\\", u"", u"", u"", u"");
         writer.SetProjectInfo(kProduct, kProduct, kProduct, u"129", u"1.0.0.0", u"", u"", u"", u"",
                               u"");
-        const std::string stub = Slurp(winetest::WinProgram(kProbe));
+        const std::string stub = ReadHostFile(winetest::WinProgram(kProbe));
         ASSERT_GT(stub.size(), 1000u);
         ASSERT_EQ(writer.CreateSetup(stub.data(), static_cast<uint32_t>(stub.size()),
                                      text::FromUtf8(setup_), nullptr, 0),
@@ -173,15 +153,16 @@ TEST_F(PackageWineTest, ExtractAllInstallsIntoRealFolders) {
 
     // The MetaTrader files land in both terminals, the sounds folder made in each.
     for (const std::string& mt : {mtA, mtB}) {
-        EXPECT_TRUE(Slurp(Host(mt + "\\experts\\Expert.ex4")) == contents_["Expert.ex4"]) << mt;
-        EXPECT_TRUE(Slurp(Host(mt + "\\sounds\\alert.wav")) == contents_["alert.wav"]) << mt;
+        EXPECT_TRUE(ReadHostFile(Host(mt + "\\experts\\Expert.ex4")) == contents_["Expert.ex4"])
+            << mt;
+        EXPECT_TRUE(ReadHostFile(Host(mt + "\\sounds\\alert.wav")) == contents_["alert.wav"]) << mt;
     }
-    EXPECT_TRUE(Slurp(Host(temp + "\\default.txt")) == contents_["default.txt"]);
+    EXPECT_TRUE(ReadHostFile(Host(temp + "\\default.txt")) == contents_["default.txt"]);
 
     const std::string product = ProductFolderWindows();
     ASSERT_FALSE(product.empty());
-    EXPECT_TRUE(Slurp(Host(product + "\\data\\big.bin")) == contents_["big.bin"]);
-    EXPECT_TRUE(Slurp(Host(product + "\\keep.dll")) == contents_["keep.dll"]);
+    EXPECT_TRUE(ReadHostFile(Host(product + "\\data\\big.bin")) == contents_["big.bin"]);
+    EXPECT_TRUE(ReadHostFile(Host(product + "\\keep.dll")) == contents_["keep.dll"]);
 
     // "Install.log": 52004 bytes, the entries in the order they were made.
     const std::string logPath = Host(product + "\\Install.log");
@@ -209,14 +190,14 @@ TEST_F(PackageWineTest, ExtractAllInstallsIntoRealFolders) {
 
     // Every listed path exists; the links are real shell links.
     for (const std::u16string& entry : entries) {
-        const std::string bytes = Slurp(Host(Win(entry)));
+        const std::string bytes = ReadHostFile(Host(Win(entry)));
         EXPECT_FALSE(bytes.empty()) << Win(entry);
         if (text::EndsWith(entry, u".lnk")) {
             EXPECT_TRUE(IsShellLink(bytes)) << Win(entry);
         }
     }
-    const std::string startupLink = Slurp(Host(Win(entries[4])));
-    EXPECT_NE(startupLink.find(Utf16("/start")), std::string::npos);
+    const std::string startupLink = ReadHostFile(Host(Win(entries[4])));
+    EXPECT_NE(startupLink.find(winetest::Utf16LeBytes("/start")), std::string::npos);
     EXPECT_NE(startupLink.find("tool.exe"), std::string::npos);
 }
 
@@ -227,13 +208,13 @@ TEST_F(PackageWineTest, ExtractByIndexAndADamagedStream) {
     // A folder without its final backslash is still the folder the file goes into.
     winetest::ProcessResult run = winetest::Run(setup_, {"one", "6", folder}, options);
     EXPECT_EQ(Lines(run.out), "result 1002\n") << run.err;
-    EXPECT_TRUE(Slurp(scratch_ + "/single/big.bin") == contents_["big.bin"]);
+    EXPECT_TRUE(ReadHostFile(scratch_ + "/single/big.bin") == contents_["big.bin"]);
 
     // A flipped byte in the middle of the big stream: the partial file is deleted.
-    std::string bytes = Slurp(setup_);
+    std::string bytes = ReadHostFile(setup_);
     bytes[bigOffset_ + 100000] = static_cast<char>(bytes[bigOffset_ + 100000] ^ 0x5A);
     const std::string damaged = scratch_ + "/damaged.exe";
-    Spit(damaged, bytes);
+    WriteHostFile(damaged, bytes);
     run =
         winetest::Run(damaged, {"one", "6", winetest::WindowsPath(scratch_ + "/broken")}, options);
     EXPECT_EQ(Lines(run.out), "result 1005\n") << run.err;
@@ -254,16 +235,16 @@ TEST_F(PackageWineTest, CreateSetupFromTheStubResource) {
     EXPECT_EQ(Lines(run.out), "result 1002\n") << run.err;
 
     const std::string stub =
-        Slurp(winetest::CurrentSession().sourceDir + "/tests/wine/package/probe_stub.txt");
+        ReadHostFile(winetest::CurrentSession().sourceDir + "/tests/wine/package/probe_stub.txt");
     ASSERT_FALSE(stub.empty());
-    EXPECT_EQ(Slurp(made).substr(0, stub.size()), stub);
+    EXPECT_EQ(ReadHostFile(made).substr(0, stub.size()), stub);
     CSelfExtractor reader;
     ASSERT_EQ(reader.ReadTrailer(text::FromUtf8(made)), SFX_OK);
     ASSERT_EQ(reader.GetFileCount(), 2);
     EXPECT_EQ(reader.GetFileRecord(0)->offset, static_cast<int32_t>(stub.size()));
     reader.SetModulePath(text::FromUtf8(made));
     ASSERT_EQ(reader.ExtractByIndex(1, text::FromUtf8(scratch_ + "/made")), SFX_OK);
-    EXPECT_TRUE(Slurp(scratch_ + "/made/big.bin") == contents_["big.bin"]);
+    EXPECT_TRUE(ReadHostFile(scratch_ + "/made/big.bin") == contents_["big.bin"]);
 
     // No such resource, or nothing to pack: no target is made.
     const std::string missing = scratch_ + "/missing.exe";

@@ -11,10 +11,7 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
-#include <sstream>
 #include <thread>
 
 #include "base/text.h"
@@ -26,65 +23,23 @@ namespace {
 namespace fs = std::filesystem;
 using winetest::Drive;
 using winetest::DriverResult;
+using winetest::ReadHostFile;
+using winetest::WaitForHostFile;
+using winetest::WriteHostFile;
 
 const char kExtractor[] = "installer/win/extractor.exe";
 const char kMarker[] = "tests/wine/installer/marker.exe";
-const char kRegValues[] = "tests/wine/installer/regvalues.exe";
 const char kEntryKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tessark";
 const char kDamagedMessage[] = "This setup file is damaged. Please download it again.";
 constexpr int kNoWindowTimeoutMs = 60000;
-
-std::string ReadBytes(const std::string& hostPath) {
-    std::ifstream in(hostPath, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteBytes(const std::string& hostPath, const std::string& bytes) {
-    fs::create_directories(fs::path(hostPath).parent_path());
-    std::ofstream out(hostPath, std::ios::binary | std::ios::trunc);
-    out << bytes;
-    ASSERT_TRUE(out.good()) << hostPath;
-}
 
 std::string Host(const std::string& windowsPath) {
     return winetest::HostPath(windowsPath);
 }
 
-std::string Utf16Hex(const std::string& utf8) {
-    static const char digits[] = "0123456789abcdef";
-    std::string hex;
-    for (char16_t unit : text::FromUtf8(utf8)) {
-        for (unsigned byte : {unsigned(unit & 0xFFu), unsigned(unit >> 8u)}) {
-            hex += digits[byte >> 4];
-            hex += digits[byte & 15];
-        }
-    }
-    return hex;
-}
-
-// Every value of the product's entry: name -> (type number, stored bytes in hexadecimal), read
-// by its stored length.
-std::map<std::string, std::pair<std::string, std::string>> EntryBytes() {
-    const winetest::ProcessResult read =
-        winetest::Run(winetest::WinProgram(kRegValues), {kEntryKey});
-    EXPECT_EQ(read.exitCode, 0) << read.err;
-    std::map<std::string, std::pair<std::string, std::string>> values;
-    std::istringstream lines(read.out);
-    std::string line;
-    while (std::getline(lines, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        const size_t tab = line.find('\t');
-        const size_t second = line.find('\t', tab + 1);
-        if (second == std::string::npos) continue;
-        values[line.substr(0, tab)] = {line.substr(tab + 1, second - tab - 1),
-                                       line.substr(second + 1)};
-    }
-    return values;
-}
-
 // The lines of a log file, which must each end with CR LF.
 std::vector<std::string> LogLines(const std::string& hostPath) {
-    const std::string bytes = ReadBytes(hostPath);
+    const std::string bytes = ReadHostFile(hostPath);
     std::vector<std::string> lines;
     size_t start = 0;
     while (start < bytes.size()) {
@@ -97,14 +52,6 @@ std::vector<std::string> LogLines(const std::string& hostPath) {
         start = end + 2;
     }
     return lines;
-}
-
-bool AppearsSoon(const std::string& hostPath) {
-    for (int i = 0; i < 100; ++i) {
-        if (fs::exists(hostPath)) return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    return false;
 }
 
 class UnattendedWine : public ::testing::Test {
@@ -161,42 +108,35 @@ class UnattendedWine : public ::testing::Test {
         parked_.clear();
     }
 
-    void Tessark(const std::vector<std::string>& args) {
-        winetest::RunOptions options;
-        options.workDir = scratch_;
-        const winetest::ProcessResult run = winetest::RunNative(TESSARK_CLI, args, options);
-        ASSERT_EQ(run.exitCode, 0) << "tessark " << args[0] << ": " << run.out << run.err;
-    }
-
     // The product's setup: an expert, an indicator and a helper program that runs after the
     // installation; no license, readme or what's-new text, so the wizard shows steps 1, 4,
     // 5, 6 and 8. Every project string is set (`wine reg query` cannot print an empty one).
     std::string BuildSetup(const std::string& publisher = "Quiet Labs") {
-        WriteBytes(scratch_ + "/Scout.ex4", "bytes of Scout.ex4");
-        WriteBytes(scratch_ + "/Bands.ex4", "bytes of Bands.ex4");
+        WriteHostFile(scratch_ + "/Scout.ex4", "bytes of Scout.ex4");
+        WriteHostFile(scratch_ + "/Bands.ex4", "bytes of Bands.ex4");
         fs::copy_file(winetest::WinProgram(kMarker), scratch_ + "/helper.exe",
                       fs::copy_options::overwrite_existing);
         const std::string p = "quiet.eas";
         fs::remove(scratch_ + "/" + p);
-        Tessark({"new", p});
-        for (const auto& [field, value] : std::vector<std::pair<std::string, std::string>>{
-                 {"productName", "Quiet Scout"},
-                 {"productDirectory", "Quiet Scout"},
-                 {"startMenuGroup", "Quiet Scout Tools"},
-                 {"version", "3.0.1.2"},
-                 {"publisher", publisher},
-                 {"productUrl", "https://quiet.example.com/"},
-                 {"contactName", "Quinn Author"},
-                 {"contactEmail", "quinn@quiet.example.com"},
-             }) {
-            Tessark({"set", p, field, value});
-        }
-        Tessark({"add", p, "experts", "Scout.ex4"});
-        Tessark({"add", p, "indicators", "Bands.ex4"});
-        Tessark({"add", p, "other", "helper.exe"});
-        Tessark({"entry", p, "helper.exe", "--destination", "{app}", "--parameters", "--after",
-                 "--post-execute", "yes"});
-        Tessark({"build", p, "-o", "QuietSetup.exe"});
+        winetest::RunTessarkSteps(
+            {
+                {"new", p},
+                {"set", p, "productName", "Quiet Scout"},
+                {"set", p, "productDirectory", "Quiet Scout"},
+                {"set", p, "startMenuGroup", "Quiet Scout Tools"},
+                {"set", p, "version", "3.0.1.2"},
+                {"set", p, "publisher", publisher},
+                {"set", p, "productUrl", "https://quiet.example.com/"},
+                {"set", p, "contactName", "Quinn Author"},
+                {"set", p, "contactEmail", "quinn@quiet.example.com"},
+                {"add", p, "experts", "Scout.ex4"},
+                {"add", p, "indicators", "Bands.ex4"},
+                {"add", p, "other", "helper.exe"},
+                {"entry", p, "helper.exe", "--destination", "{app}", "--parameters", "--after",
+                 "--post-execute", "yes"},
+                {"build", p, "-o", "QuietSetup.exe"},
+            },
+            scratch_);
         return scratch_ + "/QuietSetup.exe";
     }
 
@@ -214,12 +154,12 @@ class UnattendedWine : public ::testing::Test {
     }
 
     void ExpectProductIn(const std::string& terminal) const {
-        EXPECT_EQ(ReadBytes(Host(terminal + "\\experts\\Scout.ex4")), "bytes of Scout.ex4")
+        EXPECT_EQ(ReadHostFile(Host(terminal + "\\experts\\Scout.ex4")), "bytes of Scout.ex4")
             << terminal;
-        EXPECT_EQ(ReadBytes(Host(terminal + "\\experts\\indicators\\Bands.ex4")),
+        EXPECT_EQ(ReadHostFile(Host(terminal + "\\experts\\indicators\\Bands.ex4")),
                   "bytes of Bands.ex4")
             << terminal;
-        EXPECT_EQ(ReadBytes(Host(terminal + "\\config\\experts.ini")).size(), 292u) << terminal;
+        EXPECT_EQ(ReadHostFile(Host(terminal + "\\config\\experts.ini")).size(), 292u) << terminal;
     }
 
     // Nothing of the product on the machine: no product folder, no file or settings in any
@@ -245,12 +185,12 @@ class UnattendedWine : public ::testing::Test {
             if (reader.GetFileRecord(i)->name == u"Scout.ex4") expert = reader.GetFileRecord(i);
         }
         EXPECT_NE(expert, nullptr);
-        std::string bytes = ReadBytes(setup);
+        std::string bytes = ReadHostFile(setup);
         if (expert != nullptr) {
             bytes[static_cast<size_t>(expert->offset + expert->compressedSize / 2)] ^= 0x08;
         }
         const std::string damaged = scratch_ + "/DamagedSetup.exe";
-        WriteBytes(damaged, bytes);
+        WriteHostFile(damaged, bytes);
         return damaged;
     }
 
@@ -271,7 +211,8 @@ TEST_F(UnattendedWine, InstallsIntoTwoGivenFoldersWithoutWindowsAndKeepsItsLog) 
     for (const std::string& terminal : found_) {
         EXPECT_FALSE(HasProductFiles(terminal)) << terminal << " was not asked for";
     }
-    EXPECT_EQ(ReadBytes(Host(product_ + "\\helper.exe")), ReadBytes(winetest::WinProgram(kMarker)));
+    EXPECT_EQ(ReadHostFile(Host(product_ + "\\helper.exe")),
+              ReadHostFile(winetest::WinProgram(kMarker)));
     EXPECT_TRUE(fs::exists(Host(product_ + "\\Uninstall.exe")));
     EXPECT_TRUE(fs::exists(Host(group_ + "\\Uninstall.lnk")));
     EXPECT_EQ(LogLines(log),
@@ -294,7 +235,9 @@ TEST_F(UnattendedWine, TheEntryHasTheAddedValuesAfterTheElevenItHadBefore) {
     ASSERT_EQ(RunQuietly(setup, {"/S", "/MT4=" + given_[0]}).exitCode, 0);
 
     const std::string uninstaller = product_ + "\\Uninstall.exe";
-    const auto bytes = EntryBytes();
+    const auto stored = winetest::StoredRegValues(kEntryKey);
+    ASSERT_TRUE(stored.has_value());
+    const auto& bytes = *stored;
     const std::map<std::string, std::string> strings = {
         {"DisplayName", "Tessark"},
         {"UninstallString", uninstaller},
@@ -313,8 +256,9 @@ TEST_F(UnattendedWine, TheEntryHasTheAddedValuesAfterTheElevenItHadBefore) {
     };
     for (const auto& [name, data] : strings) {
         ASSERT_EQ(bytes.count(name), 1u) << name;
-        EXPECT_EQ(bytes.at(name).first, "1") << name << " is REG_SZ";
-        EXPECT_EQ(bytes.at(name).second, Utf16Hex(data)) << name << ", without a terminator";
+        EXPECT_EQ(bytes.at(name).type, "1") << name << " is REG_SZ";
+        EXPECT_EQ(bytes.at(name).hex, winetest::Utf16LeHex(data))
+            << name << ", without a terminator";
     }
     EXPECT_EQ(bytes.count("TessarkVersion"), 1u);
     EXPECT_EQ(bytes.size(), strings.size() + 1 + 3);
@@ -353,9 +297,9 @@ TEST_F(UnattendedWine, RunStartsTheFirstTerminalAndThePostExecuteProgram) {
     const std::string setup = BuildSetup();
     ASSERT_EQ(RunQuietly(setup, {"/S", "/RUN", "/MT4=" + given_[1], "/MT4=" + given_[0]}).exitCode,
               0);
-    ASSERT_TRUE(AppearsSoon(Host(product_ + "\\helper.exe.started")));
-    EXPECT_EQ(ReadBytes(Host(product_ + "\\helper.exe.started")), "--after");
-    ASSERT_TRUE(AppearsSoon(Host(given_[1] + "\\terminal.exe.started")));
+    ASSERT_TRUE(WaitForHostFile(Host(product_ + "\\helper.exe.started")));
+    EXPECT_EQ(ReadHostFile(Host(product_ + "\\helper.exe.started")), "--after");
+    ASSERT_TRUE(WaitForHostFile(Host(given_[1] + "\\terminal.exe.started")));
     EXPECT_FALSE(fs::exists(Host(given_[0] + "\\terminal.exe.started")));
 }
 
@@ -401,7 +345,7 @@ TEST_F(UnattendedWine, EachRefusalHasItsStatusAndInstallsNothing) {
     {
         SCOPED_TRACE("a running terminal");
         winetest::Process terminal(running, {"--stay"});
-        ASSERT_TRUE(AppearsSoon(running + ".started"));
+        ASSERT_TRUE(WaitForHostFile(running + ".started"));
         EXPECT_EQ(RunQuietly(setup, {"/S", "/MT4=" + given_[0]}).exitCode, 2);
         terminal.Kill();
         ExpectNothingInstalled();
@@ -438,7 +382,7 @@ TEST_F(UnattendedWine, UninstallsWithoutWindowsAndRefusesWithoutAnEntry) {
         fs::create_directories(fs::path(running).parent_path());
         fs::copy_file(winetest::WinProgram(kMarker), running, fs::copy_options::overwrite_existing);
         winetest::Process terminal(running, {"--stay"});
-        ASSERT_TRUE(AppearsSoon(running + ".started"));
+        ASSERT_TRUE(WaitForHostFile(running + ".started"));
         EXPECT_EQ(RunQuietly(Host(uninstaller), {"/S"}).exitCode, 2);
         terminal.Kill();
     }
@@ -458,7 +402,7 @@ TEST_F(UnattendedWine, UninstallsWithoutWindowsAndRefusesWithoutAnEntry) {
     EXPECT_FALSE(winetest::RegValues(std::string("HKLM\\") + kEntryKey).has_value());
 
     // Without the entry nothing can be proven to be the product's.
-    WriteBytes(Host(product_ + "\\left.txt"), "a file of someone else");
+    WriteHostFile(Host(product_ + "\\left.txt"), "a file of someone else");
     EXPECT_EQ(RunQuietly(Host(uninstaller), {"/S"}).exitCode, 3);
     EXPECT_TRUE(fs::exists(Host(product_ + "\\left.txt")));
 }
@@ -477,7 +421,7 @@ TEST_F(UnattendedWine, ASignedSetupVerifiesAndInstallsBothWays) {
     // A test CA and a code-signing certificate it issued, made for this run.
     const std::string pki = scratch_ + "/pki";
     fs::create_directories(pki);
-    WriteBytes(pki + "/signer.ext", "extendedKeyUsage=codeSigning\nkeyUsage=digitalSignature\n");
+    WriteHostFile(pki + "/signer.ext", "extendedKeyUsage=codeSigning\nkeyUsage=digitalSignature\n");
     winetest::RunOptions inPki;
     inPki.workDir = pki;
     for (const std::vector<std::string>& step : std::vector<std::vector<std::string>>{
@@ -504,7 +448,7 @@ TEST_F(UnattendedWine, ASignedSetupVerifiesAndInstallsBothWays) {
         "osslsigncode", {"verify", "-CAfile", pki + "/ca.pem", "-in", signedSetup});
     EXPECT_EQ(verified.exitCode, 0) << verified.out << verified.err;
     EXPECT_NE(verified.out.find("Signature verification: ok"), std::string::npos) << verified.out;
-    const winetest::ProcessResult sound = winetest::RunNative(TESSARK_CLI, {"verify", signedSetup});
+    const winetest::ProcessResult sound = winetest::RunTessark({"verify", signedSetup});
     EXPECT_EQ(sound.exitCode, 0) << sound.out << sound.err;
 
     // Without windows.
@@ -514,25 +458,7 @@ TEST_F(UnattendedWine, ASignedSetupVerifiesAndInstallsBothWays) {
 
     // Through the wizard's pages, into the two terminals below Program Files.
     winetest::Process wizard(signedSetup);
-    DriverResult rows = Drive({"window | Step 1", "waitenabled 1", "click 1", "waitclosed",
-                               "window | Step 4", "items 1031"});
-    ASSERT_TRUE(rows.ok()) << rows.error;
-    std::vector<std::string> walk = {"window | Step 4"};
-    for (size_t row = 0; row < rows.lines.size(); ++row) {
-        if (rows.lines[row] == found_[0] || rows.lines[row] == found_[1]) {
-            walk.push_back("tick 1031 " + std::to_string(row));
-        }
-    }
-    ASSERT_EQ(walk.size(), 3u) << "both terminals are offered";
-    for (const char* line :
-         {"waitenabled 1", "click 1", "waitclosed", "window | Step 5", "click 1", "waitclosed",
-          "window | Step 6", "timeout 60000", "waitenabled 1", "click 1", "waitclosed",
-          "window | Step 8", "click 1028", "click 2", "waitclosed"}) {
-        walk.push_back(line);
-    }
-    DriverResult walked = Drive(walk);
-    ASSERT_TRUE(walked.ok()) << walked.error;
-    EXPECT_EQ(wizard.Wait(30000).exitCode, 0);
+    ASSERT_NO_FATAL_FAILURE(winetest::InstallThroughWizard(wizard, found_));
     for (const std::string& terminal : found_) ExpectProductIn(terminal);
 }
 

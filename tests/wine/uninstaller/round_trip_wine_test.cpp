@@ -6,8 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "base/text.h"
 #include "package/install_log.h"
@@ -18,30 +16,12 @@ namespace {
 namespace fs = std::filesystem;
 using winetest::Drive;
 using winetest::DriverResult;
+using winetest::ReadHostFile;
+using winetest::WriteHostFile;
 
 const char kProductKey[] = "HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tessark";
 const char kProductDir[] = "Acme Robot Round Trip";
 const char kMenuGroup[] = "Acme Robot Round Trip Group";
-
-void WriteFile(const std::string& hostPath, const std::string& bytes) {
-    fs::create_directories(fs::path(hostPath).parent_path());
-    std::ofstream out(hostPath, std::ios::binary | std::ios::trunc);
-    out << bytes;
-    ASSERT_TRUE(out.good()) << hostPath;
-}
-
-std::string ReadFile(const std::string& hostPath) {
-    std::ifstream in(hostPath, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-std::vector<std::string> Names(const std::string& hostFolder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(hostFolder)) {
-        names.push_back(entry.path().filename().string());
-    }
-    return names;
-}
 
 std::string Host(const std::string& windowsPath) {
     return winetest::HostPath(windowsPath);
@@ -59,7 +39,7 @@ class UninstallRoundTrip : public ::testing::Test {
         for (const std::string& terminal : terminals_) {
             for (const char* own : {"\\terminal.exe", "\\config\\experts.ini", "\\experts\\Own.ex4",
                                     "\\sounds\\own.wav"}) {
-                WriteFile(Host(terminal + own), std::string("the terminal's own ") + own);
+                WriteHostFile(Host(terminal + own), std::string("the terminal's own ") + own);
             }
         }
     }
@@ -78,10 +58,10 @@ class UninstallRoundTrip : public ::testing::Test {
         const std::string folder = winetest::ScratchFolder("uninstall-round-trip");
         for (const char* file :
              {"Robot.ex4", "Signal.ex4", "alert.wav", "Manual.txt", "Helper.dat", "Keep.dll"}) {
-            WriteFile(folder + "/" + file, std::string("product file ") + file);
+            WriteHostFile(folder + "/" + file, std::string("product file ") + file);
         }
         const std::string project = folder + "/robot.eas";
-        const std::vector<std::vector<std::string>> steps = {
+        winetest::RunTessarkSteps({
             {"new", project},
             {"set", project, "productName", "Acme Robot"},
             {"set", project, "productDirectory", kProductDir},
@@ -100,41 +80,8 @@ class UninstallRoundTrip : public ::testing::Test {
             {"entry", project, "Keep.dll", "--destination", "{metatrader}\\experts\\libraries\\",
              "--never-uninstall", "yes"},
             {"build", project, "-o", folder + "/setup.exe"},
-        };
-        for (const auto& args : steps) {
-            winetest::ProcessResult run = winetest::RunNative(TESSARK_CLI, args);
-            EXPECT_EQ(run.exitCode, 0) << args[0] << " " << args.back() << ": " << run.err;
-        }
+        });
         return folder + "/setup.exe";
-    }
-
-    // Walks the installer's pages: both terminals ticked, the terminal not started at the end.
-    void Install(const std::string& setup) {
-        winetest::Process installer(setup);
-        DriverResult welcome = Drive({"window | Step 1", "waitenabled 1", "click 1", "waitclosed",
-                                      "window | Step 4", "items 1031"});
-        ASSERT_TRUE(welcome.ok()) << welcome.error;
-        std::vector<std::string> tick = {"window | Step 4"};
-        for (size_t row = 0; row < welcome.lines.size(); ++row) {
-            for (const std::string& terminal : terminals_) {
-                if (welcome.lines[row] == terminal)
-                    tick.push_back("tick 1031 " + std::to_string(row));
-            }
-        }
-        ASSERT_EQ(tick.size(), 3u) << "both terminals are offered";
-        for (const char* line :
-             {"waitenabled 1", "click 1", "waitclosed", "window | Step 5", "click 1", "waitclosed",
-              "window | Step 6", "timeout 60000", "waitenabled 1", "click 1", "waitclosed",
-              "window | Step 8", "click 1028", "click 2", "waitclosed"}) {
-            tick.push_back(line);
-        }
-        DriverResult rest = Drive(tick);
-        if (!rest.ok()) {
-            const winetest::ProcessResult ended = installer.Wait(5000);
-            FAIL() << rest.error << "\ninstaller: exit code " << ended.exitCode << ", "
-                   << ended.err;
-        }
-        EXPECT_EQ(installer.Wait(30000).exitCode, 0);
     }
 
     std::string programFiles_, product_, group_;
@@ -144,7 +91,10 @@ class UninstallRoundTrip : public ::testing::Test {
 TEST_F(UninstallRoundTrip, InstallsIntoTwoTerminalsAndRemovesItAllAgain) {
     const std::string setup = BuildSetup();
     ASSERT_FALSE(HasFailure());
-    Install(setup);
+    {
+        winetest::Process installer(setup);
+        winetest::InstallThroughWizard(installer, terminals_);
+    }
     ASSERT_FALSE(HasFailure());
 
     // What the installation left.
@@ -163,7 +113,7 @@ TEST_F(UninstallRoundTrip, InstallsIntoTwoTerminalsAndRemovesItAllAgain) {
     ASSERT_TRUE(fs::exists(Host(group_ + "\\Manual.lnk")));
     ASSERT_TRUE(fs::exists(Host(group_ + "\\Uninstall.lnk")));
     ASSERT_TRUE(winetest::RegValues(kProductKey).has_value());
-    const std::string logBytes = ReadFile(Host(product_ + "\\Install.log"));
+    const std::string logBytes = ReadHostFile(Host(product_ + "\\Install.log"));
     ASSERT_EQ(logBytes.size(), 52004u);
     const package::InstallLog log = package::InstallLog::FromBytes(
         reinterpret_cast<const uint8_t*>(logBytes.data()), logBytes.size());
@@ -216,18 +166,18 @@ TEST_F(UninstallRoundTrip, InstallsIntoTwoTerminalsAndRemovesItAllAgain) {
                                 "\\sounds\\own.wav"}) {
             EXPECT_TRUE(fs::exists(Host(terminal + own))) << terminal + own;
         }
-        EXPECT_EQ(ReadFile(Host(terminal + "\\experts\\Own.ex4")),
+        EXPECT_EQ(ReadHostFile(Host(terminal + "\\experts\\Own.ex4")),
                   "the terminal's own \\experts\\Own.ex4");
     }
-    EXPECT_EQ(Names(Host(product_)), std::vector<std::string>{"Uninstall.exe"});
+    EXPECT_EQ(winetest::FolderNames(Host(product_)), std::vector<std::string>{"Uninstall.exe"});
     EXPECT_FALSE(fs::exists(Host(group_)));
     EXPECT_FALSE(winetest::RegValues(kProductKey).has_value());
 
     // The banner the installer stored in the uninstaller, written back out by it.
     const std::string builtInBanner =
-        ReadFile(winetest::CurrentSession().sourceDir + "/artwork/setup-banner.jpg");
+        ReadHostFile(winetest::CurrentSession().sourceDir + "/artwork/setup-banner.jpg");
     ASSERT_FALSE(builtInBanner.empty());
-    EXPECT_EQ(ReadFile(banner), builtInBanner);
+    EXPECT_EQ(ReadHostFile(banner), builtInBanner);
 }
 
 }  // namespace

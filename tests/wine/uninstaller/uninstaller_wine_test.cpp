@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "base/text.h"
 #include "package/install_log.h"
@@ -16,25 +15,14 @@ namespace {
 namespace fs = std::filesystem;
 using winetest::Drive;
 using winetest::DriverResult;
+using winetest::WriteHostFile;
 
 const char kProductKey[] = "HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tessark";
 const char kProductDir[] = "Tessark Uninstall Test";
 const char kMenuGroup[] = "Tessark Uninstall Test Group";
 
-void WriteFile(const std::string& hostPath, const std::string& bytes = "product bytes") {
-    fs::create_directories(fs::path(hostPath).parent_path());
-    std::ofstream out(hostPath, std::ios::binary | std::ios::trunc);
-    out << bytes;
-    ASSERT_TRUE(out.good()) << hostPath;
-}
-
-std::vector<std::string> Names(const std::string& hostFolder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(hostFolder)) {
-        names.push_back(entry.path().filename().string());
-    }
-    return names;
-}
+// What the product's own files hold.
+const char kProductBytes[] = "product bytes";
 
 class UninstallerWine : public ::testing::Test {
   protected:
@@ -47,33 +35,33 @@ class UninstallerWine : public ::testing::Test {
         RemoveProduct();
 
         for (const std::string& terminal : terminals_) {
-            WriteFile(Host(terminal + "\\terminal.exe"), "the terminal's own");
-            WriteFile(Host(terminal + "\\config\\experts.ini"), "the terminal's own");
-            WriteFile(Host(terminal + "\\experts\\Own.ex4"), "the terminal's own");
+            WriteHostFile(Host(terminal + "\\terminal.exe"), "the terminal's own");
+            WriteHostFile(Host(terminal + "\\config\\experts.ini"), "the terminal's own");
+            WriteHostFile(Host(terminal + "\\experts\\Own.ex4"), "the terminal's own");
             for (const char* file : {"\\experts\\Robot.ex4", "\\experts\\indicators\\Signal.ex4"}) {
-                WriteFile(Host(terminal + file));
+                WriteHostFile(Host(terminal + file), kProductBytes);
                 listed_.push_back(terminal + file);
             }
         }
         // Installed, but marked never to be uninstalled: not in the list.
-        WriteFile(Host(terminals_[1] + "\\experts\\libraries\\Keep.dll"));
+        WriteHostFile(Host(terminals_[1] + "\\experts\\libraries\\Keep.dll"), kProductBytes);
         // Listed, but deleted by the user since.
         listed_.push_back(terminals_[1] + "\\experts\\Gone.ex4");
 
         fs::create_directories(Host(product_));
         fs::copy_file(winetest::WinProgram("uninstaller/win/Uninstall.exe"),
                       Host(product_ + "\\Uninstall.exe"));
-        WriteFile(Host(product_ + "\\License.rtf"));
+        WriteHostFile(Host(product_ + "\\License.rtf"), kProductBytes);
         listed_.push_back(product_ + "\\License.rtf");
-        WriteFile(Host(product_ + "\\data\\cache\\state.dat"), "made by the product");
-        WriteFile(Host(group_ + "\\ReadMe.lnk"));
+        WriteHostFile(Host(product_ + "\\data\\cache\\state.dat"), "made by the product");
+        WriteHostFile(Host(group_ + "\\ReadMe.lnk"), kProductBytes);
         listed_.push_back(group_ + "\\ReadMe.lnk");
-        WriteFile(Host(group_ + "\\Uninstall.lnk"));
+        WriteHostFile(Host(group_ + "\\Uninstall.lnk"), kProductBytes);
 
         package::InstallLog log;
         for (const std::string& path : listed_) ASSERT_TRUE(log.Add(text::FromUtf8(path)));
-        WriteFile(Host(product_ + "\\Install.log"),
-                  std::string(log.Bytes().begin(), log.Bytes().end()));
+        WriteHostFile(Host(product_ + "\\Install.log"),
+                      std::string(log.Bytes().begin(), log.Bytes().end()));
 
         Register({{"DisplayName", "Tessark"},
                   {"UninstallString", product_ + "\\Uninstall.exe"},
@@ -160,7 +148,7 @@ TEST_F(UninstallerWine, RemovesTheProductThroughItsThreePages) {
     winetest::Screenshot("uninstaller-progress");
 
     for (const std::string& file : listed_) EXPECT_FALSE(fs::exists(Host(file))) << file;
-    EXPECT_EQ(Names(Host(product_)), std::vector<std::string>{"Uninstall.exe"});
+    EXPECT_EQ(winetest::FolderNames(Host(product_)), std::vector<std::string>{"Uninstall.exe"});
     EXPECT_FALSE(fs::exists(Host(group_)));
     EXPECT_TRUE(fs::exists(Host(programs_)));
     EXPECT_FALSE(winetest::RegValues(kProductKey).has_value());
@@ -188,7 +176,7 @@ TEST_F(UninstallerWine, RemovesTheProductThroughItsThreePages) {
     expected = {"You are about to uninstall Acme Robot Version: 2.1.0.7"};
     for (const std::string& line : RemovalLines({})) expected.push_back(line);
     EXPECT_EQ(again.lines, expected);
-    EXPECT_EQ(Names(Host(product_)), std::vector<std::string>{"Uninstall.exe"});
+    EXPECT_EQ(winetest::FolderNames(Host(product_)), std::vector<std::string>{"Uninstall.exe"});
 
     winetest::ProcessResult exit = uninstaller.Wait(20000);
     EXPECT_FALSE(exit.timedOut);

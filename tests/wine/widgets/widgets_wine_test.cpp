@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -19,6 +18,8 @@ namespace {
 namespace fs = std::filesystem;
 using winetest::Drive;
 using winetest::DriverResult;
+using winetest::ReadHostFile;
+using winetest::WriteHostFile;
 using Lines = std::vector<std::string>;
 
 const char kWindow[] = "window Tessark Widget Gallery";
@@ -58,15 +59,6 @@ std::string Field(const std::string& report, const std::string& name) {
     if (at == std::string::npos) return {};
     const size_t start = at + name.size() + 1;
     return report.substr(start, report.find(' ', start) - start);
-}
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteFile(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
 }
 
 // Chooses files in the open-file dialog the gallery shows: goes to `folder` (a Windows path),
@@ -267,7 +259,7 @@ TEST_F(WidgetGallery, SaveRtfWritesAnsiWithoutBomAndFailsForAMissingFolder) {
         StateAfter({"settext " + Id(IDC_GALLERY_PATH) + " " + winetest::DriverText(target),
                     "click " + Id(IDC_GALLERY_SAVE_RTF)});
     EXPECT_EQ(saved, Lines({"saved=1"}));
-    const std::string bytes = ReadFile(folder + "/License.rtf");
+    const std::string bytes = ReadHostFile(folder + "/License.rtf");
     EXPECT_EQ(bytes.compare(0, 6, "{\\rtf1"), 0) << "no byte-order mark: " << bytes.substr(0, 8);
     EXPECT_NE(bytes.find("Sample EA"), std::string::npos);
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1)
@@ -338,7 +330,7 @@ TEST_F(WidgetGallery, AddFilesAppendsInTheDialogsOrderAndRefusesTheEleventh) {
     const std::string folder = winetest::ScratchFolder("widgets-add-files");
     for (const char* name : {"a.mq4", "b.mq4", "c.ex4", "d.mq4", "e.mq4", "f.mq4", "g.mq4", "h.mq4",
                              "i.mq4", "j.mq4"}) {
-        WriteFile(folder + "/" + name, "x");
+        WriteHostFile(folder + "/" + name, "x");
     }
     const std::string windowsFolder = winetest::WindowsPath(folder);
     const int experts = 8000;  // category 0's list; it holds one sample file
@@ -373,7 +365,7 @@ TEST_F(WidgetGallery, AddFilesAppendsInTheDialogsOrderAndRefusesTheEleventh) {
 
 TEST_F(WidgetGallery, PickersTakeReadablePicturesAndClearBackToTheBuiltInOnes) {
     const std::string folder = winetest::ScratchFolder("widgets-pickers");
-    WriteFile(folder + "/not a picture.jpg", "these bytes are no picture");
+    WriteHostFile(folder + "/not a picture.jpg", "these bytes are no picture");
     const std::string source = winetest::CurrentSession().sourceDir + "/artwork";
     const std::string windowsFolder = winetest::WindowsPath(folder);
     const std::string artwork = winetest::WindowsPath(source);
