@@ -569,6 +569,21 @@ icon() {
     convert "${files[@]}" -depth 8 "$OUT/$out"
 }
 
+# palette_icon OUT.ico DESIGN K...: a Windows icon with one 16-colour image per scale, for the
+# icon every setup program carries (a fifth of the 32-bit size). A pixel at least half covered is
+# kept, the rest is transparent: the design's few flat colours need no more.
+palette_icon() {
+    local out=$1 design=$2 k files=()
+    shift 2
+    for k in "$@"; do
+        render "$design" "$k" $((16 * k)) $((16 * k)) "$WORK/$design-$k-soft.png"
+        convert "$WORK/$design-$k-soft.png" -channel A -threshold 50% +channel \
+            "$WORK/$design-$k.png"
+        files+=("$WORK/$design-$k.png")
+    done
+    convert "${files[@]}" -colors 16 -type PaletteMatte "$OUT/$out"
+}
+
 # strip OUT.bmp WIDTH HEIGHT DESIGN...: images side by side on magenta, the colour the programs
 # treat as transparent. A pixel at least a quarter covered is kept, its soft edge blended with the
 # light grey of a button face; the rest becomes magenta. 24-bit and uncompressed: image lists
@@ -599,7 +614,7 @@ bitmap() {
 
 main() {
     # every setup program and its uninstaller
-    icon setup.ico setup 1 2
+    palette_icon setup.ico setup 1 2
     banner "$WORK/banner.png"
     bitmap "$WORK/banner.png" setup-banner.bmp rle
     convert "$WORK/banner.png" -strip -sampling-factor 1x1 -quality 90 "$OUT/setup-banner.jpg"
