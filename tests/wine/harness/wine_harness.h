@@ -32,9 +32,11 @@
 // failures) are returned, never thrown.
 
 #include "tests/wine/harness/host_files.h"
+#include "tests/wine/harness/marker_program.h"
 #include "tests/wine/harness/pe_imports.h"
 #include "tests/wine/harness/prefix_paths.h"
 #include "tests/wine/harness/process.h"
+#include "tests/wine/harness/product_entry.h"
 #include "tests/wine/harness/registry_query.h"
 #include "tests/wine/harness/screenshot.h"
 #include "tests/wine/harness/session.h"

@@ -21,18 +21,13 @@ namespace {
 namespace fs = std::filesystem;
 using winetest::Drive;
 using winetest::DriverResult;
+using winetest::HostPath;
 using winetest::ReadHostFile;
 using winetest::WaitForHostFile;
 using winetest::WriteHostFile;
 
 const char kExtractor[] = "installer/win/extractor.exe";
-const char kMarker[] = "tests/wine/installer/marker.exe";
-const char kEntryKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tessark";
 const char kNoDataMessage[] = "Archive contins no data. Extraction cannot continue.";
-
-std::string Host(const std::string& windowsPath) {
-    return winetest::HostPath(windowsPath);
-}
 
 std::string WithoutTrailingBackslash(std::string path) {
     while (!path.empty() && path.back() == '\\') path.pop_back();
@@ -79,21 +74,15 @@ class InstallerWine : public ::testing::Test {
                       programFiles_ + "\\MetaTrader Scout B"};
         for (const std::string& folder : {product_, group_, documents_, boot_, terminals_[0],
                                           terminals_[1], VirtualConfig(terminals_[0])}) {
-            fs::remove_all(Host(folder));
+            fs::remove_all(HostPath(folder));
         }
-        fs::remove(Host(startup_ + "\\Guide.txt.lnk"));
+        fs::remove(HostPath(startup_ + "\\Guide.txt.lnk"));
         // An entry left by an earlier run would hide a value that is not written.
-        winetest::Run("C:\\windows\\system32\\reg.exe",
-                      {"delete", std::string("HKLM\\") + kEntryKey, "/f"});
-        for (const std::string& terminal : terminals_) {
-            fs::create_directories(Host(terminal + "\\experts"));
-            fs::create_directories(Host(terminal + "\\sounds"));
-            fs::create_directories(Host(terminal + "\\config"));
-            fs::copy_file(winetest::WinProgram(kMarker), Host(terminal + "\\terminal.exe"));
-        }
-        WriteHostFile(Host(terminals_[0] + "\\config\\experts.ini"), UsersSettings());
+        winetest::DeleteProductEntry();
+        for (const std::string& terminal : terminals_) winetest::LayOutTerminal(terminal);
+        WriteHostFile(HostPath(terminals_[0] + "\\config\\experts.ini"), UsersSettings());
         // File virtualisation's copy of terminal A's config folder, without a settings file.
-        fs::create_directories(Host(VirtualConfig(terminals_[0])));
+        fs::create_directories(HostPath(VirtualConfig(terminals_[0])));
     }
 
     std::string VirtualConfig(const std::string& terminal) const {
@@ -118,7 +107,7 @@ class InstallerWine : public ::testing::Test {
                                  "scoutmath.dll", "Guide.txt", "boot.cfg"}) {
             WriteHostFile(project_ + "/" + file, std::string("bytes of ") + file);
         }
-        fs::copy_file(winetest::WinProgram(kMarker), project_ + "/setup_helper.exe");
+        winetest::CopyMarkerProgram(project_ + "/setup_helper.exe");
 
         const std::string p = "scout.eas";
         winetest::RunTessarkSteps(
@@ -218,26 +207,27 @@ void InstallerWine::ExpectInstalledFiles(const std::vector<std::string>& chosen)
               "\\experts\\scripts\\ScoutClose.ex4", "\\experts\\sounds\\scout-alert.wav",
               "\\experts\\libraries\\scoutmath.dll"}) {
             const std::string path = file;
-            EXPECT_EQ(ReadHostFile(Host(terminal + path)),
+            EXPECT_EQ(ReadHostFile(HostPath(terminal + path)),
                       "bytes of " + path.substr(path.rfind('\\') + 1))
                 << terminal << path;
         }
     }
-    EXPECT_EQ(ReadHostFile(Host(product_ + "\\setup_helper.exe")),
-              ReadHostFile(winetest::WinProgram(kMarker)));
+    EXPECT_EQ(ReadHostFile(HostPath(product_ + "\\setup_helper.exe")),
+              ReadHostFile(winetest::MarkerProgram()));
     // The texts with a destination land in the product folder, as the package holds them.
     for (const char* text : {"\\License.rtf", "\\Readme.rtf", "\\What's New.rtf"}) {
-        const std::string installed = ReadHostFile(Host(product_ + text));
+        const std::string installed = ReadHostFile(HostPath(product_ + text));
         EXPECT_FALSE(installed.empty()) << text;
-        EXPECT_EQ(installed, ReadHostFile(Host(temp_ + text))) << text;
+        EXPECT_EQ(installed, ReadHostFile(HostPath(temp_ + text))) << text;
     }
-    EXPECT_EQ(ReadHostFile(Host(documents_ + "\\Guide.txt")), "bytes of Guide.txt");
-    EXPECT_EQ(ReadHostFile(Host(boot_ + "\\boot.cfg")), "bytes of boot.cfg");
-    EXPECT_EQ(ReadHostFile(Host(temp_ + "\\product.ico")), ReadHostFile(project_ + "/product.ico"));
+    EXPECT_EQ(ReadHostFile(HostPath(documents_ + "\\Guide.txt")), "bytes of Guide.txt");
+    EXPECT_EQ(ReadHostFile(HostPath(boot_ + "\\boot.cfg")), "bytes of boot.cfg");
+    EXPECT_EQ(ReadHostFile(HostPath(temp_ + "\\product.ico")),
+              ReadHostFile(project_ + "/product.ico"));
 }
 
 void InstallerWine::ExpectInstallLog(const std::vector<std::string>& chosen) {
-    const std::string bytes = ReadHostFile(Host(product_ + "\\Install.log"));
+    const std::string bytes = ReadHostFile(HostPath(product_ + "\\Install.log"));
     ASSERT_EQ(bytes.size(), 52004u);
     const package::InstallLog log = package::InstallLog::FromBytes(
         reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
@@ -280,7 +270,7 @@ void InstallerWine::ExpectShortcuts() {
              {group_ + "\\Uninstall.lnk", product_ + "\\Uninstall.exe", "", "Uninstaller"},
              {startup_ + "\\Guide.txt.lnk", documents_ + "\\Guide.txt", "", "Guide.txt"},
          }) {
-        const std::string bytes = ReadHostFile(Host(e.link));
+        const std::string bytes = ReadHostFile(HostPath(e.link));
         ASSERT_FALSE(bytes.empty()) << e.link;
         const installertest::ShellLink link = installertest::ParseShellLink(bytes);
         EXPECT_TRUE(text::EqualsNoCase(text::FromUtf8(link.target), text::FromUtf8(e.target)))
@@ -295,7 +285,8 @@ void InstallerWine::ExpectBrandedUninstaller() {
     const auto installer = NumberedResources(ReadHostFile(stub_));
     const auto carried =
         NumberedResources(ReadHostFile(winetest::WinProgram("uninstaller/win/Uninstall.exe")));
-    const auto uninstaller = NumberedResources(ReadHostFile(Host(product_ + "\\Uninstall.exe")));
+    const auto uninstaller =
+        NumberedResources(ReadHostFile(HostPath(product_ + "\\Uninstall.exe")));
     constexpr uint32_t kIcon = 3, kBitmap = 2, kBannerType = 235, kEnglish = 1033;
     uint32_t bitmapId = 0;
     const std::string icon = installertest::LowestResource(installer, kIcon);
@@ -313,11 +304,11 @@ void InstallerWine::ExpectBrandedUninstaller() {
     const std::string banner =
         ReadHostFile(winetest::CurrentSession().sourceDir + "/artwork/setup-banner.jpg");
     EXPECT_TRUE(at(kBannerType, 135) == banner) << "the package's banner picture";
-    EXPECT_EQ(ReadHostFile(Host(temp_ + "\\banner.jpg")), banner);
+    EXPECT_EQ(ReadHostFile(HostPath(temp_ + "\\banner.jpg")), banner);
 }
 
 void InstallerWine::ExpectRegistryEntry() {
-    const auto stored = winetest::StoredRegValues(kEntryKey);
+    const auto stored = winetest::StoredRegValues(winetest::kProductEntry);
     ASSERT_TRUE(stored.has_value());
     // The eleven values the uninstaller reads, REG_SZ, stored without a terminating zero. The
     // entry holds the Add/Remove Programs values beside them (tests/wine/unattended).
@@ -345,16 +336,16 @@ void InstallerWine::ExpectRegistryEntry() {
 }
 
 void InstallerWine::ExpectExpertSettings() {
-    EXPECT_TRUE(ReadHostFile(Host(terminals_[0] + "\\config\\experts.ini")) ==
+    EXPECT_TRUE(ReadHostFile(HostPath(terminals_[0] + "\\config\\experts.ini")) ==
                 WithProjectOptions(UsersSettings()))
         << "the user's own file keeps every byte but the options";
-    EXPECT_TRUE(ReadHostFile(Host(terminals_[1] + "\\config\\experts.ini")) ==
+    EXPECT_TRUE(ReadHostFile(HostPath(terminals_[1] + "\\config\\experts.ini")) ==
                 WithProjectOptions(DefaultSettings()))
         << "a terminal without settings gets the default record";
-    EXPECT_TRUE(ReadHostFile(Host(VirtualConfig(terminals_[0]) + "\\experts.ini")) ==
+    EXPECT_TRUE(ReadHostFile(HostPath(VirtualConfig(terminals_[0]) + "\\experts.ini")) ==
                 WithProjectOptions(DefaultSettings()))
         << "the virtual config folder gets a settings file too";
-    EXPECT_FALSE(fs::exists(Host(VirtualConfig(terminals_[1]))))
+    EXPECT_FALSE(fs::exists(HostPath(VirtualConfig(terminals_[1]))))
         << "virtual folders are never made";
 }
 
@@ -435,7 +426,7 @@ TEST_F(InstallerWine, WalksEveryPageToFinishAndInstallsEverything) {
 
     // Prev from step 7 goes back to the summary, and Next from there installs again: a file
     // removed in between is back afterwards.
-    fs::remove(Host(chosen[0] + "\\experts\\Scout.ex4"));
+    fs::remove(HostPath(chosen[0] + "\\experts\\Scout.ex4"));
     DriverResult news =
         Drive({"window Step 6", "click 1", "window Step 7", "text 1032", "enabled 2", "sleep 300"});
     ASSERT_TRUE(news.ok()) << news.error;
@@ -445,7 +436,7 @@ TEST_F(InstallerWine, WalksEveryPageToFinishAndInstallsEverything) {
                                 "window Step 6", "waitenabled 1", "items 1031"});
     ASSERT_TRUE(again.ok()) << again.error;
     EXPECT_EQ(again.lines, log);
-    EXPECT_EQ(ReadHostFile(Host(chosen[0] + "\\experts\\Scout.ex4")), "bytes of Scout.ex4");
+    EXPECT_EQ(ReadHostFile(HostPath(chosen[0] + "\\experts\\Scout.ex4")), "bytes of Scout.ex4");
 
     DriverResult finish = Drive({"window Step 6", "click 1", "window Step 7", "click 1",
                                  "window Step 8", "text 1013", "items 1029", "selected 1029",
@@ -463,10 +454,10 @@ TEST_F(InstallerWine, WalksEveryPageToFinishAndInstallsEverything) {
     EXPECT_EQ(installer.Wait(30000).exitCode, 0);
 
     // Finish started the first terminal of the list and the post-execute program.
-    ASSERT_TRUE(WaitForHostFile(Host(product_ + "\\setup_helper.exe.started")));
-    EXPECT_EQ(ReadHostFile(Host(product_ + "\\setup_helper.exe.started")), "--first run");
-    ASSERT_TRUE(WaitForHostFile(Host(terminals_[0] + "\\terminal.exe.started")));
-    EXPECT_FALSE(fs::exists(Host(terminals_[1] + "\\terminal.exe.started")));
+    ASSERT_TRUE(WaitForHostFile(HostPath(product_ + "\\setup_helper.exe.started")));
+    EXPECT_EQ(ReadHostFile(HostPath(product_ + "\\setup_helper.exe.started")), "--first run");
+    ASSERT_TRUE(WaitForHostFile(HostPath(terminals_[0] + "\\terminal.exe.started")));
+    EXPECT_FALSE(fs::exists(HostPath(terminals_[1] + "\\terminal.exe.started")));
 
     ExpectInstalledFiles(chosen);
     ExpectInstallLog(chosen);
@@ -490,10 +481,10 @@ TEST_F(InstallerWine, UntickedTerminalBoxStartsOnlyThePostExecuteProgram) {
     ASSERT_TRUE(run.ok()) << run.error;
     EXPECT_EQ(run.lines, std::vector<std::string>({"0"}));
     EXPECT_EQ(installer.Wait(30000).exitCode, 0);
-    ASSERT_TRUE(WaitForHostFile(Host(product_ + "\\setup_helper.exe.started")));
+    ASSERT_TRUE(WaitForHostFile(HostPath(product_ + "\\setup_helper.exe.started")));
     std::this_thread::sleep_for(std::chrono::seconds(2));
     for (const std::string& terminal : terminals_) {
-        EXPECT_FALSE(fs::exists(Host(terminal + "\\terminal.exe.started"))) << terminal;
+        EXPECT_FALSE(fs::exists(HostPath(terminal + "\\terminal.exe.started"))) << terminal;
     }
 }
 
@@ -528,13 +519,13 @@ TEST_F(InstallerWine, AnInstallerWithoutPackageSaysSoOnStepSix) {
     EXPECT_EQ(after.lines, std::vector<std::string>({kNoDataMessage, "0", "0"}));
     EXPECT_EQ(installer.Wait(30000).exitCode, 0);
     for (const std::string& terminal : terminals_) {
-        EXPECT_FALSE(fs::exists(Host(terminal + "\\experts\\Scout.ex4")));
+        EXPECT_FALSE(fs::exists(HostPath(terminal + "\\experts\\Scout.ex4")));
     }
 }
 
 TEST_F(InstallerWine, ARunningTerminalKeepsNextDisabled) {
     const std::string folder = winetest::ScratchFolder("installer-running-terminal");
-    fs::copy_file(winetest::WinProgram(kMarker), folder + "/terminal.exe");
+    winetest::CopyMarkerProgram(folder + "/terminal.exe");
     winetest::Process terminal(folder + "/terminal.exe", {"--stay"});
     ASSERT_TRUE(WaitForHostFile(folder + "/terminal.exe.started"));
 

@@ -14,6 +14,7 @@
 namespace {
 
 namespace fs = std::filesystem;
+using winetest::HostPath;
 using winetest::ReadHostFile;
 using winetest::WriteHostFile;
 
@@ -98,9 +99,9 @@ class PackageWineTest : public ::testing::Test {
     // The product folder a 32-bit program gets: "Program Files (x86)" on a 64-bit prefix.
     std::string ProductFolderWindows() const {
         for (const char* programFiles : {"C:\\Program Files (x86)", "C:\\Program Files"}) {
-            if (fs::exists(winetest::HostPath(programFiles))) {
+            if (fs::exists(HostPath(programFiles))) {
                 const std::string product = std::string(programFiles) + "\\" + Win(kProduct);
-                if (fs::exists(winetest::HostPath(product))) return product;
+                if (fs::exists(HostPath(product))) return product;
             }
         }
         return "";
@@ -111,24 +112,20 @@ class PackageWineTest : public ::testing::Test {
         const std::string product = ProductFolderWindows();
         if (!product.empty()) {
             package::InstallLog log;
-            if (package::InstallLog::Read(
-                    text::FromUtf8(winetest::HostPath(product) + "/Install.log"), &log)) {
+            if (package::InstallLog::Read(text::FromUtf8(HostPath(product) + "/Install.log"),
+                                          &log)) {
                 for (const std::u16string& entry : log.Entries()) {
                     if (text::EndsWith(entry, u".lnk")) {
-                        fs::remove(winetest::HostPath(Win(entry)), ignored);
+                        fs::remove(HostPath(Win(entry)), ignored);
                     }
                 }
             }
-            fs::remove_all(winetest::HostPath(product), ignored);
+            fs::remove_all(HostPath(product), ignored);
         }
-        fs::remove_all(winetest::HostPath("C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\"
-                                          "Programs\\" +
-                                          Win(kProduct)),
+        fs::remove_all(HostPath("C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\"
+                                "Programs\\" +
+                                Win(kProduct)),
                        ignored);
-    }
-
-    std::string Host(const std::string& windowsPath) const {
-        return winetest::HostPath(windowsPath);
     }
 
     std::string scratch_;
@@ -153,19 +150,20 @@ TEST_F(PackageWineTest, ExtractAllInstallsIntoRealFolders) {
 
     // The MetaTrader files land in both terminals, the sounds folder made in each.
     for (const std::string& mt : {mtA, mtB}) {
-        EXPECT_TRUE(ReadHostFile(Host(mt + "\\experts\\Expert.ex4")) == contents_["Expert.ex4"])
+        EXPECT_TRUE(ReadHostFile(HostPath(mt + "\\experts\\Expert.ex4")) == contents_["Expert.ex4"])
             << mt;
-        EXPECT_TRUE(ReadHostFile(Host(mt + "\\sounds\\alert.wav")) == contents_["alert.wav"]) << mt;
+        EXPECT_TRUE(ReadHostFile(HostPath(mt + "\\sounds\\alert.wav")) == contents_["alert.wav"])
+            << mt;
     }
-    EXPECT_TRUE(ReadHostFile(Host(temp + "\\default.txt")) == contents_["default.txt"]);
+    EXPECT_TRUE(ReadHostFile(HostPath(temp + "\\default.txt")) == contents_["default.txt"]);
 
     const std::string product = ProductFolderWindows();
     ASSERT_FALSE(product.empty());
-    EXPECT_TRUE(ReadHostFile(Host(product + "\\data\\big.bin")) == contents_["big.bin"]);
-    EXPECT_TRUE(ReadHostFile(Host(product + "\\keep.dll")) == contents_["keep.dll"]);
+    EXPECT_TRUE(ReadHostFile(HostPath(product + "\\data\\big.bin")) == contents_["big.bin"]);
+    EXPECT_TRUE(ReadHostFile(HostPath(product + "\\keep.dll")) == contents_["keep.dll"]);
 
     // "Install.log": 52004 bytes, the entries in the order they were made.
-    const std::string logPath = Host(product + "\\Install.log");
+    const std::string logPath = HostPath(product + "\\Install.log");
     ASSERT_EQ(fs::file_size(logPath), 52004u);
     package::InstallLog log;
     ASSERT_TRUE(package::InstallLog::Read(text::FromUtf8(logPath), &log));
@@ -190,13 +188,13 @@ TEST_F(PackageWineTest, ExtractAllInstallsIntoRealFolders) {
 
     // Every listed path exists; the links are real shell links.
     for (const std::u16string& entry : entries) {
-        const std::string bytes = ReadHostFile(Host(Win(entry)));
+        const std::string bytes = ReadHostFile(HostPath(Win(entry)));
         EXPECT_FALSE(bytes.empty()) << Win(entry);
         if (text::EndsWith(entry, u".lnk")) {
             EXPECT_TRUE(IsShellLink(bytes)) << Win(entry);
         }
     }
-    const std::string startupLink = ReadHostFile(Host(Win(entries[4])));
+    const std::string startupLink = ReadHostFile(HostPath(Win(entries[4])));
     EXPECT_NE(startupLink.find(winetest::Utf16LeBytes("/start")), std::string::npos);
     EXPECT_NE(startupLink.find("tool.exe"), std::string::npos);
 }

@@ -23,19 +23,14 @@ namespace {
 namespace fs = std::filesystem;
 using winetest::Drive;
 using winetest::DriverResult;
+using winetest::HostPath;
 using winetest::ReadHostFile;
 using winetest::WaitForHostFile;
 using winetest::WriteHostFile;
 
 const char kExtractor[] = "installer/win/extractor.exe";
-const char kMarker[] = "tests/wine/installer/marker.exe";
-const char kEntryKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tessark";
 const char kDamagedMessage[] = "This setup file is damaged. Please download it again.";
 constexpr int kNoWindowTimeoutMs = 60000;
-
-std::string Host(const std::string& windowsPath) {
-    return winetest::HostPath(windowsPath);
-}
 
 // The lines of a log file, which must each end with CR LF.
 std::vector<std::string> LogLines(const std::string& hostPath) {
@@ -65,18 +60,15 @@ class UnattendedWine : public ::testing::Test {
         scratch_ = winetest::ScratchFolder("unattended");
         RemoveProduct();
         for (const std::string& terminal : Terminals()) {
-            fs::remove_all(Host(terminal));
-            for (const char* sub : {"\\experts", "\\sounds", "\\config"}) {
-                fs::create_directories(Host(terminal + sub));
-            }
-            fs::copy_file(winetest::WinProgram(kMarker), Host(terminal + "\\terminal.exe"));
+            fs::remove_all(HostPath(terminal));
+            winetest::LayOutTerminal(terminal);
         }
     }
 
     void TearDown() override {
         RestoreParkedTerminals();
         RemoveProduct();
-        for (const std::string& terminal : Terminals()) fs::remove_all(Host(terminal));
+        for (const std::string& terminal : Terminals()) fs::remove_all(HostPath(terminal));
     }
 
     std::vector<std::string> Terminals() const {
@@ -84,9 +76,9 @@ class UnattendedWine : public ::testing::Test {
     }
 
     void RemoveProduct() {
-        winetest::Run("reg", {"delete", std::string("HKLM\\") + kEntryKey, "/f"});
-        fs::remove_all(Host(product_));
-        fs::remove_all(Host(group_));
+        winetest::DeleteProductEntry();
+        fs::remove_all(HostPath(product_));
+        fs::remove_all(HostPath(group_));
     }
 
     // Moves every MetaTrader folder below Program Files (ours and those other tests left) out
@@ -94,7 +86,7 @@ class UnattendedWine : public ::testing::Test {
     void ParkTerminals() {
         const fs::path parking = scratch_ + "/parked";
         fs::create_directories(parking);
-        for (const auto& entry : fs::directory_iterator(Host(programFiles_))) {
+        for (const auto& entry : fs::directory_iterator(HostPath(programFiles_))) {
             if (entry.is_directory() && fs::exists(entry.path() / "terminal.exe")) {
                 const fs::path to = parking / entry.path().filename();
                 fs::rename(entry.path(), to);
@@ -114,8 +106,7 @@ class UnattendedWine : public ::testing::Test {
     std::string BuildSetup(const std::string& publisher = "Quiet Labs") {
         WriteHostFile(scratch_ + "/Scout.ex4", "bytes of Scout.ex4");
         WriteHostFile(scratch_ + "/Bands.ex4", "bytes of Bands.ex4");
-        fs::copy_file(winetest::WinProgram(kMarker), scratch_ + "/helper.exe",
-                      fs::copy_options::overwrite_existing);
+        winetest::CopyMarkerProgram(scratch_ + "/helper.exe");
         const std::string p = "quiet.eas";
         fs::remove(scratch_ + "/" + p);
         winetest::RunTessarkSteps(
@@ -149,31 +140,32 @@ class UnattendedWine : public ::testing::Test {
     }
 
     bool HasProductFiles(const std::string& terminal) const {
-        return fs::exists(Host(terminal + "\\experts\\Scout.ex4")) ||
-               fs::exists(Host(terminal + "\\experts\\indicators\\Bands.ex4"));
+        return fs::exists(HostPath(terminal + "\\experts\\Scout.ex4")) ||
+               fs::exists(HostPath(terminal + "\\experts\\indicators\\Bands.ex4"));
     }
 
     void ExpectProductIn(const std::string& terminal) const {
-        EXPECT_EQ(ReadHostFile(Host(terminal + "\\experts\\Scout.ex4")), "bytes of Scout.ex4")
+        EXPECT_EQ(ReadHostFile(HostPath(terminal + "\\experts\\Scout.ex4")), "bytes of Scout.ex4")
             << terminal;
-        EXPECT_EQ(ReadHostFile(Host(terminal + "\\experts\\indicators\\Bands.ex4")),
+        EXPECT_EQ(ReadHostFile(HostPath(terminal + "\\experts\\indicators\\Bands.ex4")),
                   "bytes of Bands.ex4")
             << terminal;
-        EXPECT_EQ(ReadHostFile(Host(terminal + "\\config\\experts.ini")).size(), 292u) << terminal;
+        EXPECT_EQ(ReadHostFile(HostPath(terminal + "\\config\\experts.ini")).size(), 292u)
+            << terminal;
     }
 
     // Nothing of the product on the machine: no product folder, no file or settings in any
     // terminal, no registry entry.
     void ExpectNothingInstalled() const {
-        EXPECT_FALSE(fs::exists(Host(product_))) << product_;
-        EXPECT_FALSE(fs::exists(Host(group_))) << group_;
+        EXPECT_FALSE(fs::exists(HostPath(product_))) << product_;
+        EXPECT_FALSE(fs::exists(HostPath(group_))) << group_;
         for (const std::string& terminal : Terminals()) {
-            if (!fs::exists(Host(terminal))) continue;  // parked
+            if (!fs::exists(HostPath(terminal))) continue;  // parked
             EXPECT_FALSE(HasProductFiles(terminal)) << terminal;
-            EXPECT_FALSE(fs::exists(Host(terminal + "\\config\\experts.ini"))) << terminal;
-            EXPECT_FALSE(fs::exists(Host(terminal + "\\terminal.exe.started"))) << terminal;
+            EXPECT_FALSE(fs::exists(HostPath(terminal + "\\config\\experts.ini"))) << terminal;
+            EXPECT_FALSE(fs::exists(HostPath(terminal + "\\terminal.exe.started"))) << terminal;
         }
-        EXPECT_FALSE(winetest::RegValues(std::string("HKLM\\") + kEntryKey).has_value());
+        EXPECT_FALSE(winetest::RegValues(winetest::ProductEntryKey()).has_value());
     }
 
     // One flipped byte in the middle of the expert's stream.
@@ -211,10 +203,10 @@ TEST_F(UnattendedWine, InstallsIntoTwoGivenFoldersWithoutWindowsAndKeepsItsLog) 
     for (const std::string& terminal : found_) {
         EXPECT_FALSE(HasProductFiles(terminal)) << terminal << " was not asked for";
     }
-    EXPECT_EQ(ReadHostFile(Host(product_ + "\\helper.exe")),
-              ReadHostFile(winetest::WinProgram(kMarker)));
-    EXPECT_TRUE(fs::exists(Host(product_ + "\\Uninstall.exe")));
-    EXPECT_TRUE(fs::exists(Host(group_ + "\\Uninstall.lnk")));
+    EXPECT_EQ(ReadHostFile(HostPath(product_ + "\\helper.exe")),
+              ReadHostFile(winetest::MarkerProgram()));
+    EXPECT_TRUE(fs::exists(HostPath(product_ + "\\Uninstall.exe")));
+    EXPECT_TRUE(fs::exists(HostPath(group_ + "\\Uninstall.lnk")));
     EXPECT_EQ(LogLines(log),
               (std::vector<std::string>{
                   "Copying helper.exe...", "Copying Bands.ex4...", "Copying Scout.ex4...",
@@ -224,9 +216,9 @@ TEST_F(UnattendedWine, InstallsIntoTwoGivenFoldersWithoutWindowsAndKeepsItsLog) 
 
     // Nothing is started without /RUN.
     std::this_thread::sleep_for(std::chrono::seconds(2));
-    EXPECT_FALSE(fs::exists(Host(product_ + "\\helper.exe.started")));
+    EXPECT_FALSE(fs::exists(HostPath(product_ + "\\helper.exe.started")));
     for (const std::string& terminal : given_) {
-        EXPECT_FALSE(fs::exists(Host(terminal + "\\terminal.exe.started"))) << terminal;
+        EXPECT_FALSE(fs::exists(HostPath(terminal + "\\terminal.exe.started"))) << terminal;
     }
 }
 
@@ -235,7 +227,7 @@ TEST_F(UnattendedWine, TheEntryHasTheAddedValuesAfterTheElevenItHadBefore) {
     ASSERT_EQ(RunQuietly(setup, {"/S", "/MT4=" + given_[0]}).exitCode, 0);
 
     const std::string uninstaller = product_ + "\\Uninstall.exe";
-    const auto stored = winetest::StoredRegValues(kEntryKey);
+    const auto stored = winetest::StoredRegValues(winetest::kProductEntry);
     ASSERT_TRUE(stored.has_value());
     const auto& bytes = *stored;
     const std::map<std::string, std::string> strings = {
@@ -264,7 +256,7 @@ TEST_F(UnattendedWine, TheEntryHasTheAddedValuesAfterTheElevenItHadBefore) {
     EXPECT_EQ(bytes.size(), strings.size() + 1 + 3);
 
     // `wine reg query` shows the numbers.
-    const auto listed = winetest::RegValues(std::string("HKLM\\") + kEntryKey);
+    const auto listed = winetest::RegValues(winetest::ProductEntryKey());
     ASSERT_TRUE(listed.has_value());
     for (const char* name : {"NoModify", "NoRepair"}) {
         ASSERT_EQ(listed->count(name), 1u) << name;
@@ -276,7 +268,7 @@ TEST_F(UnattendedWine, TheEntryHasTheAddedValuesAfterTheElevenItHadBefore) {
     // Every packaged file once (one terminal was chosen) and the branded uninstaller.
     CSelfExtractor reader;
     ASSERT_EQ(reader.ReadTrailer(text::FromUtf8(setup)), SFX_OK);
-    uint64_t installed = fs::file_size(Host(uninstaller));
+    uint64_t installed = fs::file_size(HostPath(uninstaller));
     for (int32_t i = 0; i < reader.GetFileCount(); ++i) {
         installed += static_cast<uint64_t>(reader.GetFileRecord(i)->uncompressedSize);
     }
@@ -297,10 +289,10 @@ TEST_F(UnattendedWine, RunStartsTheFirstTerminalAndThePostExecuteProgram) {
     const std::string setup = BuildSetup();
     ASSERT_EQ(RunQuietly(setup, {"/S", "/RUN", "/MT4=" + given_[1], "/MT4=" + given_[0]}).exitCode,
               0);
-    ASSERT_TRUE(WaitForHostFile(Host(product_ + "\\helper.exe.started")));
-    EXPECT_EQ(ReadHostFile(Host(product_ + "\\helper.exe.started")), "--after");
-    ASSERT_TRUE(WaitForHostFile(Host(given_[1] + "\\terminal.exe.started")));
-    EXPECT_FALSE(fs::exists(Host(given_[0] + "\\terminal.exe.started")));
+    ASSERT_TRUE(WaitForHostFile(HostPath(product_ + "\\helper.exe.started")));
+    EXPECT_EQ(ReadHostFile(HostPath(product_ + "\\helper.exe.started")), "--after");
+    ASSERT_TRUE(WaitForHostFile(HostPath(given_[1] + "\\terminal.exe.started")));
+    EXPECT_FALSE(fs::exists(HostPath(given_[0] + "\\terminal.exe.started")));
 }
 
 TEST_F(UnattendedWine, EachRefusalHasItsStatusAndInstallsNothing) {
@@ -309,8 +301,7 @@ TEST_F(UnattendedWine, EachRefusalHasItsStatusAndInstallsNothing) {
     const std::string blockedLog = scratch_ + "/log-is-a-folder";
     fs::create_directories(blockedLog);
     const std::string running = scratch_ + "/running/terminal.exe";
-    fs::create_directories(fs::path(running).parent_path());
-    fs::copy_file(winetest::WinProgram(kMarker), running, fs::copy_options::overwrite_existing);
+    winetest::CopyMarkerProgram(running);
 
     const struct {
         const char* what;
@@ -362,49 +353,49 @@ TEST_F(UnattendedWine, EachRefusalHasItsStatusAndInstallsNothing) {
 TEST_F(UnattendedWine, AFileThatCannotBeWrittenEndsWithItsStatusAndNoEntry) {
     const std::string setup = BuildSetup();
     // A folder where the helper program is to go.
-    fs::create_directories(Host(product_ + "\\helper.exe\\inside"));
+    fs::create_directories(HostPath(product_ + "\\helper.exe\\inside"));
     const winetest::ProcessResult run = RunQuietly(setup, {"/S", "/RUN", "/MT4=" + given_[0]});
     EXPECT_EQ(run.exitCode, 6);
-    EXPECT_FALSE(fs::exists(Host(product_ + "\\Uninstall.exe")));
-    EXPECT_FALSE(winetest::RegValues(std::string("HKLM\\") + kEntryKey).has_value());
-    EXPECT_FALSE(fs::exists(Host(given_[0] + "\\terminal.exe.started")));
+    EXPECT_FALSE(fs::exists(HostPath(product_ + "\\Uninstall.exe")));
+    EXPECT_FALSE(winetest::RegValues(winetest::ProductEntryKey()).has_value());
+    EXPECT_FALSE(fs::exists(HostPath(given_[0] + "\\terminal.exe.started")));
 }
 
 TEST_F(UnattendedWine, UninstallsWithoutWindowsAndRefusesWithoutAnEntry) {
     const std::string setup = BuildSetup();
     ASSERT_EQ(RunQuietly(setup, {"/S", "/MT4=" + given_[0], "/MT4=" + given_[1]}).exitCode, 0);
     const std::string uninstaller = product_ + "\\Uninstall.exe";
-    ASSERT_TRUE(fs::exists(Host(uninstaller)));
+    ASSERT_TRUE(fs::exists(HostPath(uninstaller)));
 
-    EXPECT_EQ(RunQuietly(Host(uninstaller), {"/S", "/unknown"}).exitCode, 1);
+    EXPECT_EQ(RunQuietly(HostPath(uninstaller), {"/S", "/unknown"}).exitCode, 1);
     {
         const std::string running = scratch_ + "/running/terminal.exe";
-        fs::create_directories(fs::path(running).parent_path());
-        fs::copy_file(winetest::WinProgram(kMarker), running, fs::copy_options::overwrite_existing);
+        winetest::CopyMarkerProgram(running);
         winetest::Process terminal(running, {"--stay"});
         ASSERT_TRUE(WaitForHostFile(running + ".started"));
-        EXPECT_EQ(RunQuietly(Host(uninstaller), {"/S"}).exitCode, 2);
+        EXPECT_EQ(RunQuietly(HostPath(uninstaller), {"/S"}).exitCode, 2);
         terminal.Kill();
     }
     for (const std::string& terminal : given_) {
         EXPECT_TRUE(HasProductFiles(terminal)) << "nothing removed yet from " << terminal;
     }
 
-    const winetest::ProcessResult removed = RunQuietly(Host(uninstaller), {"/s"});
+    const winetest::ProcessResult removed = RunQuietly(HostPath(uninstaller), {"/s"});
     EXPECT_EQ(removed.exitCode, 0) << removed.err;
     for (const std::string& terminal : given_) {
         EXPECT_FALSE(HasProductFiles(terminal)) << terminal;
-        EXPECT_TRUE(fs::exists(Host(terminal + "\\terminal.exe"))) << "the terminal's own stays";
+        EXPECT_TRUE(fs::exists(HostPath(terminal + "\\terminal.exe")))
+            << "the terminal's own stays";
     }
-    EXPECT_FALSE(fs::exists(Host(product_ + "\\helper.exe")));
-    EXPECT_TRUE(fs::exists(Host(uninstaller))) << "the uninstaller keeps itself";
-    EXPECT_FALSE(fs::exists(Host(group_)));
-    EXPECT_FALSE(winetest::RegValues(std::string("HKLM\\") + kEntryKey).has_value());
+    EXPECT_FALSE(fs::exists(HostPath(product_ + "\\helper.exe")));
+    EXPECT_TRUE(fs::exists(HostPath(uninstaller))) << "the uninstaller keeps itself";
+    EXPECT_FALSE(fs::exists(HostPath(group_)));
+    EXPECT_FALSE(winetest::RegValues(winetest::ProductEntryKey()).has_value());
 
     // Without the entry nothing can be proven to be the product's.
-    WriteHostFile(Host(product_ + "\\left.txt"), "a file of someone else");
-    EXPECT_EQ(RunQuietly(Host(uninstaller), {"/S"}).exitCode, 3);
-    EXPECT_TRUE(fs::exists(Host(product_ + "\\left.txt")));
+    WriteHostFile(HostPath(product_ + "\\left.txt"), "a file of someone else");
+    EXPECT_EQ(RunQuietly(HostPath(uninstaller), {"/S"}).exitCode, 3);
+    EXPECT_TRUE(fs::exists(HostPath(product_ + "\\left.txt")));
 }
 
 TEST_F(UnattendedWine, ASignedSetupVerifiesAndInstallsBothWays) {
@@ -467,7 +458,7 @@ TEST_F(UnattendedWine, TheWizardRefusesADamagedSetupBeforeWritingAnything) {
     // The pages' pictures and texts would be the first files written.
     const std::string temp = winetest::WindowsFolder("temp");
     for (const char* entry : {"\\project.ico", "\\banner.jpg", "\\What's New.rtf"}) {
-        fs::remove(Host(temp + entry));
+        fs::remove(HostPath(temp + entry));
     }
 
     winetest::Process wizard(damaged);
@@ -480,7 +471,7 @@ TEST_F(UnattendedWine, TheWizardRefusesADamagedSetupBeforeWritingAnything) {
 
     ExpectNothingInstalled();
     for (const char* entry : {"\\project.ico", "\\banner.jpg", "\\What's New.rtf"}) {
-        EXPECT_FALSE(fs::exists(Host(temp + entry))) << entry;
+        EXPECT_FALSE(fs::exists(HostPath(temp + entry))) << entry;
     }
 }
 

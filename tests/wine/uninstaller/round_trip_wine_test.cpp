@@ -16,16 +16,12 @@ namespace {
 namespace fs = std::filesystem;
 using winetest::Drive;
 using winetest::DriverResult;
+using winetest::HostPath;
 using winetest::ReadHostFile;
 using winetest::WriteHostFile;
 
-const char kProductKey[] = "HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tessark";
 const char kProductDir[] = "Acme Robot Round Trip";
 const char kMenuGroup[] = "Acme Robot Round Trip Group";
-
-std::string Host(const std::string& windowsPath) {
-    return winetest::HostPath(windowsPath);
-}
 
 class UninstallRoundTrip : public ::testing::Test {
   protected:
@@ -39,7 +35,7 @@ class UninstallRoundTrip : public ::testing::Test {
         for (const std::string& terminal : terminals_) {
             for (const char* own : {"\\terminal.exe", "\\config\\experts.ini", "\\experts\\Own.ex4",
                                     "\\sounds\\own.wav"}) {
-                WriteHostFile(Host(terminal + own), std::string("the terminal's own ") + own);
+                WriteHostFile(HostPath(terminal + own), std::string("the terminal's own ") + own);
             }
         }
     }
@@ -47,9 +43,9 @@ class UninstallRoundTrip : public ::testing::Test {
     void TearDown() override { RemoveAll(); }
 
     void RemoveAll() {
-        winetest::Run("reg", {"delete", kProductKey, "/f"});
+        winetest::DeleteProductEntry();
         for (const std::string& folder : {product_, group_, terminals_[0], terminals_[1]}) {
-            if (!folder.empty()) fs::remove_all(Host(folder));
+            if (!folder.empty()) fs::remove_all(HostPath(folder));
         }
     }
 
@@ -103,17 +99,17 @@ TEST_F(UninstallRoundTrip, InstallsIntoTwoTerminalsAndRemovesItAllAgain) {
                                                    "\\experts\\sounds\\alert.wav"};
     for (const std::string& terminal : terminals_) {
         for (const std::string& file : productFiles) {
-            ASSERT_TRUE(fs::exists(Host(terminal + file))) << terminal + file;
+            ASSERT_TRUE(fs::exists(HostPath(terminal + file))) << terminal + file;
         }
-        ASSERT_TRUE(fs::exists(Host(terminal + "\\experts\\libraries\\Keep.dll")));
+        ASSERT_TRUE(fs::exists(HostPath(terminal + "\\experts\\libraries\\Keep.dll")));
     }
-    ASSERT_TRUE(fs::exists(Host(product_ + "\\Uninstall.exe")));
-    ASSERT_TRUE(fs::exists(Host(product_ + "\\Manual.txt")));
-    ASSERT_TRUE(fs::exists(Host(product_ + "\\data\\Helper.dat")));
-    ASSERT_TRUE(fs::exists(Host(group_ + "\\Manual.lnk")));
-    ASSERT_TRUE(fs::exists(Host(group_ + "\\Uninstall.lnk")));
-    ASSERT_TRUE(winetest::RegValues(kProductKey).has_value());
-    const std::string logBytes = ReadHostFile(Host(product_ + "\\Install.log"));
+    ASSERT_TRUE(fs::exists(HostPath(product_ + "\\Uninstall.exe")));
+    ASSERT_TRUE(fs::exists(HostPath(product_ + "\\Manual.txt")));
+    ASSERT_TRUE(fs::exists(HostPath(product_ + "\\data\\Helper.dat")));
+    ASSERT_TRUE(fs::exists(HostPath(group_ + "\\Manual.lnk")));
+    ASSERT_TRUE(fs::exists(HostPath(group_ + "\\Uninstall.lnk")));
+    ASSERT_TRUE(winetest::RegValues(winetest::ProductEntryKey()).has_value());
+    const std::string logBytes = ReadHostFile(HostPath(product_ + "\\Install.log"));
     ASSERT_EQ(logBytes.size(), 52004u);
     const package::InstallLog log = package::InstallLog::FromBytes(
         reinterpret_cast<const uint8_t*>(logBytes.data()), logBytes.size());
@@ -122,7 +118,7 @@ TEST_F(UninstallRoundTrip, InstallsIntoTwoTerminalsAndRemovesItAllAgain) {
     ASSERT_FALSE(listed.empty());
 
     // The uninstaller writes its banner picture out; take away what the installer left.
-    const std::string banner = Host(winetest::WindowsFolder("temp") + "\\banner.jpg");
+    const std::string banner = HostPath(winetest::WindowsFolder("temp") + "\\banner.jpg");
     fs::remove(banner);
 
     winetest::Process uninstaller(product_ + "\\Uninstall.exe");
@@ -152,26 +148,26 @@ TEST_F(UninstallRoundTrip, InstallsIntoTwoTerminalsAndRemovesItAllAgain) {
     // What the uninstallation left. The list names the installer's temporary copy of the
     // banner too; the complete page writes that file anew (checked below).
     for (const std::string& file : listed) {
-        if (Host(file) == banner) continue;
-        EXPECT_FALSE(fs::exists(Host(file))) << file;
+        if (HostPath(file) == banner) continue;
+        EXPECT_FALSE(fs::exists(HostPath(file))) << file;
     }
     for (const std::string& terminal : terminals_) {
         for (const std::string& file : productFiles) {
-            EXPECT_FALSE(fs::exists(Host(terminal + file)))
+            EXPECT_FALSE(fs::exists(HostPath(terminal + file)))
                 << terminal + file << " (a copy that \"Install.log\" does not list stays behind)";
         }
-        EXPECT_TRUE(fs::exists(Host(terminal + "\\experts\\libraries\\Keep.dll")))
+        EXPECT_TRUE(fs::exists(HostPath(terminal + "\\experts\\libraries\\Keep.dll")))
             << "a never-uninstall file stays";
         for (const char* own : {"\\terminal.exe", "\\config\\experts.ini", "\\experts\\Own.ex4",
                                 "\\sounds\\own.wav"}) {
-            EXPECT_TRUE(fs::exists(Host(terminal + own))) << terminal + own;
+            EXPECT_TRUE(fs::exists(HostPath(terminal + own))) << terminal + own;
         }
-        EXPECT_EQ(ReadHostFile(Host(terminal + "\\experts\\Own.ex4")),
+        EXPECT_EQ(ReadHostFile(HostPath(terminal + "\\experts\\Own.ex4")),
                   "the terminal's own \\experts\\Own.ex4");
     }
-    EXPECT_EQ(winetest::FolderNames(Host(product_)), std::vector<std::string>{"Uninstall.exe"});
-    EXPECT_FALSE(fs::exists(Host(group_)));
-    EXPECT_FALSE(winetest::RegValues(kProductKey).has_value());
+    EXPECT_EQ(winetest::FolderNames(HostPath(product_)), std::vector<std::string>{"Uninstall.exe"});
+    EXPECT_FALSE(fs::exists(HostPath(group_)));
+    EXPECT_FALSE(winetest::RegValues(winetest::ProductEntryKey()).has_value());
 
     // The banner the installer stored in the uninstaller, written back out by it.
     const std::string builtInBanner =

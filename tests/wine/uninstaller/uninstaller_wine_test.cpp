@@ -15,9 +15,9 @@ namespace {
 namespace fs = std::filesystem;
 using winetest::Drive;
 using winetest::DriverResult;
+using winetest::HostPath;
 using winetest::WriteHostFile;
 
-const char kProductKey[] = "HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tessark";
 const char kProductDir[] = "Tessark Uninstall Test";
 const char kMenuGroup[] = "Tessark Uninstall Test Group";
 
@@ -35,32 +35,32 @@ class UninstallerWine : public ::testing::Test {
         RemoveProduct();
 
         for (const std::string& terminal : terminals_) {
-            WriteHostFile(Host(terminal + "\\terminal.exe"), "the terminal's own");
-            WriteHostFile(Host(terminal + "\\config\\experts.ini"), "the terminal's own");
-            WriteHostFile(Host(terminal + "\\experts\\Own.ex4"), "the terminal's own");
+            WriteHostFile(HostPath(terminal + "\\terminal.exe"), "the terminal's own");
+            WriteHostFile(HostPath(terminal + "\\config\\experts.ini"), "the terminal's own");
+            WriteHostFile(HostPath(terminal + "\\experts\\Own.ex4"), "the terminal's own");
             for (const char* file : {"\\experts\\Robot.ex4", "\\experts\\indicators\\Signal.ex4"}) {
-                WriteHostFile(Host(terminal + file), kProductBytes);
+                WriteHostFile(HostPath(terminal + file), kProductBytes);
                 listed_.push_back(terminal + file);
             }
         }
         // Installed, but marked never to be uninstalled: not in the list.
-        WriteHostFile(Host(terminals_[1] + "\\experts\\libraries\\Keep.dll"), kProductBytes);
+        WriteHostFile(HostPath(terminals_[1] + "\\experts\\libraries\\Keep.dll"), kProductBytes);
         // Listed, but deleted by the user since.
         listed_.push_back(terminals_[1] + "\\experts\\Gone.ex4");
 
-        fs::create_directories(Host(product_));
+        fs::create_directories(HostPath(product_));
         fs::copy_file(winetest::WinProgram("uninstaller/win/Uninstall.exe"),
-                      Host(product_ + "\\Uninstall.exe"));
-        WriteHostFile(Host(product_ + "\\License.rtf"), kProductBytes);
+                      HostPath(product_ + "\\Uninstall.exe"));
+        WriteHostFile(HostPath(product_ + "\\License.rtf"), kProductBytes);
         listed_.push_back(product_ + "\\License.rtf");
-        WriteHostFile(Host(product_ + "\\data\\cache\\state.dat"), "made by the product");
-        WriteHostFile(Host(group_ + "\\ReadMe.lnk"), kProductBytes);
+        WriteHostFile(HostPath(product_ + "\\data\\cache\\state.dat"), "made by the product");
+        WriteHostFile(HostPath(group_ + "\\ReadMe.lnk"), kProductBytes);
         listed_.push_back(group_ + "\\ReadMe.lnk");
-        WriteHostFile(Host(group_ + "\\Uninstall.lnk"), kProductBytes);
+        WriteHostFile(HostPath(group_ + "\\Uninstall.lnk"), kProductBytes);
 
         package::InstallLog log;
         for (const std::string& path : listed_) ASSERT_TRUE(log.Add(text::FromUtf8(path)));
-        WriteHostFile(Host(product_ + "\\Install.log"),
+        WriteHostFile(HostPath(product_ + "\\Install.log"),
                       std::string(log.Bytes().begin(), log.Bytes().end()));
 
         Register({{"DisplayName", "Tessark"},
@@ -78,23 +78,20 @@ class UninstallerWine : public ::testing::Test {
 
     void TearDown() override { RemoveProduct(); }
 
-    static std::string Host(const std::string& windowsPath) {
-        return winetest::HostPath(windowsPath);
-    }
-
     void Register(const std::vector<std::pair<std::string, std::string>>& values) {
         for (const auto& [name, data] : values) {
-            ASSERT_EQ(
-                winetest::Run("reg", {"add", kProductKey, "/v", name, "/d", data, "/f"}).exitCode,
-                0)
+            ASSERT_EQ(winetest::Run(
+                          "reg", {"add", winetest::ProductEntryKey(), "/v", name, "/d", data, "/f"})
+                          .exitCode,
+                      0)
                 << name;
         }
     }
 
     void RemoveProduct() {
-        winetest::Run("reg", {"delete", kProductKey, "/f"});
+        winetest::DeleteProductEntry();
         for (const std::string& folder : {product_, group_, terminals_[0], terminals_[1]}) {
-            if (!folder.empty()) fs::remove_all(Host(folder));
+            if (!folder.empty()) fs::remove_all(HostPath(folder));
         }
     }
 
@@ -114,10 +111,10 @@ class UninstallerWine : public ::testing::Test {
         for (const std::string& terminal : terminals_) {
             for (const char* own :
                  {"\\terminal.exe", "\\config\\experts.ini", "\\experts\\Own.ex4"}) {
-                EXPECT_TRUE(fs::exists(Host(terminal + own))) << terminal + own;
+                EXPECT_TRUE(fs::exists(HostPath(terminal + own))) << terminal + own;
             }
         }
-        EXPECT_TRUE(fs::exists(Host(terminals_[1] + "\\experts\\libraries\\Keep.dll")));
+        EXPECT_TRUE(fs::exists(HostPath(terminals_[1] + "\\experts\\libraries\\Keep.dll")));
     }
 
     std::string programFiles_, programs_, product_, group_;
@@ -147,11 +144,11 @@ TEST_F(UninstallerWine, RemovesTheProductThroughItsThreePages) {
     EXPECT_EQ(progress.lines, expected);
     winetest::Screenshot("uninstaller-progress");
 
-    for (const std::string& file : listed_) EXPECT_FALSE(fs::exists(Host(file))) << file;
-    EXPECT_EQ(winetest::FolderNames(Host(product_)), std::vector<std::string>{"Uninstall.exe"});
-    EXPECT_FALSE(fs::exists(Host(group_)));
-    EXPECT_TRUE(fs::exists(Host(programs_)));
-    EXPECT_FALSE(winetest::RegValues(kProductKey).has_value());
+    for (const std::string& file : listed_) EXPECT_FALSE(fs::exists(HostPath(file))) << file;
+    EXPECT_EQ(winetest::FolderNames(HostPath(product_)), std::vector<std::string>{"Uninstall.exe"});
+    EXPECT_FALSE(fs::exists(HostPath(group_)));
+    EXPECT_TRUE(fs::exists(HostPath(programs_)));
+    EXPECT_FALSE(winetest::RegValues(winetest::ProductEntryKey()).has_value());
     ExpectTerminalsUntouched();
 
     DriverResult complete = Drive({"window Uninstall", "click 1", "waitclosed", "window Uninstall",
@@ -176,7 +173,7 @@ TEST_F(UninstallerWine, RemovesTheProductThroughItsThreePages) {
     expected = {"You are about to uninstall Acme Robot Version: 2.1.0.7"};
     for (const std::string& line : RemovalLines({})) expected.push_back(line);
     EXPECT_EQ(again.lines, expected);
-    EXPECT_EQ(winetest::FolderNames(Host(product_)), std::vector<std::string>{"Uninstall.exe"});
+    EXPECT_EQ(winetest::FolderNames(HostPath(product_)), std::vector<std::string>{"Uninstall.exe"});
 
     winetest::ProcessResult exit = uninstaller.Wait(20000);
     EXPECT_FALSE(exit.timedOut);
@@ -199,10 +196,10 @@ TEST_F(UninstallerWine, NextWaitsWhileATerminalRuns) {
     // Cancel on the welcome page removes nothing.
     for (const std::string& file : listed_) {
         if (file.find("Gone.ex4") == std::string::npos) {
-            EXPECT_TRUE(fs::exists(Host(file))) << file;
+            EXPECT_TRUE(fs::exists(HostPath(file))) << file;
         }
     }
-    EXPECT_TRUE(winetest::RegValues(kProductKey).has_value());
+    EXPECT_TRUE(winetest::RegValues(winetest::ProductEntryKey()).has_value());
 }
 
 TEST_F(UninstallerWine, ADamagedEntryIsRefusedWithoutRemovingAnything) {
@@ -223,12 +220,12 @@ TEST_F(UninstallerWine, ADamagedEntryIsRefusedWithoutRemovingAnything) {
     EXPECT_EQ(noPage.exitCode, 1) << "no page may follow the message";
     for (const std::string& file : listed_) {
         if (file.find("Gone.ex4") == std::string::npos) {
-            EXPECT_TRUE(fs::exists(Host(file))) << file;
+            EXPECT_TRUE(fs::exists(HostPath(file))) << file;
         }
     }
-    EXPECT_TRUE(fs::exists(Host(product_ + "\\data\\cache\\state.dat")));
-    EXPECT_TRUE(fs::exists(Host(group_ + "\\Uninstall.lnk")));
-    EXPECT_TRUE(winetest::RegValues(kProductKey).has_value());
+    EXPECT_TRUE(fs::exists(HostPath(product_ + "\\data\\cache\\state.dat")));
+    EXPECT_TRUE(fs::exists(HostPath(group_ + "\\Uninstall.lnk")));
+    EXPECT_TRUE(winetest::RegValues(winetest::ProductEntryKey()).has_value());
 }
 
 }  // namespace
