@@ -36,7 +36,7 @@
 #include "tests/wine/harness/pe_imports.h"
 #include "tests/wine/harness/prefix_paths.h"
 #include "tests/wine/harness/process.h"
-#include "tests/wine/harness/product_entry.h"
+#include "tests/wine/harness/installed_product.h"
 #include "tests/wine/harness/registry_query.h"
 #include "tests/wine/harness/screenshot.h"
 #include "tests/wine/harness/session.h"

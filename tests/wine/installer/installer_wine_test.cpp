@@ -72,13 +72,10 @@ class InstallerWine : public ::testing::Test {
         boot_ = "C:\\CandleScout";
         terminals_ = {programFiles_ + "\\MetaTrader Scout A",
                       programFiles_ + "\\MetaTrader Scout B"};
-        for (const std::string& folder : {product_, group_, documents_, boot_, terminals_[0],
-                                          terminals_[1], VirtualConfig(terminals_[0])}) {
-            fs::remove_all(HostPath(folder));
-        }
-        fs::remove(HostPath(startup_ + "\\Guide.txt.lnk"));
         // An entry left by an earlier run would hide a value that is not written.
-        winetest::DeleteProductEntry();
+        winetest::RemoveInstalledProduct({product_, group_, documents_, boot_, terminals_[0],
+                                          terminals_[1], VirtualConfig(terminals_[0]),
+                                          startup_ + "\\Guide.txt.lnk"});
         for (const std::string& terminal : terminals_) winetest::LayOutTerminal(terminal);
         WriteHostFile(HostPath(terminals_[0] + "\\config\\experts.ini"), UsersSettings());
         // File virtualisation's copy of terminal A's config folder, without a settings file.

@@ -75,11 +75,7 @@ class UnattendedWine : public ::testing::Test {
         return {found_[0], found_[1], given_[0], given_[1]};
     }
 
-    void RemoveProduct() {
-        winetest::DeleteProductEntry();
-        fs::remove_all(HostPath(product_));
-        fs::remove_all(HostPath(group_));
-    }
+    void RemoveProduct() { winetest::RemoveInstalledProduct({product_, group_}); }
 
     // Moves every MetaTrader folder below Program Files (ours and those other tests left) out
     // of the discovery's way until the test ends.

@@ -43,10 +43,7 @@ class UninstallRoundTrip : public ::testing::Test {
     void TearDown() override { RemoveAll(); }
 
     void RemoveAll() {
-        winetest::DeleteProductEntry();
-        for (const std::string& folder : {product_, group_, terminals_[0], terminals_[1]}) {
-            if (!folder.empty()) fs::remove_all(HostPath(folder));
-        }
+        winetest::RemoveInstalledProduct({product_, group_, terminals_[0], terminals_[1]});
     }
 
     // The product's project and setup, made with the tessark command in a scratch folder.

@@ -89,10 +89,7 @@ class UninstallerWine : public ::testing::Test {
     }
 
     void RemoveProduct() {
-        winetest::DeleteProductEntry();
-        for (const std::string& folder : {product_, group_, terminals_[0], terminals_[1]}) {
-            if (!folder.empty()) fs::remove_all(HostPath(folder));
-        }
+        winetest::RemoveInstalledProduct({product_, group_, terminals_[0], terminals_[1]});
     }
 
     std::string Uninstaller() const { return product_ + "\\Uninstall.exe"; }

@@ -1,5 +1,8 @@
-#include "tests/wine/harness/product_entry.h"
+#include "tests/wine/harness/installed_product.h"
 
+#include <filesystem>
+
+#include "tests/wine/harness/prefix_paths.h"
 #include "tests/wine/harness/process.h"
 
 namespace winetest {
@@ -10,8 +13,11 @@ std::string ProductEntryKey() {
     return std::string("HKLM\\") + kProductEntry;
 }
 
-void DeleteProductEntry() {
+void RemoveInstalledProduct(const std::vector<std::string>& windowsPaths) {
     Run("reg", {"delete", ProductEntryKey(), "/f"});
+    for (const std::string& path : windowsPaths) {
+        if (!path.empty()) std::filesystem::remove_all(HostPath(path));
+    }
 }
 
 }  // namespace winetest
