@@ -29,7 +29,9 @@
 // harness function that cannot do its job because the environment is wrong (no session, a
 // program not built, a tool missing) throws std::runtime_error, which GoogleTest reports as a
 // failure with the message; results of the programs under test (exit codes, time-outs, driver
-// failures) are returned, never thrown.
+// failures) are returned, never thrown. The few helpers that do a test's own steps for it
+// (WriteHostFile, RunTessarkSteps, InstallThroughWizard) fail the running test like an EXPECT or
+// ASSERT of its own; wrap one in ASSERT_NO_FATAL_FAILURE where the test must stop there.
 
 #include "tests/wine/harness/host_files.h"
 #include "tests/wine/harness/marker_program.h"
