@@ -98,12 +98,13 @@ TEST(WineSmoke, DriverFailuresAreReported) {
     EXPECT_NE(missing.error.find("Smoke Test Dialog"), std::string::npos)
         << "the failure lists the windows on screen: " << missing.error;
 
-    // The Late button stays disabled until the first Copy; a click on it must not pass for
-    // done.
-    DriverResult disabled = Drive({"window Smoke Test Dialog", "enabled 1006", "click 1006"});
+    // The Late button stays disabled until the first Copy; a click on it waits for it and then
+    // must not pass for done.
+    DriverResult disabled =
+        Drive({"window Smoke Test Dialog", "enabled 1006", "timeout 500", "click 1006"});
     EXPECT_EQ(disabled.lines, Lines({"0"}));
     EXPECT_EQ(disabled.exitCode, 1);
-    EXPECT_NE(disabled.error.find("is disabled"), std::string::npos) << disabled.error;
+    EXPECT_NE(disabled.error.find("is disabled after 500 ms"), std::string::npos) << disabled.error;
 
     DriverResult waited = Drive({"window Smoke Test Dialog", "timeout 500", "waitenabled 1006"});
     EXPECT_EQ(waited.exitCode, 1);

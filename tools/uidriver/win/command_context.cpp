@@ -97,6 +97,20 @@ bool Usable(const State& state, HWND control, long id, std::string* error) {
     return true;
 }
 
+HWND UsableControl(const State& state, long id, std::string* error) {
+    if (!NeedCurrent(state, error)) return nullptr;
+    HWND control = nullptr;
+    std::string reason;
+    const bool usable = WaitFor(state, [&] {
+        reason.clear();
+        control = Control(state, id, &reason);
+        return control && Usable(state, control, id, &reason);
+    });
+    if (usable) return control;
+    *error = reason + AfterTimeout(state);
+    return nullptr;
+}
+
 bool RowExists(const State& state, HWND list, long id, long row, std::string* error) {
     int count = 0;
     if (!ItemCount(list, &count)) {

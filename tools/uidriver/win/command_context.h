@@ -69,6 +69,10 @@ HWND ListControl(const State& state, long id, std::string* error);
 HWND ListViewControl(const State& state, long id, std::string* error);
 // Visible and enabled, as a user needs a control to be to use it.
 bool Usable(const State& state, HWND control, long id, std::string* error);
+// The control `id` once it is visible and enabled, waiting up to the state's timeout: the
+// command before may have started what shows it (a section chosen, a page on its way), and a
+// click is taken as done before its handler ends. nullptr with `error` set when it never is.
+HWND UsableControl(const State& state, long id, std::string* error);
 bool RowExists(const State& state, HWND list, long id, long row, std::string* error);
 // The current window in front, for keyboard and mouse input.
 bool Front(const State& state, std::string* error);

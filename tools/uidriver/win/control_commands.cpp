@@ -54,8 +54,8 @@ bool DoWaitText(State& state, const Command& c, std::string* error) {
 
 bool DoClick(State& state, const Command& c, std::string* error) {
     const long id = c.numbers[0];
-    HWND control = Control(state, id, error);
-    if (!control || !Usable(state, control, id, error)) return false;
+    HWND control = UsableControl(state, id, error);
+    if (!control) return false;
     std::u16string cls = text::ToLowerAscii(WindowClass(control));
     if (cls == u"button") {
         SendWithTimeout(control, BM_CLICK, 0, 0, nullptr, kClickAnswerMs);
@@ -75,8 +75,8 @@ bool DoCommand(State& state, const Command& c, std::string* error) {
 
 bool DoMouse(State& state, const Command& c, std::string* error) {
     const long id = c.numbers[0];
-    HWND control = Control(state, id, error);
-    if (!control || !Usable(state, control, id, error) || !Front(state, error)) return false;
+    HWND control = UsableControl(state, id, error);
+    if (!control || !Front(state, error)) return false;
     RECT rect;
     GetClientRect(control, &rect);
     POINT middle = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
@@ -89,8 +89,8 @@ bool DoMouse(State& state, const Command& c, std::string* error) {
 }
 
 bool DoFocus(State& state, const Command& c, std::string* error) {
-    HWND control = Control(state, c.numbers[0], error);
-    if (!control || !Usable(state, control, c.numbers[0], error)) return false;
+    HWND control = UsableControl(state, c.numbers[0], error);
+    if (!control) return false;
     if (WindowClass(state.current) == u"#32770") {
         // The dialog's own way, which also moves the default button.
         SendWithTimeout(state.current, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
