@@ -27,16 +27,16 @@ bool ParseArguments(const std::vector<std::u16string>& args, const std::vector<O
             parsed->help = true;
             continue;
         }
-        const OptionSpec* spec = nullptr;
+        const OptionSpec* known = nullptr;
         for (const OptionSpec& candidate : specs) {
-            if (arg == candidate.name) spec = &candidate;
+            if (arg == candidate.name) known = &candidate;
         }
-        if (spec == nullptr) {
+        if (known == nullptr) {
             *error = text::Format(u"unknown option %s", {arg});
             return false;
         }
         std::u16string value;
-        if (spec->takesValue) {
+        if (known->takesValue) {
             if (i + 1 >= args.size()) {
                 *error = text::Format(u"%s needs a value", {arg});
                 return false;

@@ -60,23 +60,23 @@ bool ParseSwitches(const std::vector<std::u16string>& words, const std::vector<S
     for (const std::u16string& word : words) {
         const size_t equals = word.find(u'=');
         const std::u16string_view name = std::u16string_view(word).substr(0, equals);
-        const SwitchSpec* spec = nullptr;
+        const SwitchSpec* known = nullptr;
         for (const SwitchSpec& candidate : specs) {
-            if (text::EqualsNoCase(name, candidate.name)) spec = &candidate;
+            if (text::EqualsNoCase(name, candidate.name)) known = &candidate;
         }
-        if (spec == nullptr) {
+        if (known == nullptr) {
             *error = text::Format(u"unknown switch %s", {word});
             return false;
         }
-        if (spec->takesValue && (equals == std::u16string::npos || equals + 1 == word.size())) {
-            *error = text::Format(u"%s needs a value: %s=...", {spec->name, spec->name});
+        if (known->takesValue && (equals == std::u16string::npos || equals + 1 == word.size())) {
+            *error = text::Format(u"%s needs a value: %s=...", {known->name, known->name});
             return false;
         }
-        if (!spec->takesValue && equals != std::u16string::npos) {
-            *error = text::Format(u"%s takes no value", {spec->name});
+        if (!known->takesValue && equals != std::u16string::npos) {
+            *error = text::Format(u"%s takes no value", {known->name});
             return false;
         }
-        given->push_back({spec->name, spec->takesValue ? word.substr(equals + 1) : u""});
+        given->push_back({known->name, known->takesValue ? word.substr(equals + 1) : u""});
     }
     return true;
 }

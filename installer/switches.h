@@ -21,7 +21,7 @@ struct SwitchSpec {
 };
 
 struct GivenSwitch {
-    const char16_t* name;  // the spec's name, whatever letter case was typed
+    const char16_t* name;  // the switch's own spelling, whatever letter case was typed
     std::u16string value;  // empty for a switch without a value
 };
 

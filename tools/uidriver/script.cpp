@@ -118,8 +118,8 @@ const std::vector<CommandSpec>& Commands() {
 }
 
 const CommandSpec* FindCommand(std::string_view name) {
-    for (const CommandSpec& spec : kCommands) {
-        if (name == spec.name) return &spec;
+    for (const CommandSpec& definition : kCommands) {
+        if (name == definition.name) return &definition;
     }
     return nullptr;
 }
@@ -130,34 +130,35 @@ bool ParseCommand(std::string_view line, Command* command, std::string* error) {
     command->source = std::string(line);
     std::string_view rest = line;
     std::string_view name = NextWord(rest);
-    command->spec = FindCommand(name);
-    if (!command->spec) {
+    command->definition = FindCommand(name);
+    if (!command->definition) {
         *error = "unknown command \"" + std::string(name) + "\"";
         return false;
     }
-    const CommandSpec& spec = *command->spec;
-    for (const char* kind = spec.numbers; *kind; ++kind) {
+    const CommandSpec& definition = *command->definition;
+    for (const char* kind = definition.numbers; *kind; ++kind) {
         std::string_view word = NextWord(rest);
         long value = 0;
         if (!ParseNumber(word, *kind, &value)) {
-            *error = std::string(spec.name) + ": expected " + KindName(*kind) +
+            *error = std::string(definition.name) + ": expected " + KindName(*kind) +
                      (word.empty() ? "" : ", got \"" + std::string(word) + "\"") +
-                     " (usage: " + spec.usage + ")";
+                     " (usage: " + definition.usage + ")";
             return false;
         }
         command->numbers.push_back(value);
     }
     // The text starts after the one blank that ends the last word and runs to the line's end.
     if (!rest.empty() && rest[0] == ' ') rest.remove_prefix(1);
-    if (spec.text == TextArgument::None) {
+    if (definition.text == TextArgument::None) {
         if (rest.find_first_not_of(' ') != std::string_view::npos) {
-            *error = std::string(spec.name) + ": too many arguments (usage: " + spec.usage + ")";
+            *error = std::string(definition.name) +
+                     ": too many arguments (usage: " + definition.usage + ")";
             return false;
         }
         return true;
     }
-    if (spec.text == TextArgument::Required && rest.empty()) {
-        *error = std::string(spec.name) + ": missing text (usage: " + spec.usage + ")";
+    if (definition.text == TextArgument::Required && rest.empty()) {
+        *error = std::string(definition.name) + ": missing text (usage: " + definition.usage + ")";
         return false;
     }
     command->text = UnescapeText(rest);

@@ -39,7 +39,7 @@ const std::vector<CommandSpec>& Commands();
 const CommandSpec* FindCommand(std::string_view name);
 
 struct Command {
-    const CommandSpec* spec = nullptr;
+    const CommandSpec* definition = nullptr;
     std::vector<long> numbers;
     std::u16string text;  // unescaped; empty when the command has no text
     std::string source;   // the line as written, for messages

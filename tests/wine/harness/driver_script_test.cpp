@@ -27,8 +27,8 @@ std::string ParseError(const std::string& line) {
 
 TEST(DriverScript, NumbersAndTexts) {
     Command item = Parse("item 1004 2");
-    ASSERT_NE(item.spec, nullptr);
-    EXPECT_STREQ(item.spec->name, "item");
+    ASSERT_NE(item.definition, nullptr);
+    EXPECT_STREQ(item.definition->name, "item");
     EXPECT_EQ(item.numbers, (std::vector<long>{1004, 2}));
     EXPECT_TRUE(item.text.empty());
 
@@ -70,10 +70,10 @@ TEST(DriverScript, ScriptsSkipCommentsAndNameTheBadLine) {
         &commands, &error))
         << error;
     ASSERT_EQ(commands.size(), 3u);
-    EXPECT_STREQ(commands[0].spec->name, "window");
+    EXPECT_STREQ(commands[0].definition->name, "window");
     EXPECT_EQ(commands[0].text, u"Smoke");
-    EXPECT_STREQ(commands[1].spec->name, "click");
-    EXPECT_STREQ(commands[2].spec->name, "close");
+    EXPECT_STREQ(commands[1].definition->name, "click");
+    EXPECT_STREQ(commands[2].definition->name, "close");
 
     EXPECT_FALSE(uidriver::ParseScript("window Smoke\n\nclick x\n", &commands, &error));
     EXPECT_EQ(error.compare(0, 7, "line 3:"), 0) << error;
@@ -95,11 +95,13 @@ TEST(DriverScript, EscapesRoundTrip) {
 }
 
 TEST(DriverScript, EveryCommandHasUsageAndHelp) {
-    for (const uidriver::CommandSpec& spec : uidriver::Commands()) {
-        EXPECT_EQ(uidriver::FindCommand(spec.name), &spec);
-        EXPECT_EQ(std::string(spec.usage).compare(0, std::strlen(spec.name), spec.name), 0)
-            << spec.name;
-        EXPECT_GT(std::strlen(spec.help), 10u) << spec.name;
+    for (const uidriver::CommandSpec& definition : uidriver::Commands()) {
+        EXPECT_EQ(uidriver::FindCommand(definition.name), &definition);
+        EXPECT_EQ(
+            std::string(definition.usage).compare(0, std::strlen(definition.name), definition.name),
+            0)
+            << definition.name;
+        EXPECT_GT(std::strlen(definition.help), 10u) << definition.name;
     }
 }
 

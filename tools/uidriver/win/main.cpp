@@ -28,8 +28,8 @@ void PrintHelp() {
         "usage: uidriver.exe [-f SCRIPT] [COMMAND...]\n"
         "Each argument is one command; a script file holds one per line ('#' starts a "
         "comment).\nTexts run to the end of the line; \\\\ \\n \\r \\t are escapes. Commands:");
-    for (const uidriver::CommandSpec& spec : uidriver::Commands()) {
-        uidriver::PrintLine("  " + std::string(spec.usage) + "\n      " + spec.help);
+    for (const uidriver::CommandSpec& definition : uidriver::Commands()) {
+        uidriver::PrintLine("  " + std::string(definition.usage) + "\n      " + definition.help);
     }
 }
 

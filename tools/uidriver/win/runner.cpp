@@ -41,11 +41,11 @@ const std::vector<NamedHandler>& RunCommands() {
     return handlers;
 }
 
-Handler HandlerOf(const CommandSpec& spec) {
+Handler HandlerOf(const CommandSpec& definition) {
     for (const auto* group :
          {&WindowCommands(), &ControlCommands(), &ListCommands(), &RunCommands()}) {
         for (const NamedHandler& named : *group) {
-            if (std::string(named.name) == spec.name) return named.handler;
+            if (std::string(named.name) == definition.name) return named.handler;
         }
     }
     return nullptr;
@@ -57,7 +57,7 @@ int RunScript(const std::vector<Command>& commands) {
     State state;
     for (size_t i = 0; i < commands.size(); ++i) {
         const Command& command = commands[i];
-        Handler handler = HandlerOf(*command.spec);
+        Handler handler = HandlerOf(*command.definition);
         std::string error = "the driver does not know how to run this command";
         if (!handler || !handler(state, command, &error)) {
             PrintError("uidriver: command " + std::to_string(i + 1) + " \"" + command.source +
