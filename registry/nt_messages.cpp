@@ -5,8 +5,10 @@
 namespace registry {
 
 std::u16string MissingEntryPointText(std::string_view functionName) {
-    const std::u16string name =
-        functionName == "NtSetValueKey" ? u"NTSetValueKey" : text::FromUtf8(functionName);
+    // The bound names are ASCII: each character widens as it is.
+    const std::u16string name = functionName == "NtSetValueKey"
+                                    ? u"NTSetValueKey"
+                                    : std::u16string(functionName.begin(), functionName.end());
     return text::Format(u"Could not find %s entry point in NTDLL.DLL", {name});
 }
 
