@@ -7,6 +7,9 @@ add_compile_definitions(UNICODE _UNICODE WINVER=0x0601 _WIN32_WINNT=0x0601 _WIN3
 # entry names, which would defeat --gc-sections.
 add_compile_options(-Oz -ffunction-sections -fdata-sections -fno-asynchronous-unwind-tables
                     -fno-unwind-tables)
+# Static data aligned only as the ABI requires: the compiler would align every larger array and
+# string to 32 bytes, padding that costs each small program about half a kilobyte.
+add_compile_options(-malign-data=abi)
 set(CMAKE_CXX_FLAGS "${CMAKE_CXX_FLAGS} -fno-exceptions -fno-rtti -fno-threadsafe-statics")
 # Every object carries its optimiser form beside its machine code, so that a program can be
 # linked with link-time optimisation (tessark_link_time_optimized: one copy of each string and
