@@ -4,6 +4,12 @@
 
 namespace registry {
 
+namespace {
+
+constexpr char16_t kUsersRootPath[] = u"\\Registry\\User";
+
+}  // namespace
+
 std::u16string NativeRootPath(RootKey root, std::u16string_view currentUserSid) {
     switch (root) {
         case RootKey::LocalMachine:
@@ -13,9 +19,13 @@ std::u16string NativeRootPath(RootKey root, std::u16string_view currentUserSid) 
         case RootKey::CurrentConfig:
             return u"\\Registry\\Machine\\System\\CurrentControlSet\\Hardware Profiles\\Current";
         case RootKey::Users:
-            return u"\\Registry\\User";
-        default:
-            return text::Format(u"\\Registry\\User\\%s", {currentUserSid});
+            return kUsersRootPath;
+        default: {
+            std::u16string path = kUsersRootPath;
+            path += u'\\';
+            path += currentUserSid;
+            return path;
+        }
     }
 }
 

@@ -13,11 +13,12 @@ std::u16string MissingEntryPointText(std::string_view functionName) {
 }
 
 std::u16string NtErrorText(uint32_t status, std::u16string_view systemMessage) {
-    static constexpr char16_t kHex[] = u"0123456789ABCDEF";
     std::u16string hex;
     uint32_t rest = status;
     do {
-        hex.insert(hex.begin(), kHex[rest & 0xF]);
+        const uint32_t digit = rest & 0xF;
+        hex.insert(hex.begin(),
+                   static_cast<char16_t>(digit < 10 ? u'0' + digit : u'A' + digit - 10));
         rest >>= 4;
     } while (rest != 0);
     if (hex.size() < 8) hex.insert(0, 8 - hex.size(), u' ');

@@ -8,45 +8,68 @@
 
 namespace registry {
 
-// Looked up by name in this order; binding stops at the first one that is missing.
-inline constexpr const char* kNtFunctionNames[] = {
-    "NtOpenThread",
-    "NtCreateKey",
-    "NtOpenKey",
-    "NtFlushKey",
-    "NtDeleteKey",
-    "NtQueryKey",
-    "NtEnumerateKey",
-    "NtClose",
-    "NtSetValueKey",
-    "NtSetInformationKey",
-    "NtQueryValueKey",
-    "NtEnumerateValueKey",
-    "NtDeleteValueKey",
-    "NtRenameKey",
-    "NtQueryMultipleValueKey",
-    "NtNotifyChangeKey",
-    "NtCreateFile",
-    "NtOpenProcessToken",
-    "NtAdjustPrivilegesToken",
-    "NtQueryInformationToken",
-    "RtlAllocateHeap",
-    "RtlFreeHeap",
-    "NtRestoreKey",
-    "NtSaveKey",
-    "NtLoadKey",
-    "NtLoadKey2",
-    "NtReplaceKey",
-    "NtUnloadKey",
-    "RtlInitUnicodeString",
-    "RtlFreeUnicodeString",
-};
-inline constexpr size_t kNtFunctionCount = sizeof kNtFunctionNames / sizeof kNtFunctionNames[0];
+// Looked up by name in this order; binding stops at the first one that is missing. The names
+// follow one another in one string, each ended by a NUL (no table of pointers to relocate).
+inline constexpr char kNtFunctionNames[] =
+    "NtOpenThread\0"
+    "NtCreateKey\0"
+    "NtOpenKey\0"
+    "NtFlushKey\0"
+    "NtDeleteKey\0"
+    "NtQueryKey\0"
+    "NtEnumerateKey\0"
+    "NtClose\0"
+    "NtSetValueKey\0"
+    "NtSetInformationKey\0"
+    "NtQueryValueKey\0"
+    "NtEnumerateValueKey\0"
+    "NtDeleteValueKey\0"
+    "NtRenameKey\0"
+    "NtQueryMultipleValueKey\0"
+    "NtNotifyChangeKey\0"
+    "NtCreateFile\0"
+    "NtOpenProcessToken\0"
+    "NtAdjustPrivilegesToken\0"
+    "NtQueryInformationToken\0"
+    "RtlAllocateHeap\0"
+    "RtlFreeHeap\0"
+    "NtRestoreKey\0"
+    "NtSaveKey\0"
+    "NtLoadKey\0"
+    "NtLoadKey2\0"
+    "NtReplaceKey\0"
+    "NtUnloadKey\0"
+    "RtlInitUnicodeString\0"
+    "RtlFreeUnicodeString\0";
+
+// The name after `name` in kNtFunctionNames.
+constexpr const char* NextNtFunctionName(const char* name) {
+    while (*name != '\0') ++name;
+    return name + 1;
+}
+
+constexpr size_t CountNtFunctionNames() {
+    size_t count = 0;
+    for (size_t i = 0; i + 1 < sizeof kNtFunctionNames; ++i) {
+        if (kNtFunctionNames[i] == '\0') ++count;
+    }
+    return count;
+}
+inline constexpr size_t kNtFunctionCount = CountNtFunctionNames();
+
+// The name at `index` (below kNtFunctionCount) in kNtFunctionNames.
+constexpr const char* NtFunctionName(size_t index) {
+    const char* name = kNtFunctionNames;
+    for (size_t i = 0; i < index; ++i) name = NextNtFunctionName(name);
+    return name;
+}
 
 // Position of a function in kNtFunctionNames; kNtFunctionCount for a name not in the list.
 constexpr size_t NtFunctionIndex(std::string_view name) {
+    const char* candidate = kNtFunctionNames;
     for (size_t i = 0; i < kNtFunctionCount; ++i) {
-        if (name == kNtFunctionNames[i]) return i;
+        if (name == candidate) return i;
+        candidate = NextNtFunctionName(candidate);
     }
     return kNtFunctionCount;
 }

@@ -8,11 +8,11 @@ std::u16string SidText(uint8_t revision, const uint8_t (&authority)[6],
                        const uint32_t* subAuthorities, size_t subAuthorityCount) {
     std::u16string sid = u"S-" + text::FromInt(revision) + u"-";
     if (authority[0] != 0 || authority[1] != 0) {
-        static constexpr char16_t kHex[] = u"0123456789abcdef";
         sid += u"0x";
         for (uint8_t byte : authority) {
-            sid.push_back(kHex[byte >> 4]);
-            sid.push_back(kHex[byte & 0xF]);
+            for (const uint8_t digit : {byte >> 4, byte & 0xF}) {
+                sid.push_back(static_cast<char16_t>(digit < 10 ? u'0' + digit : u'a' + digit - 10));
+            }
         }
     } else {
         const uint32_t value = (static_cast<uint32_t>(authority[2]) << 24) |

@@ -117,12 +117,14 @@ void CNtRegistry::BindFunctions() {
         ReportError(registry::NtErrorText(error, SystemMessage(nullptr, error)));
         return;
     }
+    const char* name = registry::kNtFunctionNames;
     for (size_t i = 0; i < registry::kNtFunctionCount; ++i) {
-        functions_[i] = GetProcAddress(ntdll_, registry::kNtFunctionNames[i]);
+        functions_[i] = GetProcAddress(ntdll_, name);
         if (functions_[i] == nullptr) {
-            ReportError(registry::MissingEntryPointText(registry::kNtFunctionNames[i]));
+            ReportError(registry::MissingEntryPointText(name));
             return;
         }
+        name = registry::NextNtFunctionName(name);
     }
 }
 
