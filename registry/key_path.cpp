@@ -30,7 +30,7 @@ std::u16string NativeRootPath(RootKey root, std::u16string_view currentUserSid) 
 }
 
 std::u16string FullKeyPath(std::u16string_view rootPath, std::u16string_view keyPath) {
-    if (text::StartsWith(text::ToLowerAscii(keyPath.substr(0, 10)), u"\\registry\\")) {
+    if (text::EqualsNoCase(keyPath.substr(0, 10), u"\\registry\\")) {
         return std::u16string(keyPath);
     }
     std::u16string full(rootPath);

@@ -114,10 +114,9 @@ bool ListFolder(const Path& folder, std::vector<FolderEntry>* entries) {
         return true;
     }
     do {
-        const Path name = FromWide(data.cFileName);
-        if (name == u"." || name == u"..") continue;
         FolderEntry entry;
-        entry.name = name;
+        entry.name = FromWide(data.cFileName);
+        if (entry.name == u"." || entry.name == u"..") continue;
         entry.isFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
         found.push_back(std::move(entry));
     } while (FindNextFileW(find.get(), &data));
