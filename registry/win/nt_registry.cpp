@@ -144,7 +144,7 @@ bool CNtRegistry::FindCurrentUser() {
                             &needed);
         if ((status == kStatusBufferTooSmall || status == kStatusBufferOverflow) &&
             needed > info.size()) {
-            info.resize(needed);
+            info = std::vector<uint8_t>(needed);
             status = queryToken(token, kTokenUserClass, info.data(),
                                 static_cast<ULONG>(info.size()), &needed);
         }
@@ -281,7 +281,7 @@ bool CNtRegistry::ReadString(const std::u16string& valueName, std::u16string* te
                              static_cast<ULONG>(buffer.size()), &needed);
     if ((lastStatus_ == kStatusBufferOverflow || lastStatus_ == kStatusBufferTooSmall) &&
         needed > buffer.size()) {
-        buffer.resize(needed);
+        buffer = std::vector<uint8_t>(needed);
         lastStatus_ = queryValue(key, &counted, kKeyValuePartialInformation, buffer.data(),
                                  static_cast<ULONG>(buffer.size()), &needed);
     }
@@ -294,8 +294,7 @@ bool CNtRegistry::ReadString(const std::u16string& valueName, std::u16string* te
     }
     const size_t available = buffer.size() - offsetof(KeyValuePartial, data);
     const size_t bytes = value->dataLength < available ? value->dataLength : available;
-    std::u16string read(bytes / 2, u'\0');
-    if (!read.empty()) std::memcpy(&read[0], value->data, read.size() * 2);
+    std::u16string read(reinterpret_cast<const char16_t*>(value->data), bytes / 2);
     while (!read.empty() && read.back() == u'\0') read.pop_back();
     *text = std::move(read);
     return true;
