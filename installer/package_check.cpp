@@ -16,7 +16,11 @@ void OnVerifyProgress(int32_t event, const void* data, intptr_t userData) {
     if (event != SFX_PROGRESS) return;
     auto* context = reinterpret_cast<CheckContext*>(userData);
     const int32_t percent = *static_cast<const int32_t*>(data);
-    const int64_t done = context->before + context->current * percent / 100;
+    // In double precision (exact for a sound stream, whose percentage is at most 100): the
+    // stub then needs no 64-bit division routine.
+    const int64_t done =
+        context->before +
+        static_cast<int64_t>(static_cast<double>(context->current) * percent / 100);
     if (done == context->lastReported) return;
     context->lastReported = done;
     context->progress->Checked(done);

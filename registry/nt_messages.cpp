@@ -13,21 +13,23 @@ std::u16string MissingEntryPointText(std::string_view functionName) {
 }
 
 std::u16string NtErrorText(uint32_t status, std::u16string_view systemMessage) {
-    std::u16string hex;
+    // Upper-case hexadecimal, padded with blanks to 8 places (all a status can have).
+    char16_t hex[8];
+    size_t first = sizeof hex / sizeof hex[0];
     uint32_t rest = status;
     do {
         const uint32_t digit = rest & 0xF;
-        hex.insert(hex.begin(),
-                   static_cast<char16_t>(digit < 10 ? u'0' + digit : u'A' + digit - 10));
+        hex[--first] = static_cast<char16_t>(digit < 10 ? u'0' + digit : u'A' + digit - 10);
         rest >>= 4;
     } while (rest != 0);
-    if (hex.size() < 8) hex.insert(0, 8 - hex.size(), u' ');
+    for (size_t i = 0; i < first; ++i) hex[i] = u' ';
 
     std::u16string_view message = systemMessage;
     if (!message.empty() && message.back() == u'\n') message.remove_suffix(1);
     if (!message.empty() && message.back() == u'\r') message.remove_suffix(1);
     if (message.empty()) message = u"No NT Error Data was returned??";
-    return text::Format(u"Error( %s [0x%sL] ) - %s", {text::FromInt(status), hex, message});
+    return text::Format(u"Error( %s [0x%sL] ) - %s",
+                        {text::FromInt(status), std::u16string_view(hex, 8), message});
 }
 
 }  // namespace registry

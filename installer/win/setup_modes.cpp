@@ -70,7 +70,8 @@ class CheckWindow : public PackageCheckProgress {
 
     void Checked(int64_t doneBytes) override {
         if (!bar_ || total_ <= 0) return;
-        const int step = static_cast<int>(doneBytes * kCheckSteps / total_);
+        // In double precision, as the check's byte counts are: no 64-bit division routine.
+        const int step = static_cast<int>(static_cast<double>(doneBytes) * kCheckSteps / total_);
         if (step == step_) return;
         step_ = step;
         SendMessageW(bar_, PBM_SETPOS, static_cast<WPARAM>(step), 0);

@@ -144,6 +144,10 @@ TEST(Percentage, BothFormsAndTheirBoundary) {
     EXPECT_EQ(package::Percentage(2000000000, 2000000000), 100);
     // More consumed than the total (a stream longer than its record says): no overflow.
     EXPECT_EQ(package::Percentage(2147483647, 10000000), 21474);
+    // Truncated just below a whole percentage, and for the largest count a stream can have.
+    EXPECT_EQ(package::Percentage(9999999, 10000000), 99);
+    EXPECT_EQ(package::Percentage(4294967295LL, 10000000), 42949);
+    EXPECT_EQ(package::Percentage(4294967295LL, 2147483647), 200);
 }
 
 }  // namespace
