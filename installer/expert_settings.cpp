@@ -149,7 +149,11 @@ void WriteExpertOptions(const ExpertOptions& options,
         if (HasDriveLetter(folder)) {
             const os::Path relative = folder.substr(2);
             for (const auto& profile : profiles) {
-                ApplyToVirtualCopy(profile + kVirtualStore + relative + u"\\config", options);
+                os::Path config = profile;
+                config += kVirtualStore;
+                config += relative;
+                config += u"\\config";
+                ApplyToVirtualCopy(config, options);
             }
         }
         const os::Path own = folder + kSettingsInConfig;

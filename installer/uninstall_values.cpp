@@ -22,8 +22,11 @@ std::vector<UninstallValue> UninstallValues(const os::Path& uninstaller,
 ProgramListValues ProgramListEntry(const os::Path& uninstaller, const os::Path& productFolder,
                                    const ProjectStrings& strings, uint32_t installedKilobytes) {
     ProgramListValues values;
+    std::u16string quiet = u"\"";
+    quiet += uninstaller;
+    quiet += u"\" /S";
     values.strings = {
-        {u"QuietUninstallString", u"\"" + uninstaller + u"\" /S"},
+        {u"QuietUninstallString", quiet},
         {u"DisplayVersion", strings.versionText},
         {u"DisplayIcon", uninstaller},
         {u"InstallLocation", productFolder},

@@ -6,7 +6,9 @@ namespace registry {
 
 std::u16string SidText(uint8_t revision, const uint8_t (&authority)[6],
                        const uint32_t* subAuthorities, size_t subAuthorityCount) {
-    std::u16string sid = u"S-" + text::FromInt(revision) + u"-";
+    std::u16string sid = u"S-";
+    sid += text::FromInt(revision);
+    sid += u'-';
     if (authority[0] != 0 || authority[1] != 0) {
         sid += u"0x";
         for (uint8_t byte : authority) {
@@ -21,7 +23,8 @@ std::u16string SidText(uint8_t revision, const uint8_t (&authority)[6],
         sid += text::FromInt(value);
     }
     for (size_t i = 0; i < subAuthorityCount; ++i) {
-        sid += u"-" + text::FromInt(subAuthorities[i]);
+        sid += u'-';
+        sid += text::FromInt(subAuthorities[i]);
     }
     return sid;
 }

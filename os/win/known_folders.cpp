@@ -71,7 +71,10 @@ bool GetKnownSubfolder(KnownFolder base, const Path& subfolder, Path* path) {
     if (id == kNoShellFolder) {
         Path folder;
         if (!GetKnownFolder(base, &folder)) return false;
-        if (!relative.empty()) folder += u"\\" + relative;
+        if (!relative.empty()) {
+            folder += u'\\';
+            folder += relative;
+        }
         if (!CreateFolderTree(folder)) return false;
         *path = folder;
         return true;
