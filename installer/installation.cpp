@@ -15,6 +15,14 @@ struct RunContext {
     uint64_t installedBytes;
 };
 
+// `folder` + "\\" + `name`, built in place.
+os::Path ChildPath(const os::Path& folder, std::u16string_view name) {
+    os::Path path = folder;
+    path += u'\\';
+    path += name;
+    return path;
+}
+
 int64_t FileSize(const os::Path& path) {
     os::File file;
     return file.OpenRead(path) ? file.Size() : -1;
@@ -41,7 +49,8 @@ void OnExtractionEvent(int32_t event, const void* data, intptr_t userData) {
             context->productFolder =
                 ProductFolderOf(context->session->packageReader.GetProjectStrings());
         }
-        context->session->postExecutePaths.push_back(context->productFolder + u"\\" + record->name);
+        context->session->postExecutePaths.push_back(
+            ChildPath(context->productFolder, record->name));
         context->session->postExecuteParameters.push_back(record->parameters);
     }
 }
@@ -53,7 +62,7 @@ os::Path ProductFolderOf(const ProjectStrings& strings) {
     if (package::ProductFolder(strings.productDirectory, &folder)) return folder;
     // The folder could not be made; the path it would have is still the right name for it.
     os::GetKnownFolder(os::KnownFolder::ProgramFiles, &folder);
-    return folder + u"\\" + strings.productDirectory;
+    return ChildPath(folder, strings.productDirectory);
 }
 
 uint32_t KilobytesOf(uint64_t bytes) {
@@ -74,13 +83,13 @@ int32_t RunInstallation(InstallSession& session, InstallationObserver& observer,
     if (result != SFX_OK) return result;
 
     const ProjectStrings& strings = package.GetProjectStrings();
-    const os::Path program = ProductFolderOf(strings) + u"\\" + kUninstallerName;
+    const os::Path program = ChildPath(ProductFolderOf(strings), kUninstallerName);
     uninstaller.WriteProgram(program);
     os::Path group;
     if (package::KnownFolderWithSub(os::KnownFolder::CommonPrograms, strings.startMenuGroup,
                                     &group)) {
         os::CreateShortcut(program, u"", kUninstallerDescription,
-                           group + u"\\" + kUninstallerLinkName);
+                           ChildPath(group, kUninstallerLinkName));
     }
     observer.LogLine(kCreatingUninstallerLine);
     uninstaller.Brand(program, session.TemporaryFile(session.bannerFileName));

@@ -52,8 +52,10 @@ AddFolderOutcome AddCandidateFolder(const os::Path& folder, std::vector<os::Path
 }
 
 os::Path JoinPath(const os::Path& folder, const std::u16string& name) {
-    if (!folder.empty() && folder.back() == u'\\') return folder + name;
-    return folder + u'\\' + name;
+    os::Path path = folder;
+    if (path.empty() || path.back() != u'\\') path += u'\\';
+    path += name;
+    return path;
 }
 
 }  // namespace installer

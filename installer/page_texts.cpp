@@ -74,7 +74,8 @@ std::u16string FinishText(std::u16string_view productName, std::u16string_view v
 std::u16string TerminalProgramPath(std::u16string_view terminalFolder) {
     std::u16string path(terminalFolder);
     if (path.empty() || path.back() != u'\\') path += u'\\';
-    return path + u"terminal.exe";
+    path += u"terminal.exe";
+    return path;
 }
 
 }  // namespace installer

@@ -23,12 +23,4 @@ std::optional<int32_t> TextPageSkipResult(size_t textLength, bool movingForward)
     return movingForward ? kPageNext : kPagePrev;
 }
 
-void RunWizard(const std::function<int32_t(int step, bool movingForward)>& showPage) {
-    StepTransition at{kFirstStep, true};
-    while (at.nextStep != kWizardEnd) {
-        const int32_t result = showPage(at.nextStep, at.movingForward);
-        at = NextStep(at.nextStep, result);
-    }
-}
-
 }  // namespace installer

@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <optional>
 
 namespace installer {
@@ -36,7 +35,15 @@ StepTransition NextStep(int step, int32_t pageResult);
 std::optional<int32_t> TextPageSkipResult(size_t textLength, bool movingForward);
 
 // Runs the step loop from step 1 until the end: `showPage(step, movingForward)` creates the
-// page afresh, runs it modally and returns its result.
-void RunWizard(const std::function<int32_t(int step, bool movingForward)>& showPage);
+// page afresh, runs it modally and returns its result. A template, so that the installer stub
+// carries no type-erasing function wrapper for it.
+template <class ShowPage>
+void RunWizard(const ShowPage& showPage) {
+    StepTransition at{kFirstStep, true};
+    while (at.nextStep != kWizardEnd) {
+        const int32_t result = showPage(at.nextStep, at.movingForward);
+        at = NextStep(at.nextStep, result);
+    }
+}
 
 }  // namespace installer

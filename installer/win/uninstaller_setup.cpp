@@ -71,7 +71,9 @@ void WindowsUninstallerSetup::Register(const os::Path& program, const ProjectStr
     registry_.ClearKeys();
     registry_.SelectRoot(HKEY_LOCAL_MACHINE);
     registry_.OpenKey(kUninstallKeyPath, true, true);
-    const std::u16string entry = std::u16string(kUninstallKeyPath) + u"\\" + kUninstallEntryName;
+    std::u16string entry = kUninstallKeyPath;
+    entry += u'\\';
+    entry += kUninstallEntryName;
     if (!registry_.OpenKey(entry, true, true)) return;
     for (const UninstallValue& value : UninstallValues(program, strings)) {
         registry_.WriteString(value.name, value.data);

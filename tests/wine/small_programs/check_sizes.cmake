@@ -5,7 +5,7 @@
 # extractor.exe is to reach 128 KiB (131,072 bytes); until the cuts that take it there have
 # landed, it is held to the size it has reached so that it cannot grow back.
 set(limits
-    "installer/win/extractor.exe=160768"
+    "installer/win/extractor.exe=160256"
     "uninstaller/win/Uninstall.exe=49152")
 
 set(failed FALSE)
