@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(cmake make g++ libgtest-dev zlib1g-dev g++-mingw-w64-i686 libz-mingw-w64-dev
-          wine wine32:i386 xvfb imagemagick x11-utils clang libclang-rt-14-dev openssl osslsigncode)
+          wine wine32:i386 wine64 xvfb imagemagick x11-utils clang libclang-rt-14-dev openssl osslsigncode)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -15,6 +15,7 @@
 # stop: ends that wineserver (and with it every program of the prefix) and that Xvfb; the
 # prefix stays for a look at what the tests left.
 #
+# The prefix is a 32-bit one; WINE_SESSION_ARCH=win64 asks for a 64-bit one (needs wine64).
 # The prefix uses a 1024x768 virtual desktop, so that Wine draws captions and frames itself and
 # handles focus without a window manager, and crashing programs end without a crash dialog.
 # The user's ~/.wine is never used: WINEPREFIX is always set explicitly.
@@ -30,6 +31,8 @@ usage() {
 }
 
 [ $# -ge 2 ] || usage
+arch=${WINE_SESSION_ARCH:-win32}
+case $arch in win32 | win64) ;; *) usage ;; esac
 action=$1
 session=$(realpath -m "$2")
 env_file="$session/session.env"
@@ -111,9 +114,9 @@ server_binary() {
 make_pristine() {
   local target=$1 log=$2
   export WINEPREFIX=$target
-  # A 32-bit prefix even where wine64 is installed too: the programs under test are 32-bit, and
-  # the tests read the registry and folders as those programs see them.
-  export WINEARCH=win32
+  # A 32-bit prefix unless the session asks for a 64-bit one: the programs under test are
+  # 32-bit, and most tests read the registry and folders as those programs see them.
+  export WINEARCH=$arch
   # No Mono or Gecko installer dialogs: nothing here needs .NET or the HTML engine.
   if ! WINEDLLOVERRIDES="mscoree,mshtml=" wine wineboot --init >"$log" 2>&1; then
     echo "wine-session: wineboot failed for $target" >&2
@@ -140,7 +143,7 @@ start_session() {
   local pristine="$prefix-pristine"
   local stamp="$pristine/.tessark-prefix"
   local wanted
-  wanted="$(wine --version) settings $SETTINGS_VERSION"
+  wanted="$(wine --version) settings $SETTINGS_VERSION $arch"
   local started=$SECONDS
   mkdir -p "$session" "$(dirname "$prefix")"
   stop_session
