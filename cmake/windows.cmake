@@ -20,22 +20,7 @@ set(CMAKE_AR ${CMAKE_CXX_COMPILER_AR})
 set(CMAKE_RANLIB ${CMAKE_CXX_COMPILER_RANLIB})
 add_link_options(-static -static-libgcc -static-libstdc++ -Wl,--gc-sections -s)
 
-# zlib linked statically (libz.a, never the DLL import library), from a copy without its unwind
-# tables: the linker keeps every .eh_frame, and nothing here unwinds through zlib.
-find_library(TESSARK_ZLIB_STATIC NAMES libz.a REQUIRED)
-set(TESSARK_ZLIB_LEAN ${CMAKE_BINARY_DIR}/zlib/libz.a)
-if(NOT EXISTS ${TESSARK_ZLIB_LEAN} OR ${TESSARK_ZLIB_STATIC} IS_NEWER_THAN ${TESSARK_ZLIB_LEAN})
-  file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/zlib)
-  execute_process(
-    COMMAND ${CMAKE_OBJCOPY} --remove-section=.eh_frame ${TESSARK_ZLIB_STATIC} ${TESSARK_ZLIB_LEAN}
-    RESULT_VARIABLE objcopy_result)
-  if(NOT objcopy_result EQUAL 0)
-    message(FATAL_ERROR "Could not copy ${TESSARK_ZLIB_STATIC} without unwind tables")
-  endif()
-endif()
-add_library(ZLIB::ZLIB STATIC IMPORTED GLOBAL)
-set_target_properties(ZLIB::ZLIB PROPERTIES IMPORTED_LOCATION ${TESSARK_ZLIB_LEAN})
-set(ZLIB_FOUND TRUE)
+include(${CMAKE_CURRENT_LIST_DIR}/zlib.cmake)
 
 # tessark_windows_program(name GUI|CONSOLE SOURCES...)
 function(tessark_windows_program name kind)

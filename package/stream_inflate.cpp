@@ -1,26 +1,10 @@
 #include "package/stream_inflate.h"
 
+#include "package/inflate_session.h"
+
 namespace package {
 
 namespace {
-
-// Inflate state that is always ended, whatever path leaves the loop.
-class InflateSession {
-  public:
-    explicit InflateSession(z_stream& stream) : stream_(stream) {
-        started_ = inflateInit(&stream_) == Z_OK;
-    }
-    ~InflateSession() {
-        if (started_) inflateEnd(&stream_);
-    }
-    InflateSession(const InflateSession&) = delete;
-    InflateSession& operator=(const InflateSession&) = delete;
-    bool Started() const { return started_; }
-
-  private:
-    z_stream& stream_;
-    bool started_;
-};
 
 StreamState EndedState(const z_stream& z, const FileRecord& record) {
     if (z.total_out < static_cast<uLong>(record.uncompressedSize)) return StreamState::TooShort;

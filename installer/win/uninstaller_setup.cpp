@@ -5,6 +5,7 @@
 #include "installer/uninstall_values.h"
 #include "installer/win/resource_branding.h"
 #include "installer/win/resource_ids.h"
+#include "package/memory_inflate.h"
 
 namespace installer {
 
@@ -45,12 +46,13 @@ void WindowsUninstallerSetup::WriteProgram(const os::Path& program) {
     const DWORD size = SizeofResource(self, found);
     if (!bytes || size == 0) return;
 
-    // Written beside the target and moved over it, so an earlier uninstaller is replaced whole
-    // or not at all.
+    // The resource is the program as one zlib stream. It is inflated beside the target and
+    // moved over it, so an earlier uninstaller is replaced whole or not at all.
     const os::Path temporary = program + u".tmp";
     os::File out;
     if (!out.Create(temporary)) return;
-    const bool written = out.Write(bytes, size) && out.Flush();
+    package::FileSink sink(out);
+    const bool written = package::InflateWhole(bytes, size, sink) && out.Flush();
     if (!out.Close() || !written || !os::MoveReplace(temporary, program)) {
         os::DeleteFile(temporary);
     }

@@ -4,6 +4,7 @@
 // declined license, a product without a readme, a setup without a package, a running terminal.
 
 #include <gtest/gtest.h>
+#include <zlib.h>
 
 #include <chrono>
 #include <filesystem>
@@ -28,6 +29,19 @@ using winetest::WriteHostFile;
 
 const char kExtractor[] = "installer/win/extractor.exe";
 const char kNoDataMessage[] = "Archive contins no data. Extraction cannot continue.";
+
+// The bytes of a zlib stream of at most 1 MiB, or "(not a zlib stream)".
+std::string Uncompressed(const std::string& stream) {
+    std::string plain(1 << 20, '\0');
+    uLongf size = static_cast<uLongf>(plain.size());
+    if (uncompress(reinterpret_cast<Bytef*>(&plain[0]), &size,
+                   reinterpret_cast<const Bytef*>(stream.data()),
+                   static_cast<uLong>(stream.size())) != Z_OK) {
+        return "(not a zlib stream)";
+    }
+    plain.resize(size);
+    return plain;
+}
 
 std::string WithoutTrailingBackslash(std::string path) {
     while (!path.empty() && path.back() == '\\') path.pop_back();
@@ -301,6 +315,17 @@ void InstallerWine::ExpectBrandedUninstaller() {
     const std::string banner =
         ReadHostFile(winetest::CurrentSession().sourceDir + "/artwork/setup-banner.jpg");
     EXPECT_TRUE(at(kBannerType, 135) == banner) << "the package's banner picture";
+    // Everything else the installation wrote is the uninstaller's own.
+    for (const auto& [key, bytes] : carried) {
+        const auto [type, id, language] = key;
+        if ((type == kIcon && id == 1) || (type == kBitmap && id == 140) ||
+            (type == kBannerType && id == 135)) {
+            continue;
+        }
+        const auto written = uninstaller.find(key);
+        EXPECT_TRUE(written != uninstaller.end() && written->second == bytes)
+            << "resource " << type << "/" << id << "/" << language;
+    }
     EXPECT_EQ(ReadHostFile(HostPath(temp_ + "\\banner.jpg")), banner);
 }
 
@@ -550,9 +575,11 @@ TEST(InstallerProgram, CarriesTheUninstallerItsManifestAndVersion) {
         auto found = resources.find({type, id, 1033});
         return found == resources.end() ? std::string() : found->second;
     };
-    EXPECT_TRUE(find(256, 142) ==
+    const std::string carried = find(256, 142);
+    EXPECT_LT(carried.size(), 32u * 1024) << "Uninstall.exe travels compressed";
+    EXPECT_TRUE(Uncompressed(carried) ==
                 ReadHostFile(winetest::WinProgram("uninstaller/win/Uninstall.exe")))
-        << "Uninstall.exe byte for byte as resource 256/142";
+        << "resource 256/142 inflates to Uninstall.exe byte for byte";
     EXPECT_NE(find(24, 1).find("level=\"requireAdministrator\""), std::string::npos);
     EXPECT_NE(find(24, 1).find("Microsoft.Windows.Common-Controls"), std::string::npos);
     const std::string version = find(16, 1);
