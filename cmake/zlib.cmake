@@ -1,9 +1,14 @@
-# zlib of the cross build, compiled from Debian's zlib source (scripts/install-deps.sh puts it
-# in TESSARK_ZLIB_SOURCE): the release's zlib, so that the Windows programs compress exactly as
-# the host's zlib1g does. Built here rather than taken prebuilt so that its code follows the
-# size rules of the rest: every setup carries the inflater. Without gzip support (NO_GZIP):
-# a package holds zlib streams only, and with it go the CRC-32 code and tables.
-set(TESSARK_ZLIB_SOURCE /usr/local/src/tessark-zlib CACHE PATH "Debian's zlib source")
+# zlib of the cross build, compiled from Debian's zlib source, which scripts/install-deps.sh
+# puts in /usr/local/src/tessark-zlib (or where the environment's TESSARK_ZLIB_SOURCE says):
+# the release's zlib, so that the Windows programs compress exactly as the host's zlib1g does.
+# Built here rather than taken prebuilt so that its code follows the size rules of the rest:
+# every setup carries the inflater. Without gzip support (NO_GZIP): a package holds zlib
+# streams only, and with it go the CRC-32 code and tables.
+set(zlib_default_source /usr/local/src/tessark-zlib)
+if(DEFINED ENV{TESSARK_ZLIB_SOURCE})
+  set(zlib_default_source $ENV{TESSARK_ZLIB_SOURCE})
+endif()
+set(TESSARK_ZLIB_SOURCE ${zlib_default_source} CACHE PATH "Debian's zlib source")
 set(zlib_sources adler32.c compress.c deflate.c trees.c inflate.c inffast.c inftrees.c zutil.c)
 foreach(file ${zlib_sources} zlib.h)
   if(NOT EXISTS ${TESSARK_ZLIB_SOURCE}/${file})

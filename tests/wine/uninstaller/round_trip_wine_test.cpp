@@ -119,7 +119,7 @@ TEST_F(UninstallRoundTrip, InstallsIntoTwoTerminalsAndRemovesItAllAgain) {
     fs::remove(banner);
 
     winetest::Process uninstaller(product_ + "\\Uninstall.exe");
-    DriverResult welcome = Drive({"window Uninstall", "text 1004", "waitenabled 1"});
+    DriverResult welcome = Drive({"window Uninstall", "text 1004", "waitenabled 1", "sleep 500"});
     ASSERT_TRUE(welcome.ok()) << welcome.error;
     EXPECT_EQ(welcome.lines,
               std::vector<std::string>{"You are about to uninstall Acme Robot Version: 2.1.0.7"});
