@@ -3,6 +3,10 @@ JOBS    ?= 2
 BUILD   := build
 WIN     := $(BUILD)/win
 HOST    := $(BUILD)/host
+# The 64-bit build of the Windows programs and a host build whose Wine tests run it, for
+# machines that cannot run 32-bit programs.
+WIN64   := $(BUILD)/win64
+HOST64  := $(BUILD)/host64
 ASAN    := $(BUILD)/asan
 FUZZ    := $(BUILD)/fuzz
 BENCH   := $(BUILD)/bench
@@ -14,7 +18,7 @@ FUZZ_RUNS    ?= 6000
 # make bench passes these to the harness, such as BENCH_ARGS="--runs 5 --no-wine".
 BENCH_ARGS ?=
 
-.PHONY: all deps win host asan fuzz-build fuzz demo test bench clean
+.PHONY: all deps win host win64 host64 asan fuzz-build fuzz demo test bench clean
 
 all: win host
 
@@ -30,6 +34,17 @@ host: deps win
 	@mkdir -p $(BUILD) && $(CMAKE) -S . -B $(HOST) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	    -DTESSARK_WIN_BUILD_DIR=$(CURDIR)/$(WIN) > $(BUILD)/host-configure.log || { cat $(BUILD)/host-configure.log; exit 1; }
 	@$(CMAKE) --build $(HOST) -j$(JOBS)
+
+win64: deps
+	@mkdir -p $(BUILD) && $(CMAKE) -S . -B $(WIN64) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake \
+	    -DCMAKE_BUILD_TYPE=MinSizeRel > $(BUILD)/win64-configure.log || { cat $(BUILD)/win64-configure.log; exit 1; }
+	@$(CMAKE) --build $(WIN64) -j$(JOBS)
+
+host64: deps win64
+	@mkdir -p $(BUILD) && $(CMAKE) -S . -B $(HOST64) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DTESSARK_WIN_BUILD_DIR=$(CURDIR)/$(WIN64) -DTESSARK_WINE_ARCH=win64 -DTESSARK_UNIT_TESTS=OFF \
+	    > $(BUILD)/host64-configure.log || { cat $(BUILD)/host64-configure.log; exit 1; }
+	@$(CMAKE) --build $(HOST64) -j$(JOBS)
 
 asan: deps
 	@mkdir -p $(BUILD) && $(CMAKE) -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DTESSARK_SANITIZE=ON \
@@ -47,8 +62,15 @@ fuzz: fuzz-build
 demo: win host
 	@scripts/demo.sh $(HOST) $(WIN)
 
+# Where the machine cannot run 32-bit programs, the Wine tests run the 64-bit build instead.
 test: win host asan fuzz-build
-	@FUZZ_RUNS=$(FUZZ_RUNS) scripts/run-tests.sh $(HOST) $(ASAN) $(FUZZ)
+	@if scripts/runs-32-bit-programs.sh; then \
+	  FUZZ_RUNS=$(FUZZ_RUNS) scripts/run-tests.sh $(HOST) $(ASAN) $(FUZZ); \
+	else \
+	  echo "This machine cannot run 32-bit programs: the Wine tests run the 64-bit build."; \
+	  $(MAKE) --no-print-directory host64 && \
+	  FUZZ_RUNS=$(FUZZ_RUNS) WINE_TEST_BUILD=$(HOST64) scripts/run-tests.sh $(HOST) $(ASAN) $(FUZZ); \
+	fi
 
 # The benchmark table (build/bench/results.md); not part of make test.
 bench: win host

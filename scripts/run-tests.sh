@@ -3,6 +3,8 @@
 # then a short fixed run of every fuzz target when a fuzz build is given) and ends with one line
 # over all of them: "N passed, M failed".
 #   scripts/run-tests.sh HOST_BUILD ASAN_BUILD [FUZZ_BUILD]
+# With WINE_TEST_BUILD set, the Wine tests come from that host build (the one of the 64-bit
+# programs) instead of HOST_BUILD.
 set -uo pipefail
 host=$1
 asan=$2
@@ -52,7 +54,12 @@ fuzz_suite() {
   rm -f "$log"
 }
 
-suite "host: unit and Wine tests" "$host"
+if [ -n "${WINE_TEST_BUILD:-}" ]; then
+  suite "host: unit tests" "$host" -LE wine
+  suite "Wine tests of the 64-bit programs" "$WINE_TEST_BUILD" -L wine
+else
+  suite "host: unit and Wine tests" "$host"
+fi
 suite "sanitizers: unit tests" "$asan" -L unit
 [ -n "$fuzz" ] && fuzz_suite "$fuzz"
 

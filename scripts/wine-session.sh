@@ -15,7 +15,9 @@
 # stop: ends that wineserver (and with it every program of the prefix) and that Xvfb; the
 # prefix stays for a look at what the tests left.
 #
-# The prefix is a 32-bit one; WINE_SESSION_ARCH=win64 asks for a 64-bit one (needs wine64).
+# The prefix is a 32-bit one; WINE_SESSION_ARCH=win64 asks for a 64-bit one (needs wine64),
+# whose programs start through the 64-bit loader directly, so that 64-bit programs also run on
+# a machine that cannot run 32-bit programs. session.env also names that loader (WINE).
 # The prefix uses a 1024x768 virtual desktop, so that Wine draws captions and frames itself and
 # handles focus without a window manager, and crashing programs end without a crash dialog.
 # The user's ~/.wine is never used: WINEPREFIX is always set explicitly.
@@ -33,6 +35,11 @@ usage() {
 [ $# -ge 2 ] || usage
 arch=${WINE_SESSION_ARCH:-win32}
 case $arch in win32 | win64) ;; *) usage ;; esac
+wine=wine
+if [ "$arch" = win64 ] && [ -x /usr/lib/wine/wine64 ]; then
+  wine=/usr/lib/wine/wine64
+  export WINELOADER=$wine
+fi
 action=$1
 session=$(realpath -m "$2")
 env_file="$session/session.env"
@@ -118,16 +125,16 @@ make_pristine() {
   # 32-bit, and most tests read the registry and folders as those programs see them.
   export WINEARCH=$arch
   # No Mono or Gecko installer dialogs: nothing here needs .NET or the HTML engine.
-  if ! WINEDLLOVERRIDES="mscoree,mshtml=" wine wineboot --init >"$log" 2>&1; then
+  if ! WINEDLLOVERRIDES="mscoree,mshtml=" $wine wineboot --init >"$log" 2>&1; then
     echo "wine-session: wineboot failed for $target" >&2
     cat "$log" >&2
     return 1
   fi
   wineserver -w
   {
-    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f
-    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f
-    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f
+    $wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f
+    $wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f
+    $wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f
   } >>"$log" 2>&1
   wineserver -w
 }
@@ -143,7 +150,7 @@ start_session() {
   local pristine="$prefix-pristine"
   local stamp="$pristine/.tessark-prefix"
   local wanted
-  wanted="$(wine --version) settings $SETTINGS_VERSION $arch"
+  wanted="$($wine --version) settings $SETTINGS_VERSION $arch"
   local started=$SECONDS
   mkdir -p "$session" "$(dirname "$prefix")"
   stop_session
@@ -172,7 +179,7 @@ start_session() {
       echo "wine-session: desktop keeper $keeper is missing (build the cross tree)" >&2
       return 1
     fi
-    setsid wine "$keeper" </dev/null >/dev/null 2>&1 &
+    setsid $wine "$keeper" </dev/null >/dev/null 2>&1 &
     local name
     name=$(basename "$keeper")
     for _ in $(seq 100); do
@@ -188,6 +195,7 @@ start_session() {
     echo "WINEPREFIX=$prefix"
     echo "XVFB_PID=$XVFB_PID"
     echo "SYSTEM32=$system32"
+    echo "WINE=$wine"
   } >"$env_file.tmp"
   mv "$env_file.tmp" "$env_file"
   echo "wine-session: display $XVFB_DISPLAY, prefix $prefix ready in $((SECONDS - started)) s"

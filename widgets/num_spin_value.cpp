@@ -9,7 +9,11 @@ namespace widgets {
 
 namespace {
 
+// Rounding noise of adding steps, which must not push a value onto its bound: at least 1e-9,
+// and 1e-12 of a large bound. (A coarser relative tolerance would swallow a whole step near
+// large bounds: 1e-9 of 999,999,999 is almost 1.)
 constexpr double kTolerance = 1e-9;
+constexpr double kRelativeTolerance = 1e-12;
 
 bool IsDigit(char16_t c) {
     return c >= u'0' && c <= u'9';
@@ -98,8 +102,8 @@ double ParseNumber(std::u16string_view text) {
 
 double ClampToRange(double value, double minimum, double maximum) {
     if (std::isnan(value)) return minimum;
-    const double below = std::max(kTolerance, std::fabs(minimum) * kTolerance);
-    const double above = std::max(kTolerance, std::fabs(maximum) * kTolerance);
+    const double below = std::max(kTolerance, std::fabs(minimum) * kRelativeTolerance);
+    const double above = std::max(kTolerance, std::fabs(maximum) * kRelativeTolerance);
     if (value < minimum - below) return minimum;
     if (value > maximum + above) return maximum;
     return value;

@@ -28,7 +28,7 @@ constexpr int kMaxSpinPositions = 32767;
 // point, exponent); 0 when the text does not start with one.
 double ParseNumber(std::u16string_view text);
 
-// A value beyond a bound by more than a relative tolerance of 1e-9 (at least 1e-9) becomes
+// A value beyond a bound by more than a relative tolerance of 1e-12 (at least 1e-9) becomes
 // that bound; anything else is kept as it is.
 double ClampToRange(double value, double minimum, double maximum);
 

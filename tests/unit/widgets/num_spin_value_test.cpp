@@ -41,14 +41,14 @@ TEST(NumSpinValueTest, BoundsHoldBeyondTheTolerance) {
     EXPECT_EQ(ClampToRange(101, 0, 100), 100);
     EXPECT_EQ(ClampToRange(-1, 0, 100), 0);
     EXPECT_EQ(ClampToRange(50, 0, 100), 50);
-    // Within the tolerance a value is kept: at least 1e-9, relative for large bounds.
+    // Within the tolerance a value is kept: at least 1e-9, 1e-12 of a large bound.
     EXPECT_EQ(ClampToRange(-5e-10, 0, 100), -5e-10);
     EXPECT_EQ(ClampToRange(-2e-9, 0, 100), 0);
-    EXPECT_EQ(ClampToRange(100 + 5e-8, 0, 100), 100 + 5e-8);  // 1e-9 of 100 is 1e-7
-    EXPECT_EQ(ClampToRange(100 + 2e-7, 0, 100), 100);
-    EXPECT_EQ(ClampToRange(1e12 + 100, 0, 1e12), 1e12 + 100);  // 1e-9 of 1e12 is 1000
-    EXPECT_EQ(ClampToRange(1e12 + 2000, 0, 1e12), 1e12);
-    EXPECT_EQ(ClampToRange(-1e12 - 2000, -1e12, 0), -1e12);
+    EXPECT_EQ(ClampToRange(1e12 + 0.5, 0, 1e12), 1e12 + 0.5);  // 1e-12 of 1e12 is 1
+    EXPECT_EQ(ClampToRange(1e12 + 2, 0, 1e12), 1e12);
+    EXPECT_EQ(ClampToRange(-1e12 - 2, -1e12, 0), -1e12);
+    // One step beyond a large bound is beyond it, whatever precision the arithmetic has.
+    EXPECT_EQ(ClampToRange(1e9, 0, 999999999), 999999999);
     EXPECT_EQ(ClampToRange(1e308 * 10, 0, 100), 100);  // infinity
 }
 

@@ -8,7 +8,7 @@
 
 namespace winetest {
 
-// The DLL names of the program's import table, as `i686-w64-mingw32-objdump -p` lists them.
+// The DLL names of the program's import table, as the cross build's `objdump -p` lists them.
 // Throws when objdump cannot read the file.
 std::vector<std::string> ImportedDlls(const std::string& program);
 

@@ -109,8 +109,8 @@ ProcessResult Finish(pid_t pid, int outFd, int errFd, int timeoutMs) {
 
 std::vector<std::string> WineCommand(const std::string& program,
                                      const std::vector<std::string>& args) {
-    CurrentSession();  // DISPLAY and WINEPREFIX into the environment
-    std::vector<std::string> argv = {"wine", program};
+    // Also puts DISPLAY and WINEPREFIX into the environment.
+    std::vector<std::string> argv = {CurrentSession().wine, program};
     argv.insert(argv.end(), args.begin(), args.end());
     return argv;
 }

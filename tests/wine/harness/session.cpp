@@ -51,7 +51,9 @@ Session Load() {
     auto values = ReadSessionFile(s.folder);
     s.display = values["DISPLAY"];
     s.prefix = values["WINEPREFIX"];
-    s.system32 = values["SYSTEM32"];
+    s.system32 = TESSARK_PROGRAMS_ARE_64_BIT ? s.prefix + "/drive_c/windows/system32"
+                                             : values["SYSTEM32"];
+    s.wine = values["WINE"].empty() ? "wine" : values["WINE"];
     if (s.display.empty() || s.prefix.empty()) {
         throw std::runtime_error(s.folder + "/session.env lacks DISPLAY or WINEPREFIX");
     }
@@ -80,6 +82,10 @@ std::string WinProgram(const std::string& relativePath) {
         throw std::runtime_error("not built: " + path + " (build the cross build first)");
     }
     return path;
+}
+
+std::string CrossTool(const std::string& name) {
+    return TESSARK_CROSS_TOOL_PREFIX + name;
 }
 
 std::string ScratchFolder(const std::string& name) {

@@ -16,7 +16,8 @@ struct Session {
     std::string folder;         // the session folder
     std::string display;        // ":90"
     std::string prefix;         // the Wine prefix (WINEPREFIX)
-    std::string system32;       // the prefix's folder of 32-bit system DLLs
+    std::string system32;       // the prefix's folder of the system DLLs the programs load
+    std::string wine;           // the Wine loader that starts the programs
     std::string winBuildDir;    // the cross build
     std::string sourceDir;      // the source tree
     std::string screenshotDir;  // where screenshots go (created when missing)
@@ -28,6 +29,9 @@ const Session& CurrentSession();
 // A program of the cross build, by its path inside it ("tools/uidriver/uidriver.exe").
 // Throws when it has not been built.
 std::string WinProgram(const std::string& relativePath);
+
+// A tool of the cross build's binary tools, such as "objdump", by its plain name.
+std::string CrossTool(const std::string& name);
 
 // A fresh, empty scratch folder for one test below the session folder, named after `name`;
 // an older folder of that name is removed first.

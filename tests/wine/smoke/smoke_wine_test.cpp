@@ -92,7 +92,10 @@ TEST(WineSmoke, KeysTypingAndExactTexts) {
 TEST(WineSmoke, DriverFailuresAreReported) {
     winetest::Process dialog(winetest::WinProgram(kDialog));
 
-    DriverResult missing = Drive({"timeout 300", "window No Such Window"});
+    // The dialog is on screen first (a loaded machine may take longer than the short timeout
+    // below to show it), so that the failure can list it.
+    DriverResult missing =
+        Drive({"window Smoke Test Dialog", "timeout 300", "window No Such Window"});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_NE(missing.error.find("No Such Window"), std::string::npos) << missing.error;
     EXPECT_NE(missing.error.find("Smoke Test Dialog"), std::string::npos)
