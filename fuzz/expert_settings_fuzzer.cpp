@@ -53,7 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(fuzz::PutFile(kVirtualCopy + u"\\experts.ini", original.data(), original.size()));
     FUZZ_CHECK(os::CreateFolderTree(kVirtualFolderOnly));
 
-    installer::WriteExpertOptions(options, {kTerminal});
+    installer::WriteExpertOptions(
+        options, {installer::OwnFolderTerminal(installer::TerminalLayout::Classic, kTerminal)});
 
     const std::string expected = Patched(original, options);
     for (const os::Path& folder : {kOwnConfig, kVirtualCopy}) {

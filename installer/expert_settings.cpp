@@ -2,7 +2,8 @@
 
 #include <iterator>
 
-#include "installer/metatrader_folder.h"
+#include "installer/user_profiles.h"
+#include "os/path_text.h"
 
 namespace installer {
 
@@ -34,41 +35,19 @@ SettingsResult Commit(os::File& out, const os::Path& temporary, const os::Path& 
     return SettingsResult::Written;
 }
 
-os::Path WithoutTrailingBackslashes(const os::Path& path) {
-    size_t end = path.size();
-    while (end > 0 && path[end - 1] == u'\\') --end;
-    return path.substr(0, end);
-}
-
 bool HasDriveLetter(const os::Path& path) {
     if (path.size() < 2 || path[1] != u':') return false;
     const char16_t letter = path[0];
     return (letter >= u'A' && letter <= u'Z') || (letter >= u'a' && letter <= u'z');
 }
 
-// The folders beside the current user's profile folder: every user's profile, plus whatever
-// else lives there.
-std::vector<os::Path> ProfileFolders() {
-    std::vector<os::Path> profiles;
-    os::Path profile;
-    if (!os::GetKnownFolder(os::KnownFolder::Profile, &profile)) return profiles;
-    profile = WithoutTrailingBackslashes(profile);
-    const size_t cut = profile.rfind(u'\\');
-    if (cut == os::Path::npos || cut == 0) return profiles;
-    const os::Path allProfiles = profile.substr(0, cut);
-    std::vector<os::FolderEntry> entries;
-    if (!os::ListFolder(allProfiles, &entries)) return profiles;
-    for (const auto& entry : entries) {
-        if (entry.isFolder) profiles.push_back(JoinPath(allProfiles, entry.name));
-    }
-    return profiles;
-}
-
-void ApplyToVirtualCopy(const os::Path& configFolder, const ExpertOptions& options) {
+// `mayCreate`: a virtual config folder without a settings file gets a new one.
+void ApplyToVirtualCopy(const os::Path& configFolder, const ExpertOptions& options,
+                        bool mayCreate) {
     const os::Path file = configFolder + u"\\experts.ini";
     const os::PathKind kind = os::GetPathKind(file);
     if (kind == os::PathKind::Missing) {
-        if (os::GetPathKind(configFolder) == os::PathKind::Folder) {
+        if (mayCreate && os::GetPathKind(configFolder) == os::PathKind::Folder) {
             CreateExpertSettingsFile(file, options);
         }
         return;
@@ -140,10 +119,20 @@ SettingsResult CreateExpertSettingsFile(const os::Path& file, const ExpertOption
 }
 
 void WriteExpertOptions(const ExpertOptions& options,
-                        const std::vector<os::Path>& terminalFolders) {
+                        const std::vector<TerminalTarget>& terminals) {
     const std::vector<os::Path> profiles = ProfileFolders();
-    for (const auto& chosen : terminalFolders) {
-        const os::Path folder = WithoutTrailingBackslashes(chosen);
+    for (const TerminalTarget& terminal : terminals) {
+        const os::Path own = os::WithoutTrailingSeparators(terminal.dataFolder) + kSettingsInConfig;
+        if (terminal.layout == TerminalLayout::Current) {
+            // A data folder belongs to a current terminal, whose settings file this installer
+            // changes only where it finds one it understands.
+            if (os::GetPathKind(own) != os::PathKind::Missing) {
+                UpdateExpertSettingsFile(own, options);
+            }
+            continue;
+        }
+        const bool classic = terminal.layout == TerminalLayout::Classic;
+        const os::Path folder = os::WithoutTrailingSeparators(terminal.installFolder);
         // Virtualised copies exist only for folders on a local drive; their path inside the
         // store is the folder's path without the drive letter and colon.
         if (HasDriveLetter(folder)) {
@@ -153,12 +142,11 @@ void WriteExpertOptions(const ExpertOptions& options,
                 config += kVirtualStore;
                 config += relative;
                 config += u"\\config";
-                ApplyToVirtualCopy(config, options);
+                ApplyToVirtualCopy(config, options, classic);
             }
         }
-        const os::Path own = folder + kSettingsInConfig;
         if (os::GetPathKind(own) == os::PathKind::Missing) {
-            CreateExpertSettingsFile(own, options);
+            if (classic) CreateExpertSettingsFile(own, options);
         } else {
             UpdateExpertSettingsFile(own, options);
         }

@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "installer/terminal_target.h"
 #include "os/os.h"
 #include "package/expert_options.h"
 
@@ -56,11 +57,14 @@ SettingsResult UpdateExpertSettingsFile(const os::Path& file, const ExpertOption
 // Creates the file with the default record and the options applied (same replacing write).
 SettingsResult CreateExpertSettingsFile(const os::Path& file, const ExpertOptions& options);
 
-// Applies the options in every chosen terminal folder: first to the per-user copies that file
-// virtualisation keeps ("<profile>\AppData\Local\VirtualStore<folder without drive>\config"),
-// for every profile folder next to the current user's, then to the terminal's own
-// "config\experts.ini", created when missing. A virtual config folder that holds no settings
-// file gets a new one; virtual folders are never created. Nothing is reported.
-void WriteExpertOptions(const ExpertOptions& options, const std::vector<os::Path>& terminalFolders);
+// Applies the options in every chosen terminal. A classic terminal: first the per-user copies
+// that file virtualisation keeps ("<profile>\AppData\Local\VirtualStore<folder without
+// drive>\config"), for every profile folder next to the current user's, then the terminal's own
+// "config\experts.ini", created when missing; a virtual config folder that holds no settings
+// file gets a new one; virtual folders are never created. A portable terminal: the same files,
+// but only those that exist. A current terminal: its data folder's "config\experts.ini" when it
+// exists. Files shorter than the record are left alone. Nothing is reported.
+void WriteExpertOptions(const ExpertOptions& options,
+                        const std::vector<TerminalTarget>& terminals);
 
 }  // namespace installer

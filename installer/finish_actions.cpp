@@ -4,8 +4,9 @@
 
 namespace installer {
 
-void StartTerminal(const os::Path& terminalFolder) {
-    os::ShellOpen(TerminalProgramPath(terminalFolder), u"", os::ShowMode::Maximized);
+void StartTerminal(const TerminalTarget& terminal) {
+    os::ShellOpen(TerminalProgramPath(terminal.installFolder), TerminalStartParameters(terminal),
+                  os::ShowMode::Maximized);
 }
 
 void StartPostExecutePrograms(const InstallSession& session) {

@@ -7,8 +7,9 @@
 
 namespace installer {
 
-// Asks the shell to open "terminal.exe" in `terminalFolder`, maximised.
-void StartTerminal(const os::Path& terminalFolder);
+// Asks the shell to open the terminal's "terminal.exe", maximised, so that it uses the data
+// folder the product went into.
+void StartTerminal(const TerminalTarget& terminal);
 
 // Opens every path of `session`'s post-execute list with its parameters, maximised, in order.
 void StartPostExecutePrograms(const InstallSession& session);

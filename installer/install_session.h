@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "installer/terminal_target.h"
 #include "os/os.h"
 #include "package/self_extractor.h"
 
@@ -35,7 +36,7 @@ struct InstallSession {
     std::u16string windowTitle;  // the caption last set by a page
     bool movingForward = true;   // the page shown was reached with Next
 
-    std::vector<os::Path> chosenFolders;  // the MetaTrader folders ticked on step 4
+    std::vector<TerminalTarget> chosenTerminals;  // the terminals ticked on step 4, in row order
     // Programs to start at Finish, with their command-line parameters (same order).
     std::vector<os::Path> postExecutePaths;
     std::vector<std::u16string> postExecuteParameters;

@@ -2,6 +2,7 @@
 
 #include "installer/expert_settings.h"
 #include "installer/page_texts.h"
+#include "installer/terminal_folders.h"
 #include "package/path_macros.h"
 
 namespace installer {
@@ -36,7 +37,7 @@ void OnExtractionEvent(int32_t event, const void* data, intptr_t userData) {
     const auto* record = static_cast<const FileRecord*>(data);
     // A MetaTrader file has one copy in every chosen terminal.
     const size_t copies = package::IsMetaTraderDestination(record->destination)
-                              ? context->session->chosenFolders.size()
+                              ? context->session->chosenTerminals.size()
                               : 1;
     context->installedBytes += static_cast<uint64_t>(record->uncompressedSize) * copies;
     context->observer->FileInstalled();
@@ -77,9 +78,9 @@ int32_t RunInstallation(InstallSession& session, InstallationObserver& observer,
     CSelfExtractor& package = session.packageReader;
 
     RunContext context{&session, &observer, {}, 0};
-    const int32_t result =
-        package.ExtractAll(session.temporaryFolder, OnExtractionEvent,
-                           reinterpret_cast<intptr_t>(&context), &session.chosenFolders);
+    const TerminalPlacement placement(session.chosenTerminals);
+    const int32_t result = package.ExtractAll(session.temporaryFolder, OnExtractionEvent,
+                                              reinterpret_cast<intptr_t>(&context), placement);
     if (result != SFX_OK) return result;
 
     const ProjectStrings& strings = package.GetProjectStrings();
@@ -97,7 +98,7 @@ int32_t RunInstallation(InstallSession& session, InstallationObserver& observer,
     if (programSize > 0) context.installedBytes += static_cast<uint64_t>(programSize);
     uninstaller.Register(program, strings, KilobytesOf(context.installedBytes));
     observer.LogLine(kRegisteringUninstallerLine);
-    WriteExpertOptions(package.GetExpertOptions(), session.chosenFolders);
+    WriteExpertOptions(package.GetExpertOptions(), session.chosenTerminals);
     observer.LogLine(kDoneLine);
     return SFX_OK;
 }

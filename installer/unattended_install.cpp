@@ -1,8 +1,10 @@
 #include "installer/unattended_install.h"
 
+#include <algorithm>
+
 #include "base/text.h"
 #include "installer/finish_actions.h"
-#include "installer/metatrader_folder.h"
+#include "installer/terminal_discovery.h"
 #include "installer/package_check.h"
 #include "installer/page_texts.h"
 
@@ -54,28 +56,36 @@ int Install(const SetupOptions& options, InstallSession& session, UninstallerSet
         log.LogLine(kTerminalRunningLine);
         return kTerminalRunning;
     }
-    std::vector<os::Path> folders = options.metaTraderFolders;
-    for (const os::Path& folder : folders) {
-        if (!IsMetaTraderFolder(folder)) {
+    std::vector<TerminalTarget> terminals;
+    const std::vector<TerminalTarget> dataFolders = ProfileDataFolders();
+    for (const os::Path& folder : options.metaTraderFolders) {
+        const std::vector<TerminalTarget> found = TerminalsOfFolder(folder, dataFolders);
+        if (found.empty()) {
             log.LogLine(NotMetaTraderFolderLine(folder));
             return kNotMetaTraderFolder;
         }
+        for (const TerminalTarget& terminal : found) {
+            const bool listed = std::any_of(terminals.begin(), terminals.end(), [&](const auto& t) {
+                return SameFolder(t.dataFolder, terminal.dataFolder);
+            });
+            if (!listed) terminals.push_back(terminal);
+        }
     }
-    if (folders.empty()) folders = DiscoverMetaTraderFolders();
-    if (folders.empty()) {
+    if (options.metaTraderFolders.empty()) terminals = DiscoverTerminals();
+    if (terminals.empty()) {
         log.LogLine(kNoMetaTraderFolderLine);
         return kNoMetaTraderFolder;
     }
 
     OpenPackage(&session);
-    session.chosenFolders = folders;
+    session.chosenTerminals = terminals;
     const int32_t result = RunInstallation(session, log, uninstaller);
     if (result != SFX_OK) {
         log.LogLine(InstallFailureMessage(result));
         return result == SFX_ERR_WRITE ? kWriteFailed : kDamagedSetup;
     }
     if (options.run) {
-        StartTerminal(folders.front());
+        StartTerminal(terminals.front());
         StartPostExecutePrograms(session);
     }
     return kInstalled;
@@ -85,8 +95,8 @@ int Install(const SetupOptions& options, InstallSession& session, UninstallerSet
 
 std::u16string NotMetaTraderFolderLine(const os::Path& folder) {
     return text::Format(
-        u"%s is not a MetaTrader folder (terminal.exe, experts, sounds and "
-        u"config must be in it); nothing was installed.",
+        u"%s is not a MetaTrader 4 folder (neither a terminal's installation folder nor its "
+        u"data folder); nothing was installed.",
         {folder});
 }
 

@@ -12,14 +12,22 @@ os::Path LinkPath(const os::Path& folder, const std::u16string& name) {
 
 }  // namespace
 
-// Installs every record, the last first: extracts it into its expanded destination (every
-// chosen MetaTrader folder for "{metatrader}"), makes its Start Menu and Startup shortcuts and
-// lists what it wrote in "Install.log" in the product folder (each terminal's copy, in the
-// order of the chosen folders). A record that cannot be placed
-// or extracted is counted and skipped; the others are still installed.
 int32_t CSelfExtractor::ExtractAll(const os::Path& defaultFolder, ProgressCallback callback,
                                    intptr_t userData,
                                    const std::vector<os::Path>* metatraderFolders) {
+    const std::vector<os::Path> none;
+    const package::FolderListPlacement placement(metatraderFolders ? *metatraderFolders : none);
+    return ExtractAll(defaultFolder, callback, userData, placement);
+}
+
+// Installs every record, the last first: extracts it into its expanded destination (for
+// "{metatrader}", the folder `placement` gives in every chosen terminal), makes its Start Menu
+// and Startup shortcuts and lists what it wrote in "Install.log" in the product folder (each
+// terminal's copy, in the order of the terminals). A record that cannot be placed or extracted
+// is counted and skipped; the others are still installed.
+int32_t CSelfExtractor::ExtractAll(const os::Path& defaultFolder, ProgressCallback callback,
+                                   intptr_t userData,
+                                   const package::MetaTraderPlacement& placement) {
     const os::Path fallbackFolder = EnsureTrailingBackslash(defaultFolder);
     const int32_t read = ReadTrailer(m_modulePath);
     if (read != SFX_OK) return read;
@@ -28,7 +36,7 @@ int32_t CSelfExtractor::ExtractAll(const os::Path& defaultFolder, ProgressCallba
     os::File package;
     if (!package.OpenRead(m_modulePath)) return SFX_ERR_READ;
 
-    const bool haveMetaTrader = metatraderFolders != nullptr && !metatraderFolders->empty();
+    const bool haveMetaTrader = placement.TerminalCount() > 0;
     package::InstallLog log;
     int32_t failures = 0;
     for (int32_t index = m_fileCount - 1; index >= 0; --index) {
@@ -44,10 +52,9 @@ int32_t CSelfExtractor::ExtractAll(const os::Path& defaultFolder, ProgressCallba
             continue;
         }
         if (expansion == package::Expansion::MetaTrader) {
-            const size_t terminals = metatraderFolders->size();
+            const size_t terminals = placement.TerminalCount();
             for (size_t i = 0; i < terminals; ++i) {
-                folder = EnsureTrailingBackslash(
-                    package::MetaTraderFolder((*metatraderFolders)[i], record.destination));
+                folder = EnsureTrailingBackslash(placement.Folder(i, record.destination));
                 if (text::Contains(folder, u"sound")) os::CreateFolder(folder);
                 if (ExtractFileTo(package, index, folder) != SFX_OK) {
                     ++failures;

@@ -1,6 +1,7 @@
 #include "package/path_macros.h"
 
 #include "base/text.h"
+#include "package/metatrader_placement.h"
 
 namespace package {
 
@@ -69,6 +70,10 @@ bool IsMetaTraderDestination(std::u16string_view destination) {
 os::Path MetaTraderFolder(const os::Path& terminalFolder, const std::u16string& destination) {
     if (destination.size() < kMacroMetaTrader.size()) return terminalFolder;
     return terminalFolder + destination.substr(kMacroMetaTrader.size());
+}
+
+os::Path FolderListPlacement::Folder(size_t terminal, const std::u16string& destination) const {
+    return MetaTraderFolder(folders_[terminal], destination);
 }
 
 }  // namespace package

@@ -14,6 +14,7 @@
 #include "package/expert_options.h"
 #include "package/file_record.h"
 #include "package/format.h"
+#include "package/metatrader_placement.h"
 #include "package/packing_limits.h"
 #include "package/project_strings.h"
 #include "package/stream_inflate.h"
@@ -107,6 +108,9 @@ class CSelfExtractor {
     // may be null (no MetaTrader folders known).
     int32_t ExtractAll(const os::Path& defaultFolder, ProgressCallback callback, intptr_t userData,
                        const std::vector<os::Path>* metatraderFolders);
+    // The same, with "{metatrader}" records placed by `placement`.
+    int32_t ExtractAll(const os::Path& defaultFolder, ProgressCallback callback, intptr_t userData,
+                       const package::MetaTraderPlacement& placement);
 
     // `folder` with a backslash appended unless it already ends with one.
     static os::Path EnsureTrailingBackslash(const os::Path& folder);

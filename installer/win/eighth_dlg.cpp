@@ -18,8 +18,8 @@ void CEighthDlg::OnInitPage() {
 
     HWND terminals = Item(IDC_TERMINALS);
     SendMessageW(terminals, CB_RESETCONTENT, 0, 0);
-    for (const os::Path& folder : Session().chosenFolders) {
-        SendMessageW(terminals, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(win::W(folder)));
+    for (const TerminalTarget& terminal : Session().chosenTerminals) {
+        SendMessageW(terminals, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(win::W(terminal.label)));
     }
     SendMessageW(terminals, CB_SETCURSEL, 0, 0);
     Enable(IDOK, false);
@@ -36,13 +36,9 @@ bool CEighthDlg::OnPageCommand(WORD code, WORD id, HWND) {
 void CEighthDlg::StartChosenTerminal() const {
     HWND terminals = Item(IDC_TERMINALS);
     const LRESULT selected = SendMessageW(terminals, CB_GETCURSEL, 0, 0);
-    if (selected == CB_ERR) return;
-    const LRESULT length = SendMessageW(terminals, CB_GETLBTEXTLEN, selected, 0);
-    if (length == CB_ERR) return;
-    std::u16string folder(static_cast<size_t>(length) + 1, u'\0');
-    SendMessageW(terminals, CB_GETLBTEXT, selected, reinterpret_cast<LPARAM>(&folder[0]));
-    folder.resize(static_cast<size_t>(length));
-    StartTerminal(folder);
+    const std::vector<TerminalTarget>& chosen = Session().chosenTerminals;
+    if (selected == CB_ERR || static_cast<size_t>(selected) >= chosen.size()) return;
+    StartTerminal(chosen[static_cast<size_t>(selected)]);
 }
 
 void CEighthDlg::OnCancel() {

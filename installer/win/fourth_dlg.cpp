@@ -3,7 +3,7 @@
 #include <commctrl.h>
 #include <shlobj.h>
 
-#include "installer/metatrader_folder.h"
+#include "installer/terminal_discovery.h"
 #include "installer/page_texts.h"
 #include "installer/win/resource_ids.h"
 #include "widgets/win/wide.h"
@@ -33,21 +33,28 @@ void CFourthDlg::OnInitPage() {
     ListView_SetExtendedListViewStyle(list_, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
 
     ListView_DeleteAllItems(list_);
-    rows_.clear();
-    for (const os::Path& folder : DiscoverMetaTraderFolders()) {
-        rows_.push_back(folder);
-        AppendRow(folder);
-        SetText(IDC_ADD_FOLDER, kAddFolderCaption);
-    }
+    rows_ = DiscoverTerminals();
+    if (!rows_.empty()) SetText(IDC_ADD_FOLDER, kAddFolderCaption);
+    ShowRows();
     UpdateNext();
 }
 
-void CFourthDlg::AppendRow(const os::Path& folder) {
-    LVITEMW item = {};
-    item.mask = LVIF_TEXT;
-    item.iItem = ListView_GetItemCount(list_);
-    item.pszText = const_cast<wchar_t*>(win::W(folder));
-    ListView_InsertItem(list_, &item);
+// Appends the rows the list does not show yet and gives every row its label (adding a
+// terminal can change the labels of rows of the same installation).
+void CFourthDlg::ShowRows() {
+    for (size_t row = 0; row < rows_.size(); ++row) {
+        const int index = static_cast<int>(row);
+        wchar_t* label = const_cast<wchar_t*>(win::W(rows_[row].label));
+        if (index < ListView_GetItemCount(list_)) {
+            ListView_SetItemText(list_, index, 0, label);
+            continue;
+        }
+        LVITEMW item = {};
+        item.mask = LVIF_TEXT;
+        item.iItem = index;
+        item.pszText = label;
+        ListView_InsertItem(list_, &item);
+    }
 }
 
 bool CFourthDlg::IsTicked(int row) const {
@@ -112,7 +119,7 @@ void CFourthDlg::BrowseForFolder() {
     const os::Path folder = win::U16(path);
     switch (AddCandidateFolder(folder, &rows_)) {
         case AddFolderOutcome::Added:
-            AppendRow(folder);
+            ShowRows();
             break;
         case AddFolderOutcome::NotMetaTrader:
             ShowMessage(kInvalidFolderMessage, MB_ICONEXCLAMATION);
@@ -123,7 +130,7 @@ void CFourthDlg::BrowseForFolder() {
 }
 
 void CFourthDlg::OnNext() {
-    std::vector<os::Path>& chosen = Session().chosenFolders;
+    std::vector<TerminalTarget>& chosen = Session().chosenTerminals;
     chosen.clear();
     const int count = ListView_GetItemCount(list_);
     for (int row = 0; row < count; ++row) {

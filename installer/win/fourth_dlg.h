@@ -1,6 +1,7 @@
 #pragma once
-// Step 4: the MetaTrader folders to install into. The folders found below Program Files are
-// listed, others can be added with the folder browser, and Next follows the ticks.
+// Step 4: the MetaTrader terminals to install into. The terminals found below Program Files and
+// in the users' data folders are listed, others can be added with the folder browser, and Next
+// follows the ticks.
 
 #include <vector>
 
@@ -19,14 +20,14 @@ class CFourthDlg : public CWizardPage {
     bool OnNotify(const NMHDR& header, LRESULT& result) override;
 
   private:
-    void AppendRow(const os::Path& folder);
+    void ShowRows();
     void BrowseForFolder();
     void ToggleRow(int row);
     void UpdateNext() const;
     bool IsTicked(int row) const;
 
     HWND list_ = nullptr;
-    std::vector<os::Path> rows_;  // the list's texts, in row order
+    std::vector<TerminalTarget> rows_;  // the list's terminals, in row order
 };
 
 }  // namespace installer

@@ -11,6 +11,7 @@
 #include "installer/expert_settings.h"
 #include "tests/unit/faults/fault_sweep.h"
 #include "tests/unit/os/fake_machine_fixture.h"
+#include "tests/unit/installer/classic_terminals.h"
 
 namespace {
 
@@ -82,7 +83,7 @@ TEST_F(SettingsFaultsTest, EveryFileIsOldOrWholeAfterAnyFailingCall) {
     const CallCounts counts = SweepFaults(
         kEveryOperation, [&] { Fresh(); },
         [&](const Fault& fault) {
-            installer::WriteExpertOptions(options_, {kOne, kTwo});
+            installer::WriteExpertOptions(options_, ClassicTerminals({kOne, kTwo}));
             int unchanged = 0;
             for (const auto& file : after) {
                 const bool existed = before.count(file.first) == 1;

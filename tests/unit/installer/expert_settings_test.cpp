@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "tests/unit/os/fake_machine_fixture.h"
+#include "tests/unit/installer/classic_terminals.h"
 
 namespace {
 
@@ -145,7 +146,7 @@ TEST_F(ExpertSettingsTest, TerminalWithoutSettingsGetsTheDefaultRecordWithOption
     options.enableExperts = 0;
     options.confirmDllCalls = 0;
     options.askManualConfirmation = 1;
-    installer::WriteExpertOptions(options, {u"C:\\MT4"});
+    installer::WriteExpertOptions(options, ClassicTerminals({u"C:\\MT4"}));
     std::string expected = DefaultBytes();
     expected[4] = 0;
     expected[24] = 0;
@@ -168,7 +169,7 @@ TEST_F(ExpertSettingsTest, VirtualCopiesAreWrittenOnlyWhereTheVirtualConfigFolde
 
     ExpertOptions options;
     options.allowDllImports = 0;
-    installer::WriteExpertOptions(options, {u"C:\\Program Files (x86)\\MT4"});
+    installer::WriteExpertOptions(options, ClassicTerminals({u"C:\\Program Files (x86)\\MT4"}));
 
     std::string patched = PatternBytes();
     patched[20] = 0;
@@ -190,7 +191,7 @@ TEST_F(ExpertSettingsTest, FoldersOnTwoDrivesEachGetTheirOwnVirtualPath) {
     MakeFolder(storeB);
     const ExpertOptions allOn = AllOptions(1);
     // A trailing backslash does not change where the files go.
-    installer::WriteExpertOptions(allOn, {u"C:\\Terminals\\A", u"D:\\Terminals\\B\\"});
+    installer::WriteExpertOptions(allOn, ClassicTerminals({u"C:\\Terminals\\A", u"D:\\Terminals\\B\\"}));
 
     std::string expected = DefaultBytes();
     expected[36] = 1;
@@ -208,7 +209,7 @@ TEST_F(ExpertSettingsTest, AShortTerminalFileIsLeftAndOtherFoldersStillGetTheirs
     MakeFolder(u"C:\\Two\\config");
     WriteHostFile(u"C:\\One\\config\\experts.ini", "short");
     const ExpertOptions allOff = AllOptions(0);
-    installer::WriteExpertOptions(allOff, {u"C:\\One", u"C:\\Two"});
+    installer::WriteExpertOptions(allOff, ClassicTerminals({u"C:\\One", u"C:\\Two"}));
     EXPECT_EQ(ReadHostFile(u"C:\\One\\config\\experts.ini"), "short");
     std::string expected = DefaultBytes();
     for (int offset : {4, 8, 12, 20, 24, 28}) expected[offset] = 0;

@@ -7,7 +7,9 @@
 
 #include "base/text.h"
 #include "os/posix/fake_machine.h"
+#include "package/install_log.h"
 #include "tests/unit/package/package_fixture.h"
+#include "tests/unit/installer/classic_terminals.h"
 
 namespace {
 
@@ -92,7 +94,7 @@ class InstallationTest : public PackageTest {
         }
         session->packageReader.SetModulePath(kSetup);
         installer::OpenPackage(session);
-        session->chosenFolders = {kTerminalA, kTerminalB};
+        session->chosenTerminals = ClassicTerminals({kTerminalA, kTerminalB});
     }
 
     installer::InstallSession session_;
@@ -210,7 +212,7 @@ TEST_F(InstallationTest, WithoutABannerTheUninstallerKeepsItsOwnPicture) {
 TEST_F(InstallationTest, AFailedExtractionStopsBeforeTheUninstaller) {
     Build(ProductEntries());
     Open(&session_);
-    session_.chosenFolders.clear();  // the expert file has nowhere to go
+    session_.chosenTerminals.clear();  // the expert file has nowhere to go
 
     EXPECT_EQ(installer::RunInstallation(session_, observer_, uninstaller_), SFX_ERR_WRITE);
 
@@ -232,6 +234,120 @@ TEST_F(InstallationTest, ASetupWithoutPackageInstallsNothing) {
     EXPECT_TRUE(observer_.lines.empty());
     EXPECT_TRUE(uninstaller_.calls.empty());
     EXPECT_FALSE(Exists(kTerminalA + u"\\config\\experts.ini"));
+}
+
+}  // namespace
+
+namespace {
+
+// "origin.txt" of a data folder: UTF-16LE with a byte-order mark.
+std::string OriginBytes(const os::Path& installFolder) {
+    std::string bytes("\xFF\xFE", 2);
+    for (char16_t unit : installFolder) {
+        bytes += static_cast<char>(unit & 0xFF);
+        bytes += static_cast<char>(unit >> 8);
+    }
+    return bytes;
+}
+
+TEST_F(InstallationTest, OneRunInstallsIntoAClassicACurrentAndAPortableTerminal) {
+    std::vector<Entry> entries = ProductEntries();
+    for (const Entry& extra : std::vector<Entry>{
+             {u"Bands.ex4", u"{metatrader}\\experts\\indicators\\"},
+             {u"Close.ex4", u"{metatrader}\\experts\\scripts\\"},
+             {u"alert.wav", u"{metatrader}\\experts\\sounds\\"},
+             {u"math.dll", u"{metatrader}\\experts\\libraries\\"},
+             {u"Scout.mqh", u"{metatrader}\\experts\\include"},
+         }) {
+        entries.push_back(extra);
+    }
+    Build(entries);
+    // Classic: the four entries. Current: installed below Program Files, data in the profile,
+    // with a settings file; a second current terminal without one. Portable: its own MQL4
+    // tree and settings file.
+    const os::Path current = u"C:\\Program Files (x86)\\MetaTrader 4";
+    const os::Path data =
+        u"C:\\users\\tester\\AppData\\Roaming\\MetaQuotes\\Terminal\\0123456789ABCDEF0123456789ABCDEF";
+    const os::Path bare = u"C:\\users\\tester\\AppData\\Roaming\\MetaQuotes\\Terminal\\BARE";
+    const os::Path portable = u"E:\\Portable MT4";
+    for (const os::Path& folder :
+         {kTerminalA + u"\\experts", kTerminalA + u"\\sounds", kTerminalA + u"\\config",
+          current + u"\\Sounds", current + u"\\config", data + u"\\MQL4\\Experts",
+          data + u"\\MQL4\\Indicators", data + u"\\config", bare + u"\\MQL4\\Experts",
+          portable + u"\\MQL4\\Experts", portable + u"\\config", portable + u"\\Sounds"}) {
+        ASSERT_TRUE(os::CreateFolderTree(folder)) << text::ToUtf8(folder);
+    }
+    MakeFile(kTerminalA + u"\\terminal.exe", "MZ");
+    MakeFile(current + u"\\terminal.exe", "MZ");
+    MakeFile(portable + u"\\terminal.exe", "MZ");
+    const std::string settings(292, '\x07');
+    MakeFile(data + u"\\config\\experts.ini", settings);
+    MakeFile(portable + u"\\config\\experts.ini", settings);
+    auto make = [](installer::TerminalLayout layout, const os::Path& install,
+                   const os::Path& dataFolder) {
+        installer::TerminalTarget target = installer::OwnFolderTerminal(layout, install);
+        target.dataFolder = dataFolder;
+        return target;
+    };
+    session_.packageReader.SetModulePath(kSetup);
+    installer::OpenPackage(&session_);
+    session_.chosenTerminals = {
+        make(installer::TerminalLayout::Classic, kTerminalA, kTerminalA),
+        make(installer::TerminalLayout::Current, current, data),
+        make(installer::TerminalLayout::Current, current, bare),
+        make(installer::TerminalLayout::Portable, portable, portable)};
+
+    ASSERT_EQ(installer::RunInstallation(session_, observer_, uninstaller_), SFX_OK);
+    EXPECT_EQ(observer_.steps, 14) << "one step per record";
+
+    // Where each terminal looks for each file; sounds where the terminal plays them.
+    const std::vector<std::pair<std::u16string, std::vector<os::Path>>> expected = {
+        {u"Scout.mqh",
+         {kTerminalA + u"\\experts\\include\\", data + u"\\MQL4\\Include\\",
+          bare + u"\\MQL4\\Include\\", portable + u"\\MQL4\\Include\\"}},
+        {u"math.dll",
+         {kTerminalA + u"\\experts\\libraries\\", data + u"\\MQL4\\Libraries\\",
+          bare + u"\\MQL4\\Libraries\\", portable + u"\\MQL4\\Libraries\\"}},
+        {u"alert.wav",
+         {kTerminalA + u"\\sounds\\", current + u"\\Sounds\\", current + u"\\Sounds\\",
+          portable + u"\\Sounds\\"}},
+        {u"Close.ex4",
+         {kTerminalA + u"\\experts\\scripts\\", data + u"\\MQL4\\Scripts\\",
+          bare + u"\\MQL4\\Scripts\\", portable + u"\\MQL4\\Scripts\\"}},
+        {u"Bands.ex4",
+         {kTerminalA + u"\\experts\\indicators\\", data + u"\\MQL4\\Indicators\\",
+          bare + u"\\MQL4\\Indicators\\", portable + u"\\MQL4\\Indicators\\"}},
+    };
+    std::vector<std::u16string> logged;
+    for (const auto& [name, folders] : expected) {
+        for (const os::Path& folder : folders) {
+            EXPECT_EQ(Read(folder + name), "bytes of " + text::ToUtf8(name)) << text::ToUtf8(folder);
+            logged.push_back(folder + name);
+        }
+    }
+    EXPECT_FALSE(Exists(kTerminalA + u"\\experts\\sounds\\alert.wav"));
+    for (const os::Path& folder : {data, bare, portable, current}) {
+        EXPECT_FALSE(Exists(folder + u"\\experts")) << "no old-layout folder in " << Host(folder);
+    }
+
+    // Install.log lists every copy with its real path, each terminal in the order chosen.
+    package::InstallLog log;
+    ASSERT_TRUE(package::InstallLog::Read(kProduct + u"\\Install.log", &log));
+    const std::vector<std::u16string> entriesLogged = log.Entries();
+    ASSERT_GE(entriesLogged.size(), logged.size());
+    EXPECT_EQ(std::vector<std::u16string>(entriesLogged.begin(),
+                                          entriesLogged.begin() + logged.size()),
+              logged);
+
+    // Expert options: the classic terminal gets a new record; a current terminal's file is
+    // patched where it exists and never created; the portable one's is patched.
+    EXPECT_EQ(Read(kTerminalA + u"\\config\\experts.ini").size(), 292u);
+    std::string patched = settings;
+    patched[4] = 1;   // enableExperts on
+    patched[36] = 0;  // allowLiveTrading off
+    EXPECT_EQ(Read(data + u"\\config\\experts.ini"), patched);
+    EXPECT_EQ(Read(portable + u"\\config\\experts.ini"), patched);
+    EXPECT_FALSE(Exists(bare + u"\\config\\experts.ini"));
 }
 
 }  // namespace

@@ -139,7 +139,7 @@ TEST_F(UnattendedInstallTest, InstallsIntoTheGivenFoldersOnlyAndStartsNothing) {
 
 TEST_F(UnattendedInstallTest, WithoutFoldersEveryDiscoveredTerminalIsUsed) {
     ASSERT_EQ(Run({}), kInstalled);
-    EXPECT_EQ(session_.chosenFolders.size(), 2u);
+    EXPECT_EQ(session_.chosenTerminals.size(), 2u);
     for (const os::Path& terminal : {kFoundA, kFoundB}) {
         EXPECT_EQ(Read(terminal + u"\\experts\\Scout.ex4"), PatternBytes(3000, 1));
     }
@@ -256,6 +256,44 @@ TEST_F(UnattendedInstallTest, ALogThatCannotBeCreatedStopsBeforeAnything) {
     ASSERT_TRUE(os::CreateFolderTree(kLog));  // a folder in the log file's place
     EXPECT_EQ(Run({kGivenA}, false, kLog), kWriteFailed);
     ExpectNothingInstalled();
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(UnattendedInstallTest, CurrentTerminalsAreTakenByEitherFolderAndFoundInTheProfiles) {
+    // A normally installed current terminal (data folder in the profile) and a portable one.
+    const os::Path current = u"D:\\MetaTrader 4";
+    const os::Path data =
+        u"C:\\users\\tester\\AppData\\Roaming\\MetaQuotes\\Terminal\\FEDCBA9876543210FEDCBA9876543210";
+    const os::Path portable = u"E:\\Portable MT4";
+    MakeFile(current + u"\\terminal.exe", "MZ");
+    MakeFile(portable + u"\\terminal.exe", "MZ");
+    for (const os::Path& folder : {current + u"\\config", data + u"\\MQL4\\Experts",
+                                   portable + u"\\config", portable + u"\\MQL4"}) {
+        ASSERT_TRUE(os::CreateFolderTree(folder));
+    }
+    std::string origin("\xFF\xFE", 2);
+    for (char16_t unit : current + u"\r\n") origin += {static_cast<char>(unit), '\0'};
+    MakeFile(data + u"\\origin.txt", origin);
+
+    // Given by the installation folder, by the data folder (the same terminal: once), and a
+    // portable one; /RUN starts the portable terminal as portable.
+    ASSERT_EQ(Run({portable, current, data}, true), kInstalled);
+    ASSERT_EQ(session_.chosenTerminals.size(), 2u);
+    EXPECT_EQ(Read(portable + u"\\MQL4\\Experts\\Scout.ex4"), PatternBytes(3000, 1));
+    EXPECT_EQ(Read(data + u"\\MQL4\\Experts\\Scout.ex4"), PatternBytes(3000, 1));
+    EXPECT_FALSE(Exists(current + u"\\experts"));
+    ASSERT_FALSE(os::fake::Launches().empty());
+    EXPECT_EQ(os::fake::Launches()[0].path, portable + u"\\terminal.exe");
+    EXPECT_EQ(os::fake::Launches()[0].parameters, u"/portable");
+
+    // Without /MT4 the profile's data folder is found beside the terminals below Program Files.
+    ASSERT_EQ(Run({}), kInstalled);
+    ASSERT_EQ(session_.chosenTerminals.size(), 3u);
+    EXPECT_EQ(session_.chosenTerminals.back().label, current);
+    EXPECT_EQ(session_.chosenTerminals.back().dataFolder, data);
 }
 
 }  // namespace
