@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "tests/wine/harness/screenshot.h"
 #include "tests/wine/harness/ui_driver.h"
 
 namespace winetest {
@@ -20,7 +21,8 @@ TerminalTicks TicksFor(const std::vector<std::string>& rows,
     return ticks;
 }
 
-void InstallThroughWizard(Process& setup, const std::vector<std::string>& terminals) {
+void InstallThroughWizard(Process& setup, const std::vector<std::string>& terminals,
+                          const std::string& step4Screenshot) {
     const DriverResult rows = Drive({"window | Step 1", "waitenabled 1", "click 1", "waitclosed",
                                      "window | Step 4", "items 1031"});
     ASSERT_TRUE(rows.ok()) << rows.error;
@@ -28,6 +30,12 @@ void InstallThroughWizard(Process& setup, const std::vector<std::string>& termin
     ASSERT_EQ(ticks.terminals.size(), terminals.size()) << "every terminal is offered";
     std::vector<std::string> walk = {"window | Step 4"};
     walk.insert(walk.end(), ticks.commands.begin(), ticks.commands.end());
+    if (!step4Screenshot.empty()) {
+        const DriverResult ticked = Drive(walk);
+        ASSERT_TRUE(ticked.ok()) << ticked.error;
+        Screenshot(step4Screenshot);
+        walk = {"window | Step 4"};
+    }
     for (const char* line :
          {"waitenabled 1", "click 1", "waitclosed", "window | Step 5", "click 1", "waitclosed",
           "window | Step 6", "timeout 60000", "waitenabled 1", "click 1", "waitclosed",

@@ -21,7 +21,9 @@ TerminalTicks TicksFor(const std::vector<std::string>& rows,
 // Installs with `setup`, just started, from the first page to Finish: `terminals` ticked, the
 // box that would start the first terminal cleared, nothing else changed. Every terminal must be
 // offered; a failure fails the running test (wrap the call in ASSERT_NO_FATAL_FAILURE to stop
-// there). Ends with the setup's exit, which must be 0.
-void InstallThroughWizard(Process& setup, const std::vector<std::string>& terminals);
+// there). Ends with the setup's exit, which must be 0. With `step4Screenshot`, the folder page
+// is saved under that name once the terminals are ticked.
+void InstallThroughWizard(Process& setup, const std::vector<std::string>& terminals,
+                          const std::string& step4Screenshot = "");
 
 }  // namespace winetest

@@ -215,7 +215,7 @@ void InstallerWine::ExpectInstalledFiles(const std::vector<std::string>& chosen)
     for (const std::string& terminal : chosen) {
         for (const char* file :
              {"\\experts\\Scout.ex4", "\\experts\\indicators\\ScoutBands.ex4",
-              "\\experts\\scripts\\ScoutClose.ex4", "\\experts\\sounds\\scout-alert.wav",
+              "\\experts\\scripts\\ScoutClose.ex4", "\\sounds\\scout-alert.wav",
               "\\experts\\libraries\\scoutmath.dll"}) {
             const std::string path = file;
             EXPECT_EQ(ReadHostFile(HostPath(terminal + path)),
@@ -252,12 +252,12 @@ void InstallerWine::ExpectInstallLog(const std::vector<std::string>& chosen) {
         product_ + "\\setup_helper.exe",
         group_ + "\\Scout Helper.lnk",
     };
+    // Sounds go to the terminal's own sounds folder, where it plays them.
     for (const char* file :
-         {"libraries\\scoutmath.dll", "sounds\\scout-alert.wav", "scripts\\ScoutClose.ex4",
-          "indicators\\ScoutBands.ex4", "Scout.ex4"}) {
-        for (const std::string& terminal : chosen) {
-            expected.push_back(terminal + "\\experts\\" + file);
-        }
+         {"\\experts\\libraries\\scoutmath.dll", "\\sounds\\scout-alert.wav",
+          "\\experts\\scripts\\ScoutClose.ex4", "\\experts\\indicators\\ScoutBands.ex4",
+          "\\experts\\Scout.ex4"}) {
+        for (const std::string& terminal : chosen) expected.push_back(terminal + file);
     }
     const std::vector<std::string> rest = {
         product_ + "\\What's New.rtf", product_ + "\\Readme.rtf", group_ + "\\ReadMe.lnk",
