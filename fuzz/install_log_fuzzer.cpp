@@ -1,11 +1,12 @@
 // The uninstaller from outside bytes: the product folder and Start Menu group names of the
 // registry entry and the product's "Install.log", made into a removal plan and carried out on
 // the fake machine. Input: a 16-bit unit count and the units of "ProductDir", the same for
-// "MenuGroup", then the bytes of "Install.log".
+// "MenuGroup", a byte whose lowest bit puts an empty original part (52004 bytes) in front of
+// the rest, so that short inputs reach the list's extension, then the bytes of "Install.log".
 //
 // What must hold: a trusted plan names folders strictly below Program Files and the Start Menu
 // programs folder (by Windows' own reading of the path), the removal deletes only listed files
-// and what lies in those two folders, "Uninstall.exe" stays, and the log ends with "Done.".
+// and what lies in the product folder, "Uninstall.exe" stays, and the log ends with "Done.".
 #include <algorithm>
 #include <cstdint>
 #include <string>
@@ -43,6 +44,7 @@ class Input {
         at_ += bytes;
         return text;
     }
+    uint8_t Byte() { return at_ < size_ ? data_[at_++] : 0; }
     const uint8_t* Rest() const { return data_ + at_; }
     size_t RestSize() const { return size_ - at_; }
 
@@ -109,22 +111,28 @@ bool Put(const os::Path& path) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::FreshMachine();
     Input input(data, size);
-    uninstaller::ProductValues values;
+    uninstaller::OwnProduct product;
+    uninstaller::ProductValues& values = product.values;
     values.entryFound = true;
     values.productDirFound = true;
     values.menuGroupFound = true;
+    product.entryIsOwn = true;
     values.productDir = input.Text();
     values.menuGroup = input.Text();
+    std::vector<uint8_t> bytes;
+    if (input.Byte() & 1) bytes.resize(package::kInstallLogBytes, 0);
+    bytes.insert(bytes.end(), input.Rest(), input.Rest() + input.RestSize());
 
-    const package::InstallLog log = package::InstallLog::FromBytes(input.Rest(), input.RestSize());
-    FUZZ_CHECK(log.Count() >= 0 && log.Count() <= package::kInstallLogSlots);
-    for (const std::u16string& entry : log.Entries()) {
-        FUZZ_CHECK(!entry.empty() && entry.size() < package::kInstallLogSlotUnits);
-        FUZZ_CHECK(entry.find(u'\0') == std::u16string::npos);
+    const package::InstallLog log = package::InstallLog::FromBytes(bytes.data(), bytes.size());
+    for (const package::LogEntry& entry : log.All()) {
+        FUZZ_CHECK(!entry.path.empty() && entry.path.size() < package::kInstallLogSlotUnits);
+        FUZZ_CHECK(static_cast<uint16_t>(entry.kind) <= 2);
+        FUZZ_CHECK(entry.path.find(u'\0') == std::u16string::npos);
     }
 
+    const os::Path ownFolder = kProgramFiles + u"\\" + values.productDir;
     const uninstaller::RemovalPlan folders =
-        uninstaller::PlanFolders(values, kProgramFiles, kPrograms);
+        uninstaller::PlanFolders(product, ownFolder, kProgramFiles, kPrograms);
     if (!folders.trusted) return 0;
     FUZZ_CHECK(StrictlyBelow(folders.productFolder, kProgramFiles));
     FUZZ_CHECK(StrictlyBelow(folders.menuGroupFolder, kPrograms));
@@ -135,9 +143,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const os::Path uninstaller = folders.productFolder + u"\\Uninstall.exe";
     const bool furnished = Put(uninstaller) && Put(folders.productFolder + u"\\data\\x.dat") &&
                            Put(folders.menuGroupFolder + u"\\Uninstall.lnk");
-    fuzz::PutFile(folders.installLogPath, input.Rest(), input.RestSize());
+    fuzz::PutFile(folders.installLogPath, bytes.data(), bytes.size());
 
-    const uninstaller::RemovalPlan plan = uninstaller::MakeRemovalPlan(values);
+    const uninstaller::RemovalPlan plan = uninstaller::MakeRemovalPlan(product, ownFolder);
     FUZZ_CHECK(plan.trusted);
     FUZZ_CHECK(plan.files.size() <= static_cast<size_t>(log.Count()));
     for (const os::Path& file : plan.files) FUZZ_CHECK(package::IsFullPath(file));
@@ -153,8 +161,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         for (const os::Path& file : plan.files) {
             listed = listed || os::fake::HostPath(file) == os::fake::HostPath(bystander);
         }
-        const bool inProduct = StrictlyBelow(bystander, folders.productFolder) ||
-                               StrictlyBelow(bystander, folders.menuGroupFolder);
+        // Of the group, only the product's own Uninstall shortcut goes unlisted.
+        const bool inProduct = StrictlyBelow(bystander, folders.productFolder);
         FUZZ_CHECK(listed || inProduct || os::GetPathKind(bystander) == os::PathKind::File);
     }
     bool uninstallerListed = false;

@@ -18,6 +18,7 @@
 #include "fuzz/fuzz_machine.h"
 #include "installer/expert_settings.h"
 #include "package/install_log.h"
+#include "package/product_record.h"
 #include "package/self_extractor.h"
 
 namespace {
@@ -217,15 +218,17 @@ void ProjectSeeds() {
     Save("project_record", "counts-out-of-range.eas", Bytes(damaged));
 }
 
-// The uninstaller's input: ProductDir and MenuGroup as counted units, then "Install.log".
+// The uninstaller's input: ProductDir and MenuGroup as counted units, whether an empty
+// original part comes first, then "Install.log" (or, with it, the list's extension).
 std::string UninstallInput(std::u16string_view productDir, std::u16string_view menuGroup,
-                           const std::string& log) {
+                           const std::string& log, bool emptyOriginal = false) {
     std::string bytes;
     for (const std::u16string_view text : {productDir, menuGroup}) {
         bytes.push_back(static_cast<char>(text.size() & 0xFF));
         bytes.push_back(static_cast<char>(text.size() >> 8));
         bytes += Units(text);
     }
+    bytes.push_back(emptyOriginal ? 1 : 0);
     return bytes + log;
 }
 
@@ -258,6 +261,23 @@ void InstallLogSeeds() {
     for (size_t i = 4 + 520; i < 4 + 2 * 520; i += 2) damaged[i] = 'x';
     Save("install_log", "damaged-list", UninstallInput(u"Moving Cross", u"Moving Cross", damaged));
     Save("install_log", "unsafe-names", UninstallInput(u"..\\windows", u"\\", UsedSlots(log)));
+
+    // The extension of a list with a kept file, a created folder and an entry past the slots.
+    package::InstallLog extended = log;
+    extended.Add(product + u"\\settings.ini", package::LogEntryKind::Keep);
+    extended.Add(u"C:\\Program Files (x86)\\MetaTrader 4\\experts\\include\\Cross",
+                 package::LogEntryKind::CreatedFolder);
+    Save("install_log", "extension",
+         UninstallInput(u"Moving Cross", u"Moving Cross",
+                        Bytes(extended.Bytes()).substr(package::kInstallLogBytes), true));
+
+    package::ProductRecord record;
+    record.Set(u"ProductName", u"Moving Cross");
+    record.Set(u"ProductDir", u"Moving Cross");
+    record.Set(u"UninstallLink", u"C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\"
+                                 u"Moving Cross\\Uninstall.lnk");
+    Save("product_record", "three-values", Bytes(record.Bytes()));
+    Save("product_record", "empty", Bytes(package::ProductRecord().Bytes()));
 }
 
 void ExpertSettingsSeeds() {

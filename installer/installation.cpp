@@ -1,9 +1,13 @@
 #include "installer/installation.h"
 
+#include "base/text.h"
+
 #include "installer/expert_settings.h"
 #include "installer/page_texts.h"
 #include "installer/terminal_folders.h"
+#include "installer/uninstall_values.h"
 #include "package/path_macros.h"
+#include "package/product_record.h"
 
 namespace installer {
 
@@ -22,6 +26,36 @@ os::Path ChildPath(const os::Path& folder, std::u16string_view name) {
     path += u'\\';
     path += name;
     return path;
+}
+
+// The product's Uninstall shortcut: "Uninstall.lnk" in its group, unless another product that
+// shares the group has one there already; then "Uninstall <product>.lnk".
+os::Path UninstallLinkPath(const os::Path& group, const std::u16string& productName,
+                           const package::ProductRecord& earlier) {
+    const os::Path plain = ChildPath(group, kUninstallerLinkName);
+    std::u16string ours;
+    if (os::GetPathKind(plain) == os::PathKind::Missing ||
+        (earlier.Get(kUninstallLinkValue, &ours) && text::EqualsNoCase(ours, plain))) {
+        return plain;
+    }
+    std::u16string name = u"Uninstall " + productName;
+    for (char16_t& c : name) {
+        if (c < 32 || std::u16string_view(u"\\/:*?\"<>|").find(c) != std::u16string_view::npos) {
+            c = u'_';
+        }
+    }
+    return ChildPath(group, name + u".lnk");
+}
+
+// The product's own record beside its uninstaller: the entry's values and its shortcut.
+void WriteProductRecord(const os::Path& file, const os::Path& program,
+                        const ProjectStrings& strings, const os::Path& uninstallLink) {
+    package::ProductRecord record;
+    for (const UninstallValue& value : UninstallValues(program, strings)) {
+        record.Set(value.name, value.data);
+    }
+    record.Set(kUninstallLinkValue, uninstallLink);
+    record.Write(file);
 }
 
 int64_t FileSize(const os::Path& path) {
@@ -84,14 +118,20 @@ int32_t RunInstallation(InstallSession& session, InstallationObserver& observer,
     if (result != SFX_OK) return result;
 
     const ProjectStrings& strings = package.GetProjectStrings();
-    const os::Path program = ChildPath(ProductFolderOf(strings), kUninstallerName);
+    const os::Path productFolder = ProductFolderOf(strings);
+    const os::Path program = ChildPath(productFolder, kUninstallerName);
+    const os::Path recordFile = ChildPath(productFolder, package::kProductRecordName);
+    package::ProductRecord earlier;
+    package::ProductRecord::Read(recordFile, &earlier);
     uninstaller.WriteProgram(program);
     os::Path group;
+    os::Path link;
     if (package::KnownFolderWithSub(os::KnownFolder::CommonPrograms, strings.startMenuGroup,
                                     &group)) {
-        os::CreateShortcut(program, u"", kUninstallerDescription,
-                           ChildPath(group, kUninstallerLinkName));
+        link = UninstallLinkPath(group, strings.productName, earlier);
+        os::CreateShortcut(program, u"", kUninstallerDescription, link);
     }
+    WriteProductRecord(recordFile, program, strings, link);
     observer.LogLine(kCreatingUninstallerLine);
     uninstaller.Brand(program, session.TemporaryFile(session.bannerFileName));
     const int64_t programSize = FileSize(program);

@@ -17,6 +17,10 @@ inline constexpr char16_t kUninstallKeyPath[] =
     u"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 inline constexpr char16_t kUninstallEntryName[] = u"Tessark";
 
+// The product's own record beside the uninstaller ("Uninstall.dat", package/product_record.h)
+// holds the same values and this one more: the product's Uninstall shortcut.
+inline constexpr char16_t kUninstallLinkValue[] = u"UninstallLink";
+
 struct UninstallValue {
     const char16_t* name;
     std::u16string data;

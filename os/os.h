@@ -78,7 +78,7 @@ bool DeleteFile(const Path& path);
 #ifdef _WIN32
 bool DeleteFileW(const Path& path);
 #endif
-// Removes an empty folder.
+// Removes an empty folder, or a folder link itself.
 bool RemoveFolder(const Path& path);
 // Moves `from` over `to`, replacing `to` when it exists, as one step on the same volume.
 bool MoveReplace(const Path& from, const Path& to);
@@ -86,6 +86,9 @@ bool MoveReplace(const Path& from, const Path& to);
 struct FolderEntry {
     std::u16string name;  // the entry's name, without the folder
     bool isFolder = false;
+    // A junction or symbolic link: deleting it (RemoveFolder for a folder link, DeleteFile for
+    // a file link) removes the link only; what it points to is never touched.
+    bool isLink = false;
 };
 // The direct entries of a folder, without "." and "..", in the order the system lists them.
 // False when the folder cannot be listed.

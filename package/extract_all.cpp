@@ -10,6 +10,25 @@ os::Path LinkPath(const os::Path& folder, const std::u16string& name) {
     return text::Format(u"%s\\%s.lnk", {folder, name});
 }
 
+// How the list names an installed copy: a Never Uninstall file is kept, everything else goes.
+package::LogEntryKind KindOf(const FileRecord& record) {
+    return IsFlagSet(record.neverUninstall) ? package::LogEntryKind::Keep
+                                            : package::LogEntryKind::Remove;
+}
+
+// Writes the list into the product folder, with what an earlier installation of the product
+// listed and left on the machine, so that an upgrade's uninstall removes both versions.
+void WriteInstallLog(package::InstallLog& log, const os::Path& productFolder) {
+    const os::Path file = text::Format(u"%s\\%s", {productFolder, package::kInstallLogName});
+    package::InstallLog earlier;
+    if (package::InstallLog::Read(file, &earlier)) {
+        log.AddEarlier(earlier, [](const std::u16string& path) {
+            return os::GetPathKind(path) != os::PathKind::Missing;
+        });
+    }
+    log.Write(file);
+}
+
 }  // namespace
 
 int32_t CSelfExtractor::ExtractAll(const os::Path& defaultFolder, ProgressCallback callback,
@@ -58,10 +77,10 @@ int32_t CSelfExtractor::ExtractAll(const os::Path& defaultFolder, ProgressCallba
                 if (text::Contains(folder, u"sound")) os::CreateFolder(folder);
                 if (ExtractFileTo(package, index, folder) != SFX_OK) {
                     ++failures;
-                } else if (i + 1 < terminals && !IsFlagSet(record.neverUninstall)) {
+                } else if (i + 1 < terminals) {
                     // Every terminal's copy is listed, so that uninstalling removes the product
                     // from each terminal it went into; the last one's is listed below.
-                    log.Add(folder + record.name);
+                    log.Add(folder + record.name, KindOf(record));
                 }
             }
         }
@@ -74,7 +93,9 @@ int32_t CSelfExtractor::ExtractAll(const os::Path& defaultFolder, ProgressCallba
         Notify(SFX_FILE_DONE, &record);
 
         const os::Path target = folder + record.name;
-        if (!IsFlagSet(record.neverUninstall)) log.Add(target);
+        // A file without a destination went into the installer's temporary folder, for the
+        // wizard's pages: a scratch copy, not a file of the product.
+        if (!record.destination.empty()) log.Add(target, KindOf(record));
 
         // The group folder exists after every installed record, shortcut or not.
         os::Path group;
@@ -97,7 +118,7 @@ int32_t CSelfExtractor::ExtractAll(const os::Path& defaultFolder, ProgressCallba
 
     os::Path productFolder;
     if (package::ProductFolder(m_strings.productDirectory, &productFolder)) {
-        log.Write(text::Format(u"%s\\%s", {productFolder, package::kInstallLogName}));
+        WriteInstallLog(log, productFolder);
     }
     return failures > 0 ? SFX_ERR_WRITE : SFX_OK;
 }

@@ -18,6 +18,8 @@ ProductValues ReadProductValues(ValueReader& reader) {
         {u"Publisher", &ProductValues::publisher},
         {u"Email", &ProductValues::email},
         {u"ProductURL", &ProductValues::productUrl},
+        {u"UninstallString", &ProductValues::uninstallString},
+        {installer::kUninstallLinkValue, &ProductValues::uninstallLink},
     };
     for (const auto& field : fields) reader.ReadString(field.name, &(values.*field.field));
     values.productDirFound = reader.ReadString(u"ProductDir", &values.productDir);

@@ -1,7 +1,9 @@
 #pragma once
 // The product values the uninstaller reads from the installation's registry entry
-// (HKEY_LOCAL_MACHINE "SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\Tessark"). Every
-// value has a default that stands in when it is missing.
+// (HKEY_LOCAL_MACHINE "SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\Tessark") or, when
+// that entry belongs to another product, from the product's own record beside the uninstaller
+// ("Uninstall.dat"), which holds the same values. Every value has a default that stands in when
+// it is missing.
 
 #include <string>
 #include <string_view>
@@ -34,6 +36,11 @@ struct ProductValues {
     std::u16string publisher = u"none";
     std::u16string email = u"none";
     std::u16string productUrl = u"none";
+    // Where the installation put it: which product folder the values describe.
+    std::u16string uninstallString;
+    // The product's own Uninstall shortcut, when the record names it (an older installation's
+    // is "Uninstall.lnk" in the group).
+    std::u16string uninstallLink;
 };
 
 // Where the values come from: the registry on Windows, a table in tests.
@@ -46,8 +53,9 @@ class ValueReader {
     virtual bool ReadString(std::u16string_view name, std::u16string* text) = 0;
 };
 
-// Reads the nine values the uninstaller uses ("DisplayName" and "UninstallString" are not
-// needed). Without the key every value keeps its default.
+// Reads the values the uninstaller uses ("DisplayName" is not needed). Without the key every
+// value keeps its default.
 ProductValues ReadProductValues(ValueReader& reader);
+
 
 }  // namespace uninstaller

@@ -1,8 +1,10 @@
 #include "uninstaller/removal.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "base/text.h"
+#include "package/product_record.h"
 
 namespace uninstaller {
 
@@ -14,17 +16,22 @@ std::u16string RemoveFolderLine(const os::Path& folder) {
     return text::Format(u"Remove folder %s...", {folder});
 }
 
-void EmptyFolderTree(const os::Path& folder) {
+void EmptyFolderTree(const os::Path& folder, const std::vector<os::Path>& kept) {
     std::vector<os::FolderEntry> entries;
     if (!os::ListFolder(folder, &entries)) return;
     for (const os::FolderEntry& entry : entries) {
         const os::Path path = folder + u"\\" + entry.name;
         if (entry.isFolder) {
-            EmptyFolderTree(path);
+            if (!entry.isLink) EmptyFolderTree(path, kept);
             os::RemoveFolder(path);
-        } else if (entry.name != kUninstallerName) {
-            os::DeleteFile(path);
+            continue;
         }
+        const bool keep = entry.name == kUninstallerName ||
+                          entry.name == package::kProductRecordName ||
+                          std::any_of(kept.begin(), kept.end(), [&](const os::Path& file) {
+                              return text::EqualsNoCase(file, path);
+                          });
+        if (!keep) os::DeleteFile(path);
     }
 }
 
@@ -37,10 +44,11 @@ bool RunRemoval(const RemovalPlan& plan, RemovalReport& report) {
         report.FileDone();
     }
 
-    EmptyFolderTree(plan.productFolder);
+    EmptyFolderTree(plan.productFolder, plan.kept);
     report.AddLine(RemoveFolderLine(plan.productFolder));
 
-    EmptyFolderTree(plan.menuGroupFolder);
+    // The product's shortcuts were listed; what else is in the group belongs to others.
+    os::DeleteFile(plan.uninstallLink);
     os::RemoveFolder(plan.menuGroupFolder);
     report.AddLine(RemoveFolderLine(plan.menuGroupFolder));
 

@@ -3,6 +3,7 @@
 // the progress page and an unattended run share one removal.
 
 #include <string>
+#include <vector>
 
 #include "os/os.h"
 #include "uninstaller/removal_plan.h"
@@ -23,14 +24,18 @@ class RemovalReport {
 };
 
 // Deletes every listed file (a file that is gone or cannot be deleted is passed over), empties
-// the product folder, empties and removes the Start Menu group, deletes the registry entry and
-// ends with "Done.". Failures are passed over without a message. An untrusted plan removes
-// nothing and reports nothing; the result is false then.
+// the product folder, deletes the product's Uninstall shortcut and its Start Menu group when
+// nothing else is left in it (a group that several products share keeps theirs), deletes the
+// registry entry when it is the product's and ends with "Done.". Failures are passed over
+// without a message. An untrusted plan removes nothing and reports nothing; the result is
+// false then.
 bool RunRemoval(const RemovalPlan& plan, RemovalReport& report);
 
-// Deletes every file below `folder` except those named exactly "Uninstall.exe", and every
-// subfolder that ends up empty; `folder` itself stays.
-void EmptyFolderTree(const os::Path& folder);
+// Deletes every file below `folder` except those named exactly "Uninstall.exe" or
+// "Uninstall.dat" and those in `kept` (full paths, letter case aside), and every subfolder that
+// ends up empty; `folder` itself stays. A junction or symbolic link is removed itself and never
+// entered, so whatever it points to stays as it is.
+void EmptyFolderTree(const os::Path& folder, const std::vector<os::Path>& kept = {});
 
 std::u16string DeleteFileLine(const os::Path& file);
 std::u16string RemoveFolderLine(const os::Path& folder);

@@ -1,45 +1,86 @@
 #include "uninstaller/removal_plan.h"
 
+#include "base/text.h"
+#include "installer/terminal_target.h"
+#include "os/path_text.h"
 #include "package/folder_name.h"
 
 namespace uninstaller {
 
-RemovalPlan PlanFolders(const ProductValues& values, const os::Path& programFiles,
-                        const os::Path& commonPrograms) {
+namespace {
+
+constexpr char16_t kUninstallLinkName[] = u"Uninstall.lnk";
+
+bool IsBelow(const os::Path& path, const os::Path& folder) {
+    if (folder.empty() || path.size() <= folder.size()) return false;
+    const os::Path head = path.substr(0, folder.size());
+    const char16_t next = path[folder.size()];
+    return installer::SameFolder(head, folder) && (next == u'\\' || next == u'/');
+}
+
+bool IsInTemporaryFolder(const os::Path& path, const os::Path& temporaryFolder) {
+    const os::Path lower = text::ToLowerAscii(path);
+    return IsBelow(path, temporaryFolder) || text::Contains(lower, u"\\appdata\\local\\temp\\") ||
+           text::Contains(lower, u"\\windows\\temp\\");
+}
+
+}  // namespace
+
+RemovalPlan PlanFolders(const OwnProduct& product, const os::Path& ownFolder,
+                        const os::Path& programFiles, const os::Path& commonPrograms) {
     RemovalPlan plan;
+    const ProductValues& values = product.values;
     if (!values.entryFound || !values.productDirFound || !values.menuGroupFound) return plan;
     if (!package::IsSubfolderName(values.productDir) ||
         !package::IsSubfolderName(values.menuGroup)) {
         return plan;
     }
     if (programFiles.empty() || commonPrograms.empty()) return plan;
+    const os::Path productFolder = programFiles + u"\\" + values.productDir;
+    if (!installer::SameFolder(productFolder, ownFolder)) return plan;
 
     plan.trusted = true;
-    plan.mayDeleteKey = true;
-    plan.productFolder = programFiles + u"\\" + values.productDir;
+    plan.mayDeleteKey = product.entryIsOwn;
+    plan.productFolder = productFolder;
     plan.menuGroupFolder = commonPrograms + u"\\" + values.menuGroup;
+    // Only a link in the product's own group is taken from the record.
+    plan.uninstallLink = installer::JoinPath(plan.menuGroupFolder, kUninstallLinkName);
+    if (IsBelow(values.uninstallLink, plan.menuGroupFolder)) {
+        plan.uninstallLink = values.uninstallLink;
+    }
     plan.installLogPath = plan.productFolder + u"\\" + package::kInstallLogName;
     return plan;
 }
 
-void AddListedFiles(const package::InstallLog& log, RemovalPlan* plan) {
+void AddListedFiles(const package::InstallLog& log, const os::Path& temporaryFolder,
+                    RemovalPlan* plan) {
     if (!plan->trusted) return;
-    for (const std::u16string& path : log.Entries()) {
-        if (package::IsFullPath(path)) plan->files.push_back(path);
+    for (const package::LogEntry& entry : log.All()) {
+        if (!package::IsFullPath(entry.path)) continue;
+        if (entry.kind == package::LogEntryKind::Keep) {
+            plan->kept.push_back(entry.path);
+        } else if (entry.kind == package::LogEntryKind::Remove &&
+                   !IsInTemporaryFolder(entry.path, temporaryFolder)) {
+            plan->files.push_back(entry.path);
+        }
     }
 }
 
-RemovalPlan MakeRemovalPlan(const ProductValues& values) {
+RemovalPlan MakeRemovalPlan(const OwnProduct& product, const os::Path& ownFolder) {
     os::Path programFiles;
     os::Path commonPrograms;
     if (!os::GetKnownFolder(os::KnownFolder::ProgramFiles, &programFiles) ||
         !os::GetKnownFolder(os::KnownFolder::CommonPrograms, &commonPrograms)) {
         return RemovalPlan();
     }
-    RemovalPlan plan = PlanFolders(values, programFiles, commonPrograms);
+    RemovalPlan plan = PlanFolders(product, ownFolder, programFiles, commonPrograms);
     if (!plan.trusted) return plan;
+    os::Path temporaryFolder;
+    os::GetKnownFolder(os::KnownFolder::Temp, &temporaryFolder);
     package::InstallLog log;
-    if (package::InstallLog::Read(plan.installLogPath, &log)) AddListedFiles(log, &plan);
+    if (package::InstallLog::Read(plan.installLogPath, &log)) {
+        AddListedFiles(log, os::WithoutTrailingSeparators(temporaryFolder), &plan);
+    }
     return plan;
 }
 

@@ -29,14 +29,15 @@ bool Gone(const os::Path& path) {
 
 }  // namespace
 
-int RunUnattendedRemoval(const ProductValues& values, RemovalReport& report) {
+int RunUnattendedRemoval(const OwnProduct& product, const os::Path& ownFolder,
+                         RemovalReport& report) {
     if (os::IsProcessRunning(kTerminalProcess)) return kTerminalRunning;
-    const RemovalPlan plan = MakeRemovalPlan(values);
+    const RemovalPlan plan = MakeRemovalPlan(product, ownFolder);
     if (!plan.trusted) return kNoProductEntry;
 
     KeyWatchingReport watching(report);
     RunRemoval(plan, watching);
-    bool whole = watching.keyDeleted && Gone(plan.menuGroupFolder);
+    bool whole = (watching.keyDeleted || !plan.mayDeleteKey) && Gone(plan.uninstallLink);
     for (const os::Path& file : plan.files) whole = whole && Gone(file);
     return whole ? kRemoved : kNotAllRemoved;
 }

@@ -50,7 +50,12 @@ bool DeleteFile(const Path& path) {
 
 bool RemoveFolder(const Path& path) {
     if (CountCallAndCheckFault(Operation::Delete)) return false;
-    return rmdir(fake::HostPath(path).c_str()) == 0;
+    const std::string host = fake::HostPath(path);
+    struct stat info;
+    if (lstat(host.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
+        return IsHostFolder(host) && unlink(host.c_str()) == 0;
+    }
+    return rmdir(host.c_str()) == 0;
 }
 
 bool MoveReplace(const Path& from, const Path& to) {
@@ -72,6 +77,10 @@ bool ListFolder(const Path& folder, std::vector<FolderEntry>* entries) {
         item.isFolder =
             entry->d_type == DT_DIR || ((entry->d_type == DT_UNKNOWN || entry->d_type == DT_LNK) &&
                                         IsHostFolder(host + "/" + name));
+        struct stat info;
+        item.isLink = entry->d_type == DT_LNK ||
+                      (entry->d_type == DT_UNKNOWN &&
+                       lstat((host + "/" + name).c_str(), &info) == 0 && S_ISLNK(info.st_mode));
         found.push_back(std::move(item));
         errno = 0;
     }

@@ -118,6 +118,9 @@ bool ListFolder(const Path& folder, std::vector<FolderEntry>* entries) {
         entry.name = FromWide(data.cFileName);
         if (entry.name == u"." || entry.name == u"..") continue;
         entry.isFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        entry.isLink = (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 &&
+                       (data.dwReserved0 == IO_REPARSE_TAG_MOUNT_POINT ||
+                        data.dwReserved0 == IO_REPARSE_TAG_SYMLINK);
         found.push_back(std::move(entry));
     } while (FindNextFileW(find.get(), &data));
     if (GetLastError() != ERROR_NO_MORE_FILES) return false;

@@ -11,7 +11,7 @@ CompletePage::CompletePage(UninstallSession& session) : UninstallPage(IDD_COMPLE
 void CompletePage::OnOpen() {
     const os::Path picture = BannerPicturePath();
     if (WriteBannerPicture(picture)) session_.bannerFile = picture;
-    SetText(IDC_RESULT, CompleteText(session_.values.productName));
+    SetText(IDC_RESULT, CompleteText(session_.product.values.productName));
     // Finish is the default button; the focus follows it rather than the first button.
     PostMessageW(hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDCANCEL)), TRUE);
 }

@@ -45,8 +45,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
     const HRESULT com = CoInitialize(nullptr);
 
     UninstallSession session;
-    session.values = ReadProductValuesFromRegistry();
-    if (!MakeRemovalPlan(session.values).trusted) {
+    session.ownFolder = OwnFolder();
+    session.product = FindOwnProductInRegistry(session.ownFolder);
+    if (!MakeRemovalPlan(session.product, session.ownFolder).trusted) {
         MessageBoxW(nullptr, win::W(kEntryDamagedMessage), win::W(kMessageCaption),
                     MB_OK | MB_ICONERROR);
         exitCode = 1;

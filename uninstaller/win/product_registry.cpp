@@ -23,9 +23,9 @@ class RegistryReader : public ValueReader {
 
 }  // namespace
 
-ProductValues ReadProductValuesFromRegistry(CNtRegistry::Errors errors) {
+OwnProduct FindOwnProductInRegistry(const os::Path& ownFolder, CNtRegistry::Errors errors) {
     RegistryReader reader(errors);
-    return ReadProductValues(reader);
+    return FindOwnProduct(ownFolder, reader);
 }
 
 bool DeleteProductKeyFromRegistry(CNtRegistry::Errors errors) {

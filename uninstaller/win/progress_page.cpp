@@ -42,7 +42,7 @@ ProgressPage::~ProgressPage() {
 
 void ProgressPage::OnOpen() {
     // The list is read afresh: after a first removal it is gone and nothing is listed.
-    plan_ = MakeRemovalPlan(session_.values);
+    plan_ = MakeRemovalPlan(session_.product, session_.ownFolder);
     HWND progress = Item(IDC_PROGRESS);
     SendMessageW(progress, PBM_SETSTEP, 1, 0);
     SendMessageW(progress, PBM_SETRANGE32, 0, static_cast<LPARAM>(plan_.files.size()));

@@ -3,14 +3,15 @@
 
 #include <string>
 
-#include "uninstaller/product_values.h"
+#include "uninstaller/own_product.h"
 
 namespace uninstaller {
 
 struct UninstallSession {
-    // Read once at start-up: the removal deletes the registry entry, and going back to the
+    // Found once at start-up: the removal deletes the registry entry, and going back to the
     // welcome page must still show the product and remove with the same folders.
-    ProductValues values;
+    OwnProduct product;
+    os::Path ownFolder;  // the folder Uninstall.exe stands in
     // The banner picture the pages paint; empty when the program carries none, so that the
     // built-in bitmap is painted rather than a picture some other setup left behind.
     std::u16string bannerFile;

@@ -40,8 +40,10 @@ bool RunWithoutPages(const wchar_t* commandLine, int* exitStatus) {
         case UninstallCommandLine::Mode::Unattended: {
             SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
             SilentReport report;
+            const os::Path ownFolder = OwnFolder();
             *exitStatus = RunUnattendedRemoval(
-                ReadProductValuesFromRegistry(CNtRegistry::Errors::Silent), report);
+                FindOwnProductInRegistry(ownFolder, CNtRegistry::Errors::Silent), ownFolder,
+                report);
             return true;
         }
     }

@@ -23,7 +23,7 @@ bool IsAddress(const std::u16string& value) {
 WelcomePage::WelcomePage(UninstallSession& session) : UninstallPage(IDD_WELCOME, session, 24) {}
 
 void WelcomePage::OnOpen() {
-    const ProductValues& values = session_.values;
+    const ProductValues& values = session_.product.values;
     SetText(IDC_HEADING, kWelcomeHeading);
     SetText(IDC_PRODUCT, WelcomeProductText(values.productName, values.version));
     SetText(IDC_PUBLISHER, values.publisher);

@@ -71,7 +71,7 @@ class RemovalFaultsTest : public FakeMachineTest {
     }
 
     uninstaller::ProductValues values_;
-    // In the product folder or the group, listed or not: the removal empties both.
+    // In the product folder (listed or not), or the product's shortcuts in the group.
     const std::vector<os::Path> kOwned = {kProduct + u"\\Guide.txt", kProduct + u"\\data\\a.dat",
                                           kProduct + u"\\data\\deep\\b.dat",
                                           kGroup + u"\\Guide.lnk", kGroup + u"\\Uninstall.lnk"};
@@ -86,7 +86,10 @@ TEST_F(RemovalFaultsTest, TheRemovalGoesOnPastEveryFailingCall) {
     const CallCounts counts = SweepFaults(
         kEveryOperation, [&] { Fresh(); },
         [&](const Fault& fault) {
-            const uninstaller::RemovalPlan plan = uninstaller::MakeRemovalPlan(values_);
+            uninstaller::OwnProduct product;
+            product.values = values_;
+            product.entryIsOwn = true;
+            const uninstaller::RemovalPlan plan = uninstaller::MakeRemovalPlan(product, kProduct);
             ASSERT_TRUE(plan.trusted);
             Report report;
             EXPECT_TRUE(uninstaller::RunRemoval(plan, report));
@@ -103,16 +106,18 @@ TEST_F(RemovalFaultsTest, TheRemovalGoesOnPastEveryFailingCall) {
             if (fault.n == 0) {
                 EXPECT_EQ(plan.files.size(), kListedOutside.size() + 2);
             }
+            if (logUnread) {
+                // Without its list the removal keeps to the product folder and its Uninstall
+                // shortcut: the listed shortcut and with it the group stay.
+                EXPECT_TRUE(plan.files.empty());
+                EXPECT_EQ(Remaining(kListedOutside), kListedOutside.size());
+                EXPECT_EQ(Remaining(kOwned), 1u);
+                EXPECT_TRUE(HostExists(kGroup + u"\\Guide.lnk"));
+                return;
+            }
             // The group goes unless deleting something in it failed.
             if (fault.operation != Operation::Delete) {
                 EXPECT_FALSE(HostExists(kGroup));
-            }
-            if (logUnread) {
-                // Without its list the removal keeps to the two folders.
-                EXPECT_TRUE(plan.files.empty());
-                EXPECT_EQ(Remaining(kListedOutside), kListedOutside.size());
-                EXPECT_EQ(Remaining(kOwned), 0u);
-                return;
             }
             // A deletion that fails keeps that one file; everything else goes.
             const size_t left = Remaining(kOwned) + Remaining(kListedOutside);

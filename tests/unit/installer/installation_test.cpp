@@ -322,7 +322,8 @@ TEST_F(InstallationTest, OneRunInstallsIntoAClassicACurrentAndAPortableTerminal)
     for (const auto& [name, folders] : expected) {
         for (const os::Path& folder : folders) {
             EXPECT_EQ(Read(folder + name), "bytes of " + text::ToUtf8(name)) << text::ToUtf8(folder);
-            logged.push_back(folder + name);
+            // Two data folders of one installation share its sounds: listed once.
+            if (logged.empty() || logged.back() != folder + name) logged.push_back(folder + name);
         }
     }
     EXPECT_FALSE(Exists(kTerminalA + u"\\experts\\sounds\\alert.wav"));

@@ -10,12 +10,20 @@
 #include "base/text.h"
 #include "package/install_log.h"
 #include "tests/unit/package/package_fixture.h"
+#include "uninstaller/removal.h"
 #include "uninstaller/removal_plan.h"
 
 namespace {
 
 const os::Path kSetup = u"C:\\out\\setup.exe";
 const os::Path kProduct = u"C:\\Program Files (x86)\\Full";
+
+class NullReport : public uninstaller::RemovalReport {
+  public:
+    void AddLine(const std::u16string&) override {}
+    void FileDone() override {}
+    bool DeleteProductKey() override { return true; }
+};
 
 class FormatLimitsTest : public PackageTest {
   protected:
@@ -28,37 +36,45 @@ class FormatLimitsTest : public PackageTest {
     }
 };
 
-TEST_F(FormatLimitsTest, AFullTableOf256RecordsTravelsWholeAndTheListKeepsItsHundred) {
+TEST_F(FormatLimitsTest, AFullTableOf256RecordsInThreeTerminalsIsListedAndRemovedWhole) {
     CSelfExtractor writer;
     for (int i = 0; i < package::kMaxFiles; ++i) {
-        const std::u16string name = u"file" + text::FromInt(i) + u".txt";
-        AddFile(writer, name, text::ToUtf8(name), u"{app}\\");
+        const std::u16string name = u"file" + text::FromInt(i) + u".ex4";
+        AddFile(writer, name, text::ToUtf8(name), u"{metatrader}\\experts\\");
     }
     writer.SetProjectInfo(u"Full", u"Full", u"Full", u"129", u"1.0.0.0", u"", u"", u"", u"", u"");
-    EXPECT_FALSE(writer.AddFile(sourceFolder_ + u"file0.txt", u"", u"", u"", u"", u"", u"", u""));
+    EXPECT_FALSE(writer.AddFile(sourceFolder_ + u"file0.ex4", u"", u"", u"", u"", u"", u"", u""));
     CreateSetup(writer, kSetup);
 
     CSelfExtractor installer;
     ASSERT_EQ(installer.ReadTrailer(kSetup), SFX_OK);
     ASSERT_EQ(installer.GetFileCount(), 256);
-    EXPECT_EQ(installer.GetFileRecord(255)->name, u"file255.txt");
+    EXPECT_EQ(installer.GetFileRecord(255)->name, u"file255.ex4");
     EXPECT_EQ(installer.GetFileRecord(256), nullptr);
 
     installer.SetModulePath(kSetup);
-    ASSERT_EQ(installer.ExtractAll(u"C:\\users\\tester\\Temp", nullptr, 0, nullptr), SFX_OK);
+    const std::vector<os::Path> terminals = {u"C:\\MT4 A", u"D:\\MT4 B", u"E:\\MT4 C"};
+    ASSERT_EQ(installer.ExtractAll(u"C:\\users\\tester\\Temp", nullptr, 0, &terminals), SFX_OK);
     for (int i = 0; i < 256; i += 51) {
-        EXPECT_EQ(Read(kProduct + u"\\file" + text::FromInt(i) + u".txt"),
-                  "file" + std::to_string(i) + ".txt");
+        EXPECT_EQ(Read(u"D:\\MT4 B\\experts\\file" + text::FromInt(i) + u".ex4"),
+                  "file" + std::to_string(i) + ".ex4");
     }
-    // The last records are installed first and fill the hundred slots; the uninstaller then
-    // takes all hundred.
-    uninstaller::ProductValues values;
-    values.entryFound = values.productDirFound = values.menuGroupFound = true;
-    values.productDir = values.menuGroup = u"Full";
-    const uninstaller::RemovalPlan plan = uninstaller::MakeRemovalPlan(values);
-    ASSERT_EQ(plan.files.size(), 100u);
-    EXPECT_EQ(plan.files.front(), kProduct + u"\\file255.txt");
-    EXPECT_EQ(plan.files.back(), kProduct + u"\\file156.txt");
+    // Every copy is listed, and the uninstaller takes every one of them.
+    uninstaller::OwnProduct product;
+    product.values.entryFound = product.values.productDirFound = true;
+    product.values.menuGroupFound = product.entryIsOwn = true;
+    product.values.productDir = product.values.menuGroup = u"Full";
+    const uninstaller::RemovalPlan plan = uninstaller::MakeRemovalPlan(product, kProduct);
+    ASSERT_EQ(plan.files.size(), 3u * 256u);
+    EXPECT_EQ(plan.files.front(), u"C:\\MT4 A\\experts\\file255.ex4");
+    EXPECT_EQ(plan.files.back(), u"E:\\MT4 C\\experts\\file0.ex4");
+    NullReport report;
+    ASSERT_TRUE(uninstaller::RunRemoval(plan, report));
+    for (const os::Path& terminal : terminals) {
+        std::vector<os::FolderEntry> left;
+        ASSERT_TRUE(os::ListFolder(terminal + u"\\experts", &left));
+        EXPECT_TRUE(left.empty()) << Host(terminal);
+    }
 }
 
 TEST_F(FormatLimitsTest, AFileIsAddedUpToTheLargestSignedSize) {

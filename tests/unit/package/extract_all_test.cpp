@@ -171,7 +171,10 @@ TEST_F(ExtractAllTest, FailedKnownFolderQueries) {
     os::fake::FailKnownFolder(os::KnownFolder::CommonPrograms);
     EXPECT_EQ(Install(), SFX_OK);
     EXPECT_TRUE(Installed(kProduct + u"\\app.txt", u"app.txt"));
-    EXPECT_EQ(Log(), std::vector<std::u16string>{kProduct + u"\\app.txt"});
+    // The first installation's shortcut is still on the machine, so the list keeps it.
+    EXPECT_EQ(Log(), (std::vector<std::u16string>{
+                         kProduct + u"\\app.txt",
+                         u"C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\My Group\\App.lnk"}));
 }
 
 TEST_F(ExtractAllTest, ShortcutsAndTheirListing) {
@@ -227,20 +230,28 @@ TEST_F(ExtractAllTest, InstallLogBytesExactly) {
     });
     ASSERT_EQ(Install(), SFX_OK);
 
-    const std::u16string paths[] = {kTemp + u"\\c.txt", kStartup + u"\\b.txt.lnk",
-                                    kProduct + u"\\a.txt", kGroup + u"\\A.lnk"};
+    // The last record first. c.txt went into the temporary folder only, for the wizard: not
+    // listed. b.txt is never uninstalled: listed to be kept, in the extension only.
+    const std::u16string slots[] = {kStartup + u"\\b.txt.lnk", kProduct + u"\\a.txt",
+                                    kGroup + u"\\A.lnk"};
     std::string expected;
-    AppendI32(&expected, 4);
-    for (const std::u16string& path : paths) {
+    AppendI32(&expected, 3);
+    for (const std::u16string& path : slots) {
         std::string slot;
         AppendUnits(&slot, path);
         slot.resize(520, '\0');
         expected += slot;
     }
     expected.resize(52004, '\0');
-    const std::string actual = Read(kProduct + u"\\Install.log");
-    ASSERT_EQ(actual.size(), 52004u);
-    EXPECT_TRUE(actual == expected);
+    expected += std::string("TSKLOG2\0", 8);
+    AppendI32(&expected, 4);
+    const std::pair<char, std::u16string> entries[] = {{1, kProduct + u"\\b.txt"},
+                                                       {0, slots[0]}, {0, slots[1]}, {0, slots[2]}};
+    for (const auto& [kind, path] : entries) {
+        expected += {kind, '\0', static_cast<char>(path.size()), '\0'};
+        AppendUnits(&expected, path);
+    }
+    EXPECT_TRUE(Read(kProduct + u"\\Install.log") == expected);
 }
 
 TEST_F(ExtractAllTest, MoreThanAHundredEntries) {
@@ -250,22 +261,31 @@ TEST_F(ExtractAllTest, MoreThanAHundredEntries) {
     }
     Build(entries);
     ASSERT_EQ(Install(), SFX_OK);
+    // Every entry is listed; the original part holds the first hundred.
     const std::vector<std::u16string> log = Log();
-    ASSERT_EQ(log.size(), 100u);
+    ASSERT_EQ(log.size(), 120u);
     EXPECT_EQ(log[0], kProduct + u"\\f59.txt");
     EXPECT_EQ(log[99], kGroup + u"\\S10.lnk");
-    EXPECT_EQ(Read(kProduct + u"\\Install.log").size(), 52004u);
+    EXPECT_EQ(log[119], kGroup + u"\\S0.lnk");
+    const std::string bytes = Read(kProduct + u"\\Install.log");
+    EXPECT_EQ(package::InstallLog::FromBytes(reinterpret_cast<const uint8_t*>(bytes.data()), 52004)
+                  .Entries(),
+              std::vector<std::u16string>(log.begin(), log.begin() + 100));
     // Everything is installed all the same.
     EXPECT_TRUE(Installed(kProduct + u"\\f0.txt", u"f0.txt"));
     EXPECT_TRUE(Exists(kGroup + u"\\S0.lnk"));
 }
 
-TEST_F(ExtractAllTest, SecondInstallationReplacesTheList) {
-    Build({{u"one.txt", u"{app}\\"}, {u"two.txt", u"{app}\\"}});
+TEST_F(ExtractAllTest, AnUpgradeKeepsTheEarlierFilesThatAreStillThere) {
+    Build({{u"one.txt", u"{app}\\"}, {u"two.txt", u"{app}\\"}, {u"old.txt", u"{app}\\"}});
     ASSERT_EQ(Install(), SFX_OK);
-    Build({{u"three.txt", u"{app}\\"}});
+    // The second version drops one.txt and old.txt; the user deleted old.txt meanwhile.
+    ASSERT_TRUE(os::DeleteFile(kProduct + u"\\old.txt"));
+    Build({{u"three.txt", u"{app}\\"}, {u"two.txt", u"{app}\\"}});
     ASSERT_EQ(Install(), SFX_OK);
-    EXPECT_EQ(Log(), std::vector<std::u16string>{kProduct + u"\\three.txt"});
+    EXPECT_EQ(Log(), (std::vector<std::u16string>{kProduct + u"\\two.txt",
+                                                  kProduct + u"\\three.txt",
+                                                  kProduct + u"\\one.txt"}));
 }
 
 TEST_F(ExtractAllTest, ProgressEventsPerRecord) {

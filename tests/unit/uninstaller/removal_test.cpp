@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -13,7 +15,7 @@
 
 namespace {
 
-using uninstaller::MakeRemovalPlan;
+using uninstaller::OwnProduct;
 using uninstaller::ProductValues;
 using uninstaller::RemovalPlan;
 using uninstaller::RunRemoval;
@@ -38,6 +40,14 @@ class RecordingReport : public uninstaller::RemovalReport {
         return true;
     }
 };
+
+// The plan of the uninstaller in the product folder, with the shared entry its own.
+RemovalPlan MakeRemovalPlan(const ProductValues& values, const os::Path& ownFolder = kProduct) {
+    OwnProduct product;
+    product.values = values;
+    product.entryIsOwn = true;
+    return uninstaller::MakeRemovalPlan(product, ownFolder);
+}
 
 class RemovalTest : public FakeMachineTest {
   protected:
@@ -143,14 +153,50 @@ TEST_F(RemovalTest, RemovesWhatTheProductInstalledAndNothingElse) {
     EXPECT_TRUE(HostExists(kTerminalOne + u"\\experts\\Robot.ex4"));
 }
 
-TEST_F(RemovalTest, KeepsOnlyTheExactUninstallerName) {
+TEST_F(RemovalTest, KeepsOnlyTheExactUninstallerNameAndOtherProductsShortcuts) {
     MakeFile(kProduct + u"\\uninstall.exe");
     MakeFile(kProduct + u"\\UNINSTALL.EXE");
-    MakeFile(kGroup + u"\\Uninstall.exe.lnk");
+    MakeFile(kProduct + u"\\Uninstall.dat");
+    // A group the author gives all his products: another product's shortcuts stay, and so
+    // does the group.
+    MakeFile(kGroup + u"\\Other Manual.lnk");
+    MakeFile(kGroup + u"\\Uninstall Other.lnk");
     RecordingReport report;
     ASSERT_TRUE(RunRemoval(MakeRemovalPlan(values_), report));
-    EXPECT_EQ(Names(kProduct), std::vector<std::u16string>{u"Uninstall.exe"});
-    EXPECT_FALSE(HostExists(kGroup));
+    EXPECT_EQ(Names(kProduct).size(), 2u);
+    EXPECT_TRUE(HostExists(kProduct + u"\\Uninstall.exe"));
+    EXPECT_TRUE(HostExists(kProduct + u"\\Uninstall.dat"));
+    std::vector<std::u16string> others = Names(kGroup);
+    std::sort(others.begin(), others.end());
+    EXPECT_EQ(others, (std::vector<std::u16string>{u"Other Manual.lnk", u"Uninstall Other.lnk"}));
+}
+
+TEST_F(RemovalTest, NeverFollowsALinkAndKeepsWhatIsListedToStay) {
+    // The product's data moved elsewhere by the user, through a link inside the product
+    // folder; a file of the product marked Never Uninstall; files in temporary folders that an
+    // older list named.
+    MakeFile(u"D:\\Moved Data\\history.dat");
+    std::filesystem::create_directory_symlink(Host(u"D:\\Moved Data"),
+                                              Host(kProduct + u"\\data\\moved"));
+    MakeFile(kProduct + u"\\settings\\user.ini");
+    MakeFile(u"C:\\users\\tester\\Temp\\License.rtf");
+    MakeFile(u"C:\\users\\anna\\AppData\\Local\\Temp\\banner.jpg");
+    package::InstallLog log;
+    for (const os::Path& path : listed_) log.Add(path);
+    log.Add(kProduct + u"\\SETTINGS\\user.ini", package::LogEntryKind::Keep);
+    log.Add(u"C:\\users\\tester\\Temp\\License.rtf");
+    log.Add(u"C:\\users\\anna\\AppData\\Local\\Temp\\banner.jpg");
+    ASSERT_TRUE(log.Write(kProduct + u"\\Install.log"));
+
+    const RemovalPlan plan = MakeRemovalPlan(values_);
+    EXPECT_EQ(plan.files, listed_);
+    RecordingReport report;
+    ASSERT_TRUE(RunRemoval(plan, report));
+    EXPECT_TRUE(HostExists(u"D:\\Moved Data\\history.dat"));
+    EXPECT_FALSE(HostExists(kProduct + u"\\data"));
+    EXPECT_TRUE(HostExists(kProduct + u"\\settings\\user.ini"));
+    EXPECT_TRUE(HostExists(u"C:\\users\\tester\\Temp\\License.rtf"));
+    EXPECT_TRUE(HostExists(u"C:\\users\\anna\\AppData\\Local\\Temp\\banner.jpg"));
 }
 
 TEST_F(RemovalTest, ASecondRunFindsNothingLeft) {
@@ -207,7 +253,11 @@ TEST_F(RemovalTest, AMissingOrDamagedEntryRemovesNothing) {
     }
 }
 
-TEST_F(RemovalTest, AnUnknownBaseFolderRemovesNothing) {
+TEST_F(RemovalTest, AnUnknownBaseFolderOrAnotherFolderRemovesNothing) {
+    // An uninstaller that does not stand in the product folder it was given removes nothing.
+    EXPECT_FALSE(MakeRemovalPlan(values_, kTerminalTwo).trusted);
+    EXPECT_FALSE(MakeRemovalPlan(values_, kProgramFiles).trusted);
+    EXPECT_TRUE(MakeRemovalPlan(values_, u"c:\\program files (x86)\\ACME ROBOT\\").trusted);
     os::fake::FailKnownFolder(os::KnownFolder::CommonPrograms);
     ExpectNothingRemoved(values_);
 }

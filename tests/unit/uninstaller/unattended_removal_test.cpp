@@ -17,6 +17,14 @@ const os::Path kProduct = u"C:\\Program Files (x86)\\Acme Robot";
 const os::Path kGroup = u"C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\Acme";
 const os::Path kTerminal = u"C:\\Program Files (x86)\\MT4 One";
 
+// The product of the uninstaller in the product folder, the shared entry its own.
+OwnProduct Own(const ProductValues& values) {
+    OwnProduct product;
+    product.values = values;
+    product.entryIsOwn = true;
+    return product;
+}
+
 class KeyReport : public RemovalReport {
   public:
     void AddLine(const std::u16string&) override {}
@@ -61,7 +69,7 @@ class UnattendedRemovalTest : public FakeMachineTest {
 };
 
 TEST_F(UnattendedRemovalTest, RemovesWhatThePagesWouldRemove) {
-    EXPECT_EQ(RunUnattendedRemoval(values_, report_), kRemoved);
+    EXPECT_EQ(RunUnattendedRemoval(Own(values_), kProduct, report_), kRemoved);
     EXPECT_FALSE(HostExists(kTerminal + u"\\experts\\Robot.ex4"));
     EXPECT_TRUE(HostExists(kTerminal + u"\\experts\\Own.ex4")) << "not the product's";
     EXPECT_FALSE(HostExists(kProduct + u"\\License.rtf"));
@@ -78,7 +86,7 @@ TEST_F(UnattendedRemovalTest, AMissingOrDamagedEntryRemovesNothing) {
          }) {
         ProductValues values = values_;
         damage(values);
-        EXPECT_EQ(RunUnattendedRemoval(values, report_), kNoProductEntry);
+        EXPECT_EQ(RunUnattendedRemoval(Own(values), kProduct, report_), kNoProductEntry);
     }
     EXPECT_EQ(report_.deletions, 0);
     EXPECT_TRUE(HostExists(kTerminal + u"\\experts\\Robot.ex4"));
@@ -88,14 +96,14 @@ TEST_F(UnattendedRemovalTest, AMissingOrDamagedEntryRemovesNothing) {
 
 TEST_F(UnattendedRemovalTest, ARunningTerminalRemovesNothing) {
     os::fake::SetRunningProcesses({u"Terminal.exe"});
-    EXPECT_EQ(RunUnattendedRemoval(values_, report_), kTerminalRunning);
+    EXPECT_EQ(RunUnattendedRemoval(Own(values_), kProduct, report_), kTerminalRunning);
     EXPECT_TRUE(HostExists(kTerminal + u"\\experts\\Robot.ex4"));
     EXPECT_EQ(report_.deletions, 0);
 }
 
 TEST_F(UnattendedRemovalTest, AnEntryThatStaysIsReported) {
     report_.keyGoes = false;
-    EXPECT_EQ(RunUnattendedRemoval(values_, report_), kNotAllRemoved);
+    EXPECT_EQ(RunUnattendedRemoval(Own(values_), kProduct, report_), kNotAllRemoved);
     EXPECT_FALSE(HostExists(kProduct + u"\\License.rtf")) << "the rest still went";
 }
 
@@ -109,7 +117,7 @@ TEST_F(UnattendedRemovalTest, AListedFileThatStaysIsReported) {
         ASSERT_TRUE(log.Add(path));
     }
     ASSERT_TRUE(log.Write(kProduct + u"\\Install.log"));
-    EXPECT_EQ(RunUnattendedRemoval(values_, report_), kNotAllRemoved);
+    EXPECT_EQ(RunUnattendedRemoval(Own(values_), kProduct, report_), kNotAllRemoved);
     EXPECT_EQ(report_.deletions, 1);
 }
 
