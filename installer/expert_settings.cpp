@@ -4,6 +4,7 @@
 
 #include "installer/user_profiles.h"
 #include "os/path_text.h"
+#include "os/whole_file.h"
 
 namespace installer {
 
@@ -14,26 +15,6 @@ namespace {
 
 constexpr char16_t kSettingsInConfig[] = u"\\config\\experts.ini";
 constexpr char16_t kVirtualStore[] = u"\\AppData\\Local\\VirtualStore";
-
-os::Path TemporaryPathFor(const os::Path& file) {
-    return file + u".tmp";
-}
-
-SettingsResult Abandon(os::File& out, const os::Path& temporary, SettingsResult result) {
-    out.Close();
-    os::DeleteFile(temporary);
-    return result;
-}
-
-// Makes the finished temporary file the settings file.
-SettingsResult Commit(os::File& out, const os::Path& temporary, const os::Path& file) {
-    const bool flushed = out.Flush();
-    if (!out.Close() || !flushed || !os::MoveReplace(temporary, file)) {
-        os::DeleteFile(temporary);
-        return SettingsResult::Failed;
-    }
-    return SettingsResult::Written;
-}
 
 bool HasDriveLetter(const os::Path& path) {
     if (path.size() < 2 || path[1] != u':') return false;
@@ -77,45 +58,21 @@ void PatchExpertOptions(const ExpertOptions& options, int64_t filePosition, uint
 }
 
 SettingsResult UpdateExpertSettingsFile(const os::Path& file, const ExpertOptions& options) {
-    os::File in;
-    if (!in.OpenRead(file)) return SettingsResult::Failed;
-    const int64_t size = in.Size();
-    if (size < 0) return SettingsResult::Failed;
-    if (size < kExpertSettingsMinimumSize) return SettingsResult::TooShort;
-
-    const os::Path temporary = TemporaryPathFor(file);
-    os::File out;
-    if (!out.Create(temporary)) return SettingsResult::Failed;
-    uint8_t buffer[4096];
-    int64_t position = 0;
-    for (;;) {
-        uint32_t done = 0;
-        if (!in.Read(buffer, sizeof buffer, &done)) {
-            return Abandon(out, temporary, SettingsResult::Failed);
-        }
-        if (done == 0) break;
-        PatchExpertOptions(options, position, buffer, done);
-        if (!out.Write(buffer, done)) return Abandon(out, temporary, SettingsResult::Failed);
-        position += done;
-    }
-    in.Close();
-    // The file may have shrunk since its size was taken.
-    if (position < kExpertSettingsMinimumSize) {
-        return Abandon(out, temporary, SettingsResult::TooShort);
-    }
-    return Commit(out, temporary, file);
+    std::vector<uint8_t> bytes;
+    if (!os::ReadWholeFile(file, kExpertSettingsLimit, &bytes)) return SettingsResult::Failed;
+    if (bytes.size() < kExpertSettingsMinimumSize) return SettingsResult::TooShort;
+    PatchExpertOptions(options, 0, bytes.data(), bytes.size());
+    return os::WriteWholeFile(file, bytes.data(), static_cast<uint32_t>(bytes.size()))
+               ? SettingsResult::Written
+               : SettingsResult::Failed;
 }
 
 SettingsResult CreateExpertSettingsFile(const os::Path& file, const ExpertOptions& options) {
     ExpertSettingsRecord record = DefaultExpertSettings();
     PatchExpertOptions(options, 0, record.data(), record.size());
-    const os::Path temporary = TemporaryPathFor(file);
-    os::File out;
-    if (!out.Create(temporary)) return SettingsResult::Failed;
-    if (!out.Write(record.data(), static_cast<uint32_t>(record.size()))) {
-        return Abandon(out, temporary, SettingsResult::Failed);
-    }
-    return Commit(out, temporary, file);
+    return os::WriteWholeFile(file, record.data(), static_cast<uint32_t>(record.size()))
+               ? SettingsResult::Written
+               : SettingsResult::Failed;
 }
 
 void WriteExpertOptions(const ExpertOptions& options,

@@ -29,6 +29,8 @@ constexpr std::array<uint32_t, 8> kExpertOptionOffsets = {4, 8, 12, 36, 40, 20, 
 constexpr int32_t kOptionNoChange = 2;
 
 constexpr uint32_t kExpertSettingsRecordSize = 292;
+// A settings file is read whole; one larger than this is not one the installer understands.
+constexpr size_t kExpertSettingsLimit = 1 << 20;
 // A file must reach the last option byte (offset 40) to be a record the installer understands.
 constexpr uint32_t kExpertSettingsMinimumSize = 41;
 static_assert(kExpertSettingsMinimumSize == 40 + 1, "the last option byte lies at offset 40");
@@ -47,7 +49,7 @@ void PatchExpertOptions(const ExpertOptions& options, int64_t filePosition, uint
 enum class SettingsResult {
     Written,
     TooShort,  // shorter than kExpertSettingsMinimumSize: left exactly as it was
-    Failed,    // could not be read or written: left as it was
+    Failed,    // could not be read or written, or beyond kExpertSettingsLimit: left as it was
 };
 
 // Applies the options to an existing file. The new contents go to a temporary file in the same

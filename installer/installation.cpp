@@ -38,6 +38,7 @@ os::Path UninstallLinkPath(const os::Path& group, const std::u16string& productN
         (earlier.Get(kUninstallLinkValue, &ours) && text::EqualsNoCase(ours, plain))) {
         return plain;
     }
+    // The product name may hold what no file name can.
     std::u16string name = u"Uninstall " + productName;
     for (char16_t& c : name) {
         if (c < 32 || std::u16string_view(u"\\/:*?\"<>|").find(c) != std::u16string_view::npos) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/text.h"
 #include "installer/user_profiles.h"
 
 namespace installer {
@@ -14,9 +15,11 @@ constexpr size_t kInstanceIdLength = 32;
 
 bool IsInstanceId(const std::u16string& name) {
     if (name.size() != kInstanceIdLength) return false;
-    return std::all_of(name.begin(), name.end(), [](char16_t c) {
-        return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
-    });
+    for (const char16_t c : name) {
+        const char16_t lower = text::ToLowerAscii(c);
+        if (!((c >= u'0' && c <= u'9') || (lower >= u'a' && lower <= u'f'))) return false;
+    }
+    return true;
 }
 
 bool IsListed(const TerminalTarget& target, const std::vector<TerminalTarget>& rows) {
@@ -25,18 +28,18 @@ bool IsListed(const TerminalTarget& target, const std::vector<TerminalTarget>& r
     });
 }
 
-// Appends the targets that `rows` does not hold yet; true when one was appended.
-bool AppendNew(const std::vector<TerminalTarget>& targets, std::vector<TerminalTarget>* rows) {
+}  // namespace
+
+bool AppendNewTerminals(const std::vector<TerminalTarget>& terminals,
+                        std::vector<TerminalTarget>* rows) {
     bool appended = false;
-    for (const TerminalTarget& target : targets) {
-        if (IsListed(target, *rows)) continue;
-        rows->push_back(target);
+    for (const TerminalTarget& terminal : terminals) {
+        if (IsListed(terminal, *rows)) continue;
+        rows->push_back(terminal);
         appended = true;
     }
     return appended;
 }
-
-}  // namespace
 
 std::vector<TerminalTarget> ProfileDataFolders() {
     std::vector<TerminalTarget> found;
@@ -85,10 +88,10 @@ std::vector<TerminalTarget> DiscoverTerminals() {
         os::ListFolder(programFiles, &entries)) {
         for (const auto& entry : entries) {
             if (!entry.isFolder) continue;
-            AppendNew(TerminalsOfFolder(JoinPath(programFiles, entry.name), dataFolders), &rows);
+            AppendNewTerminals(TerminalsOfFolder(JoinPath(programFiles, entry.name), dataFolders), &rows);
         }
     }
-    AppendNew(dataFolders, &rows);
+    AppendNewTerminals(dataFolders, &rows);
     LabelTerminals(&rows);
     return rows;
 }
@@ -96,9 +99,10 @@ std::vector<TerminalTarget> DiscoverTerminals() {
 void LabelTerminals(std::vector<TerminalTarget>* rows) {
     for (TerminalTarget& row : *rows) {
         if (row.layout != TerminalLayout::Current) continue;
-        const bool shared = std::any_of(rows->begin(), rows->end(), [&](const TerminalTarget& other) {
-            return &other != &row && SameFolder(other.installFolder, row.installFolder);
-        });
+        bool shared = false;
+        for (const TerminalTarget& other : *rows) {
+            shared = shared || (&other != &row && SameFolder(other.installFolder, row.installFolder));
+        }
         row.label = row.installFolder;
         if (shared) {
             row.label += u" (";
@@ -120,7 +124,7 @@ AddFolderOutcome AddCandidateFolder(const os::Path& folder, std::vector<Terminal
             }
         }
         rows->push_back(targets.front());
-    } else if (!AppendNew(targets, rows)) {
+    } else if (!AppendNewTerminals(targets, rows)) {
         return AddFolderOutcome::AlreadyListed;
     }
     LabelTerminals(rows);

@@ -24,6 +24,11 @@ std::vector<TerminalTarget> ProfileDataFolders();
 std::vector<TerminalTarget> TerminalsOfFolder(const os::Path& folder,
                                               const std::vector<TerminalTarget>& dataFolders);
 
+// Appends the terminals that `rows` does not hold yet (one entry per data folder); true when
+// one was appended.
+bool AppendNewTerminals(const std::vector<TerminalTarget>& terminals,
+                        std::vector<TerminalTarget>* rows);
+
 // Every terminal of the machine, labelled: the terminals that the direct subfolders of Program
 // Files stand for (in the order the folder lists them), then every profile data folder not
 // found that way. One entry per data folder.

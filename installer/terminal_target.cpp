@@ -3,6 +3,7 @@
 #include "base/le.h"
 #include "base/text.h"
 #include "os/path_text.h"
+#include "os/whole_file.h"
 
 namespace installer {
 
@@ -11,7 +12,7 @@ namespace {
 constexpr char16_t kTerminalProgram[] = u"terminal.exe";
 constexpr char16_t kOriginFile[] = u"origin.txt";
 // An origin file names one path; anything longer is not one.
-constexpr uint32_t kOriginFileLimit = 4096;
+constexpr size_t kOriginFileLimit = 4096;
 
 // Which of the names a folder lists directly, files and folders told apart.
 struct Entries {
@@ -75,17 +76,10 @@ bool IsMetaTraderFolder(const os::Path& folder) {
 }
 
 bool ReadOriginFile(const os::Path& dataFolder, os::Path* installFolder) {
-    os::File file;
-    if (!file.OpenRead(JoinPath(dataFolder, kOriginFile))) return false;
-    std::vector<uint8_t> bytes(kOriginFileLimit);
-    uint32_t got = 0;
-    while (got < kOriginFileLimit) {
-        uint32_t done = 0;
-        if (!file.Read(bytes.data() + got, kOriginFileLimit - got, &done)) return false;
-        if (done == 0) break;
-        got += done;
+    std::vector<uint8_t> bytes;
+    if (!os::ReadWholeFile(JoinPath(dataFolder, kOriginFile), kOriginFileLimit, &bytes)) {
+        return false;
     }
-    bytes.resize(got);
     const os::Path path = os::WithoutTrailingSeparators(text::Trim(FirstLine(bytes)));
     if (path.empty()) return false;
     *installFolder = path;
@@ -111,7 +105,10 @@ bool HoldsPortableData(const os::Path& folder) {
 }
 
 bool SameFolder(const os::Path& a, const os::Path& b) {
-    return text::EqualsNoCase(os::WithoutTrailingSeparators(a), os::WithoutTrailingSeparators(b));
+    std::u16string_view first(a), second(b);
+    while (!first.empty() && os::IsSeparator(first.back())) first.remove_suffix(1);
+    while (!second.empty() && os::IsSeparator(second.back())) second.remove_suffix(1);
+    return text::EqualsNoCase(first, second);
 }
 
 os::Path JoinPath(const os::Path& folder, const std::u16string& name) {
@@ -127,7 +124,7 @@ std::vector<std::u16string> Labels(const std::vector<TerminalTarget>& terminals)
     return labels;
 }
 
-std::u16string TerminalStartParameters(const TerminalTarget& target) {
+const char16_t* TerminalStartParameters(const TerminalTarget& target) {
     return target.layout == TerminalLayout::Portable ? u"/portable" : u"";
 }
 

@@ -62,6 +62,6 @@ std::vector<std::u16string> Labels(const std::vector<TerminalTarget>& terminals)
 
 // The shell's parameters that start the terminal so that it uses the data folder the product
 // went into: "/portable" for a portable terminal, nothing otherwise.
-std::u16string TerminalStartParameters(const TerminalTarget& target);
+const char16_t* TerminalStartParameters(const TerminalTarget& target);
 
 }  // namespace installer

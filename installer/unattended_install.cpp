@@ -1,6 +1,5 @@
 #include "installer/unattended_install.h"
 
-#include <algorithm>
 
 #include "base/text.h"
 #include "installer/finish_actions.h"
@@ -64,12 +63,7 @@ int Install(const SetupOptions& options, InstallSession& session, UninstallerSet
             log.LogLine(NotMetaTraderFolderLine(folder));
             return kNotMetaTraderFolder;
         }
-        for (const TerminalTarget& terminal : found) {
-            const bool listed = std::any_of(terminals.begin(), terminals.end(), [&](const auto& t) {
-                return SameFolder(t.dataFolder, terminal.dataFolder);
-            });
-            if (!listed) terminals.push_back(terminal);
-        }
+        AppendNewTerminals(found, &terminals);
     }
     if (options.metaTraderFolders.empty()) terminals = DiscoverTerminals();
     if (terminals.empty()) {
@@ -95,8 +89,7 @@ int Install(const SetupOptions& options, InstallSession& session, UninstallerSet
 
 std::u16string NotMetaTraderFolderLine(const os::Path& folder) {
     return text::Format(
-        u"%s is not a MetaTrader 4 folder (neither a terminal's installation folder nor its "
-        u"data folder); nothing was installed.",
+        u"%s is no MetaTrader 4 terminal's folder; nothing was installed.",
         {folder});
 }
 

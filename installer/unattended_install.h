@@ -27,8 +27,8 @@ inline constexpr char16_t kTerminalRunningLine[] =
     u"A MetaTrader terminal is running. Close it and start the setup again; nothing was "
     u"installed.";
 inline constexpr char16_t kNoMetaTraderFolderLine[] =
-    u"No MetaTrader folder was found below Program Files; nothing was installed.";
-// "<folder> is not a MetaTrader folder ..."
+    u"No MetaTrader 4 terminal was found; nothing was installed.";
+// "<folder> is no MetaTrader 4 terminal's folder ..."
 std::u16string NotMetaTraderFolderLine(const os::Path& folder);
 
 // Installs the package at `session`'s module path. Returns the exit status.

@@ -1,10 +1,10 @@
 #include "package/install_log.h"
 
-#include <algorithm>
 #include <cstring>
 
 #include "base/le.h"
 #include "base/text.h"
+#include "os/whole_file.h"
 
 namespace package {
 
@@ -89,7 +89,7 @@ bool InstallLog::Lists(std::u16string_view path) const {
 }
 
 void InstallLog::AddEarlier(const InstallLog& earlier,
-                            const std::function<bool(const std::u16string&)>& exists) {
+                            bool (*exists)(const std::u16string& path)) {
     for (const LogEntry& entry : earlier.entries_) {
         if (!Lists(entry.path) && exists(entry.path)) Add(entry.path, entry.kind);
     }
@@ -119,11 +119,7 @@ std::vector<uint8_t> InstallLog::Bytes() const {
 
 bool InstallLog::Write(const os::Path& file) const {
     const std::vector<uint8_t> image = Bytes();
-    os::File out;
-    if (!out.Create(file)) return false;
-    const bool written =
-        out.Write(image.data(), static_cast<uint32_t>(image.size())) && out.Flush();
-    return out.Close() && written;
+    return os::WriteWholeFile(file, image.data(), static_cast<uint32_t>(image.size()));
 }
 
 InstallLog InstallLog::FromBytes(const uint8_t* data, size_t size) {
@@ -145,21 +141,9 @@ InstallLog InstallLog::FromBytes(const uint8_t* data, size_t size) {
 }
 
 bool InstallLog::Read(const os::Path& file, InstallLog* log) {
-    os::File in;
-    if (!in.OpenRead(file)) return false;
-    const int64_t size = in.Size();
-    if (size < 0) return false;
-    std::vector<uint8_t> bytes(std::min<uint64_t>(static_cast<uint64_t>(size), kInstallLogLimit));
-    size_t got = 0;
-    while (got < bytes.size()) {
-        uint32_t done = 0;
-        if (!in.Read(bytes.data() + got, static_cast<uint32_t>(bytes.size() - got), &done)) {
-            return false;
-        }
-        if (done == 0) break;
-        got += done;
-    }
-    *log = FromBytes(bytes.data(), got);
+    std::vector<uint8_t> bytes;
+    if (!os::ReadWholeFile(file, kInstallLogLimit, &bytes)) return false;
+    *log = FromBytes(bytes.data(), bytes.size());
     return true;
 }
 

@@ -16,7 +16,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -65,12 +64,11 @@ class InstallLog {
     // Lists the entries of `earlier` (the list of an earlier installation of the product)
     // that this one does not list and that `exists` still finds, after its own: a reinstall
     // or an upgrade then removes what both versions installed.
-    void AddEarlier(const InstallLog& earlier,
-                    const std::function<bool(const std::u16string&)>& exists);
+    void AddEarlier(const InstallLog& earlier, bool (*exists)(const std::u16string& path));
 
     // The file image: the original part, then the extension.
     std::vector<uint8_t> Bytes() const;
-    // Creates or truncates `file` and writes the image through to the disk.
+    // Writes the image as the new content of `file`, through a temporary file beside it.
     bool Write(const os::Path& file) const;
 
     // The list held by outside bytes, which may be damaged. The original part: the count is
@@ -79,7 +77,7 @@ class InstallLog {
     // first one that is cut off or malformed (an unknown kind, a zero unit in its path). Paths
     // in both are listed once.
     static InstallLog FromBytes(const uint8_t* data, size_t size);
-    // Reads a list file (at most kInstallLogLimit bytes); false when it cannot be opened or read.
+    // Reads a list file; false when it cannot be opened or read, or is beyond kInstallLogLimit.
     static bool Read(const os::Path& file, InstallLog* log);
 
   private:

@@ -3,12 +3,14 @@
 #include <cstring>
 
 #include "base/le.h"
+#include "os/whole_file.h"
 
 namespace package {
 
 namespace {
 
 constexpr size_t kMarkBytes = sizeof(kProductRecordMark);
+constexpr size_t kHeadBytes = kMarkBytes + 4;
 
 void AppendText(std::vector<uint8_t>* bytes, std::u16string_view text) {
     const size_t at = bytes->size();
@@ -17,99 +19,78 @@ void AppendText(std::vector<uint8_t>* bytes, std::u16string_view text) {
     for (size_t i = 0; i < text.size(); ++i) le::PutU16(bytes->data() + at + 2 + 2 * i, text[i]);
 }
 
-// Reads a length and that many units at `*at`; false when they do not fit before `size`.
-bool TakeText(const uint8_t* data, size_t size, size_t* at, std::u16string* text) {
+// The counted text at `*at`, which must fit before `size`; `*at` moves past it.
+bool NextText(const uint8_t* data, size_t size, size_t* at, const uint8_t** units,
+              size_t* length) {
     if (size - *at < 2) return false;
-    const size_t units = le::GetU16(data + *at);
+    *length = le::GetU16(data + *at);
     *at += 2;
-    if (size - *at < 2 * units) return false;
-    text->clear();
-    for (size_t i = 0; i < units; ++i) text->push_back(le::GetU16(data + *at + 2 * i));
-    *at += 2 * units;
+    if (size - *at < 2 * *length) return false;
+    *units = data + *at;
+    *at += 2 * *length;
+    return true;
+}
+
+bool SameText(const uint8_t* units, size_t length, std::u16string_view text) {
+    if (length != text.size()) return false;
+    for (size_t i = 0; i < length; ++i) {
+        if (le::GetU16(units + 2 * i) != text[i]) return false;
+    }
     return true;
 }
 
 }  // namespace
 
+ProductRecord::ProductRecord() : bytes_(kProductRecordMark, kProductRecordMark + kMarkBytes) {
+    bytes_.resize(kHeadBytes);
+}
+
 void ProductRecord::Set(std::u16string_view name, std::u16string_view data) {
-    for (auto& value : values_) {
-        if (value.first == name) {
-            value.second = std::u16string(data);
-            return;
-        }
-    }
-    values_.emplace_back(std::u16string(name), std::u16string(data));
+    AppendText(&bytes_, name);
+    AppendText(&bytes_, data);
+    le::PutI32(bytes_.data() + kMarkBytes, le::GetI32(bytes_.data() + kMarkBytes) + 1);
 }
 
 bool ProductRecord::Get(std::u16string_view name, std::u16string* data) const {
-    for (const auto& value : values_) {
-        if (value.first == name) {
-            *data = value.second;
-            return true;
-        }
+    size_t at = kHeadBytes;
+    const uint8_t *nameUnits, *dataUnits;
+    size_t nameLength, dataLength;
+    while (NextText(bytes_.data(), bytes_.size(), &at, &nameUnits, &nameLength) &&
+           NextText(bytes_.data(), bytes_.size(), &at, &dataUnits, &dataLength)) {
+        if (!SameText(nameUnits, nameLength, name)) continue;
+        data->resize(dataLength);
+        for (size_t i = 0; i < dataLength; ++i) (*data)[i] = le::GetU16(dataUnits + 2 * i);
+        return true;
     }
     return false;
 }
 
-std::vector<uint8_t> ProductRecord::Bytes() const {
-    std::vector<uint8_t> bytes(kProductRecordMark, kProductRecordMark + kMarkBytes);
-    bytes.resize(kMarkBytes + 4);
-    le::PutI32(bytes.data() + kMarkBytes, static_cast<int32_t>(values_.size()));
-    for (const auto& value : values_) {
-        AppendText(&bytes, value.first);
-        AppendText(&bytes, value.second);
-    }
-    return bytes;
-}
-
 bool ProductRecord::Write(const os::Path& file) const {
-    const std::vector<uint8_t> bytes = Bytes();
-    const os::Path temporary = file + u".tmp";
-    os::File out;
-    if (!out.Create(temporary)) return false;
-    const bool written = out.Write(bytes.data(), static_cast<uint32_t>(bytes.size())) &&
-                         out.Flush();
-    if (!out.Close() || !written || !os::MoveReplace(temporary, file)) {
-        os::DeleteFile(temporary);
-        return false;
-    }
-    return true;
+    return os::WriteWholeFile(file, bytes_.data(), static_cast<uint32_t>(bytes_.size()));
 }
 
 bool ProductRecord::FromBytes(const uint8_t* data, size_t size, ProductRecord* record) {
-    if (data == nullptr || size < kMarkBytes + 4 ||
+    if (data == nullptr || size < kHeadBytes ||
         std::memcmp(data, kProductRecordMark, kMarkBytes) != 0) {
         return false;
     }
     const int32_t count = le::GetI32(data + kMarkBytes);
     if (count < 0) return false;
-    ProductRecord read;
-    size_t at = kMarkBytes + 4;
-    for (int32_t i = 0; i < count; ++i) {
-        std::u16string name, value;
-        if (!TakeText(data, size, &at, &name) || !TakeText(data, size, &at, &value)) return false;
-        read.Set(name, value);
+    size_t at = kHeadBytes;
+    const uint8_t* units;
+    size_t length;
+    for (int32_t i = 0; i < 2 * count; ++i) {
+        if (!NextText(data, size, &at, &units, &length)) return false;
     }
     if (at != size) return false;
-    *record = std::move(read);
+    record->bytes_.assign(data, data + size);
     return true;
 }
 
 bool ProductRecord::Read(const os::Path& file, ProductRecord* record) {
-    os::File in;
-    if (!in.OpenRead(file)) return false;
-    std::vector<uint8_t> bytes(kProductRecordLimit + 1);
-    size_t got = 0;
-    while (got < bytes.size()) {
-        uint32_t done = 0;
-        if (!in.Read(bytes.data() + got, static_cast<uint32_t>(bytes.size() - got), &done)) {
-            return false;
-        }
-        if (done == 0) break;
-        got += done;
-    }
-    if (got > kProductRecordLimit) return false;
-    return FromBytes(bytes.data(), got, record);
+    std::vector<uint8_t> bytes;
+    return os::ReadWholeFile(file, kProductRecordLimit, &bytes) &&
+           FromBytes(bytes.data(), bytes.size(), record);
 }
 
 }  // namespace package

@@ -14,7 +14,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "os/os.h"
@@ -26,15 +25,18 @@ constexpr char kProductRecordMark[8] = {'T', 'S', 'K', 'P', 'R', 'O', 'D', '1'};
 // Far more than a record of short texts needs; a bound for reading a damaged file.
 constexpr size_t kProductRecordLimit = 64 * 1024;
 
+// The record is kept as its bytes; values are looked up in them.
 class ProductRecord {
   public:
-    // Sets a value, replacing one of the same name.
-    void Set(std::u16string_view name, std::u16string_view data);
-    // True, and `*data` set, when the record holds the value; `*data` is left alone otherwise.
-    bool Get(std::u16string_view name, std::u16string* data) const;
-    bool Empty() const { return values_.empty(); }
+    ProductRecord();
 
-    std::vector<uint8_t> Bytes() const;
+    // Appends a value; the writer sets each name once.
+    void Set(std::u16string_view name, std::u16string_view data);
+    // True, and `*data` set, when the record holds a value of that name (the first, should it
+    // hold two); `*data` is left alone otherwise.
+    bool Get(std::u16string_view name, std::u16string* data) const;
+
+    const std::vector<uint8_t>& Bytes() const { return bytes_; }
     // Writes the record through a temporary file beside `file` that then replaces it.
     bool Write(const os::Path& file) const;
 
@@ -44,7 +46,7 @@ class ProductRecord {
     static bool Read(const os::Path& file, ProductRecord* record);
 
   private:
-    std::vector<std::pair<std::u16string, std::u16string>> values_;
+    std::vector<uint8_t> bytes_;
 };
 
 }  // namespace package

@@ -610,13 +610,21 @@ bitmap() {
     convert "$1" -dither None -colors 256 -type Palette -compress "$compress" "BMP3:$OUT/$2"
 }
 
+# bitmap16 IN.png OUT.bmp: a 16-colour bitmap compressed with RLE4 (scripts/bmp_rle4.py), for
+# the setup's built-in banner, which every setup carries and which shows only where the
+# product's own banner picture cannot be loaded.
+bitmap16() {
+    convert "$1" -dither None -colors 16 -depth 8 "$WORK/bitmap16.ppm"
+    python3 scripts/bmp_rle4.py "$WORK/bitmap16.ppm" "$OUT/$2"
+}
+
 # ---------------------------------------------------------------------------------------------
 
 main() {
     # every setup program and its uninstaller
     palette_icon setup.ico setup 1 2
     banner "$WORK/banner.png"
-    bitmap "$WORK/banner.png" setup-banner.bmp rle
+    bitmap16 "$WORK/banner.png" setup-banner.bmp
     convert "$WORK/banner.png" -strip -sampling-factor 1x1 -quality 90 "$OUT/setup-banner.jpg"
 
     # the builder

@@ -13,15 +13,21 @@ constexpr char16_t kUninstallLinkName[] = u"Uninstall.lnk";
 
 bool IsBelow(const os::Path& path, const os::Path& folder) {
     if (folder.empty() || path.size() <= folder.size()) return false;
-    const os::Path head = path.substr(0, folder.size());
     const char16_t next = path[folder.size()];
-    return installer::SameFolder(head, folder) && (next == u'\\' || next == u'/');
+    return text::EqualsNoCase(std::u16string_view(path).substr(0, folder.size()), folder) &&
+           (next == u'\\' || next == u'/');
 }
 
-bool IsInTemporaryFolder(const os::Path& path, const os::Path& temporaryFolder) {
-    const os::Path lower = text::ToLowerAscii(path);
-    return IsBelow(path, temporaryFolder) || text::Contains(lower, u"\\appdata\\local\\temp\\") ||
-           text::Contains(lower, u"\\windows\\temp\\");
+bool ContainsNoCase(std::u16string_view text, std::u16string_view part) {
+    for (size_t at = 0; at + part.size() <= text.size(); ++at) {
+        if (text::EqualsNoCase(text.substr(at, part.size()), part)) return true;
+    }
+    return false;
+}
+
+// In a folder named "Temp" at any depth: every user's temporary folder and the system's are.
+bool IsInTemporaryFolder(const os::Path& path) {
+    return ContainsNoCase(path, u"\\Temp\\");
 }
 
 }  // namespace
@@ -44,7 +50,7 @@ RemovalPlan PlanFolders(const OwnProduct& product, const os::Path& ownFolder,
     plan.productFolder = productFolder;
     plan.menuGroupFolder = commonPrograms + u"\\" + values.menuGroup;
     // Only a link in the product's own group is taken from the record.
-    plan.uninstallLink = installer::JoinPath(plan.menuGroupFolder, kUninstallLinkName);
+    plan.uninstallLink = plan.menuGroupFolder + u"\\" + kUninstallLinkName;
     if (IsBelow(values.uninstallLink, plan.menuGroupFolder)) {
         plan.uninstallLink = values.uninstallLink;
     }
@@ -52,15 +58,14 @@ RemovalPlan PlanFolders(const OwnProduct& product, const os::Path& ownFolder,
     return plan;
 }
 
-void AddListedFiles(const package::InstallLog& log, const os::Path& temporaryFolder,
-                    RemovalPlan* plan) {
+void AddListedFiles(const package::InstallLog& log, RemovalPlan* plan) {
     if (!plan->trusted) return;
     for (const package::LogEntry& entry : log.All()) {
         if (!package::IsFullPath(entry.path)) continue;
         if (entry.kind == package::LogEntryKind::Keep) {
             plan->kept.push_back(entry.path);
         } else if (entry.kind == package::LogEntryKind::Remove &&
-                   !IsInTemporaryFolder(entry.path, temporaryFolder)) {
+                   !IsInTemporaryFolder(entry.path)) {
             plan->files.push_back(entry.path);
         }
     }
@@ -75,12 +80,8 @@ RemovalPlan MakeRemovalPlan(const OwnProduct& product, const os::Path& ownFolder
     }
     RemovalPlan plan = PlanFolders(product, ownFolder, programFiles, commonPrograms);
     if (!plan.trusted) return plan;
-    os::Path temporaryFolder;
-    os::GetKnownFolder(os::KnownFolder::Temp, &temporaryFolder);
     package::InstallLog log;
-    if (package::InstallLog::Read(plan.installLogPath, &log)) {
-        AddListedFiles(log, os::WithoutTrailingSeparators(temporaryFolder), &plan);
-    }
+    if (package::InstallLog::Read(plan.installLogPath, &log)) AddListedFiles(log, &plan);
     return plan;
 }
 

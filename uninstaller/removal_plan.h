@@ -35,11 +35,10 @@ RemovalPlan PlanFolders(const OwnProduct& product, const os::Path& ownFolder,
                         const os::Path& programFiles, const os::Path& commonPrograms);
 
 // Adds the listed paths of `log` to a trusted plan. Only full paths are taken (a relative one
-// would be resolved against whatever the current folder happens to be), and none in a
-// temporary folder (`temporaryFolder`, or any user's or the system's), which may hold anything
+// would be resolved against whatever the current folder happens to be), and none in a folder
+// named "Temp" (every user's temporary folder and the system's are), which may hold anything
 // by now.
-void AddListedFiles(const package::InstallLog& log, const os::Path& temporaryFolder,
-                    RemovalPlan* plan);
+void AddListedFiles(const package::InstallLog& log, RemovalPlan* plan);
 
 // The whole plan on this machine: the known folders, then the product's "Install.log" (a
 // missing or unreadable list just lists nothing). Untrusted when a known folder is unknown.

@@ -5,6 +5,7 @@
 #include "installer/uninstall_values.h"
 #include "installer/win/resource_branding.h"
 #include "installer/win/resource_ids.h"
+#include "os/whole_file.h"
 #include "package/memory_inflate.h"
 
 namespace installer {
@@ -12,18 +13,18 @@ namespace installer {
 namespace {
 
 // The banner picture travels whole; anything this big is not one.
-constexpr int64_t kMaxBannerBytes = 16 * 1024 * 1024;
+constexpr size_t kMaxBannerBytes = 16 * 1024 * 1024;
 
-bool ReadWhole(const os::Path& path, std::vector<uint8_t>* bytes) {
-    os::File file;
-    if (!file.OpenRead(path)) return false;
-    const int64_t size = file.Size();
-    if (size <= 0 || size > kMaxBannerBytes) return false;
-    bytes->resize(static_cast<size_t>(size));
-    uint32_t done = 0;
-    return file.Read(bytes->data(), static_cast<uint32_t>(size), &done) &&
-           done == static_cast<uint32_t>(size);
-}
+// Collects what the inflater writes.
+class MemorySink final : public package::ByteSink {
+  public:
+    bool Write(const void* data, uint32_t size) override {
+        const auto* from = static_cast<const uint8_t*>(data);
+        bytes.insert(bytes.end(), from, from + size);
+        return true;
+    }
+    std::vector<uint8_t> bytes;
+};
 
 // Copies the installer's lowest-numbered resource of `type` into the uninstaller as `id`,
 // when the uninstaller has a resource of that kind to be replaced.
@@ -46,15 +47,11 @@ void WindowsUninstallerSetup::WriteProgram(const os::Path& program) {
     const DWORD size = SizeofResource(self, found);
     if (!bytes || size == 0) return;
 
-    // The resource is the program as one zlib stream. It is inflated beside the target and
+    // The resource is the program as one zlib stream. It is written beside the target and
     // moved over it, so an earlier uninstaller is replaced whole or not at all.
-    const os::Path temporary = program + u".tmp";
-    os::File out;
-    if (!out.Create(temporary)) return;
-    package::FileSink sink(out);
-    const bool written = package::InflateWhole(bytes, size, sink) && out.Flush();
-    if (!out.Close() || !written || !os::MoveReplace(temporary, program)) {
-        os::DeleteFile(temporary);
+    MemorySink sink;
+    if (package::InflateWhole(bytes, size, sink)) {
+        os::WriteWholeFile(program, sink.bytes.data(), static_cast<uint32_t>(sink.bytes.size()));
     }
 }
 
@@ -62,7 +59,8 @@ void WindowsUninstallerSetup::Brand(const os::Path& program, const os::Path& ban
     CopyLowestResource(program, RT_ICON, 1);
     CopyLowestResource(program, RT_BITMAP, IDB_BANNER);
     std::vector<uint8_t> banner;
-    if (!bannerFile.empty() && ReadWhole(bannerFile, &banner)) {
+    if (!bannerFile.empty() && os::ReadWholeFile(bannerFile, kMaxBannerBytes, &banner) &&
+        !banner.empty()) {
         ReplaceResource(program, MAKEINTRESOURCEW(235), 135, banner.data(),
                         static_cast<DWORD>(banner.size()));
     }

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "os/whole_file.h"
 #include "uninstaller/page_texts.h"
 #include "uninstaller/win/resource.h"
 
@@ -24,15 +25,7 @@ bool WriteBannerPicture(const os::Path& file) {
     const void* bytes = loaded ? LockResource(loaded) : nullptr;
     if (!bytes || size == 0) return false;
 
-    const os::Path partial = file + u".part";
-    os::File out;
-    if (!out.Create(partial)) return false;
-    const bool written = out.Write(bytes, size) && out.Flush();
-    if (!out.Close() || !written || !os::MoveReplace(partial, file)) {
-        os::DeleteFile(partial);
-        return false;
-    }
-    return true;
+    return os::WriteWholeFile(file, bytes, size);
 }
 
 }  // namespace uninstaller

@@ -103,7 +103,7 @@ TEST_F(SettingsFaultsTest, EveryFileIsOldOrWholeAfterAnyFailingCall) {
             EXPECT_LE(unchanged, fault.n == 0 ? 0 : 1);
         });
     EXPECT_GE(counts.Of(Operation::Open), 6);
-    EXPECT_GE(counts.Of(Operation::Read), 4);
+    EXPECT_GE(counts.Of(Operation::Read), 2);  // each existing file read whole at once
     EXPECT_GE(counts.Of(Operation::Write), 4);
     EXPECT_EQ(counts.Of(Operation::Move), 4);
 }

@@ -186,8 +186,8 @@ TEST_F(CurrentTerminalTest, AFolderStandsForItsTerminalsInEitherLayout) {
     ASSERT_EQ(portable.size(), 1u);
     EXPECT_EQ(portable[0].layout, TerminalLayout::Portable);
     EXPECT_EQ(portable[0].dataFolder, u"D:\\Portable MT4");
-    EXPECT_EQ(installer::TerminalStartParameters(portable[0]), u"/portable");
-    EXPECT_EQ(installer::TerminalStartParameters(byData[0]), u"");
+    EXPECT_EQ(std::u16string(installer::TerminalStartParameters(portable[0])), u"/portable");
+    EXPECT_EQ(std::u16string(installer::TerminalStartParameters(byData[0])), u"");
 
     ASSERT_EQ(of(u"D:\\Old MT4").size(), 1u);
     EXPECT_EQ(of(u"D:\\Old MT4")[0].layout, TerminalLayout::Classic);
