@@ -388,7 +388,11 @@ TEST_F(UnattendedWine, UninstallsWithoutWindowsAndRefusesWithoutAnEntry) {
     EXPECT_FALSE(fs::exists(HostPath(group_)));
     EXPECT_FALSE(winetest::RegValues(winetest::ProductEntryKey()).has_value());
 
-    // Without the entry nothing can be proven to be the product's.
+    // A second run finds its product by the record beside it, and nothing left to remove.
+    EXPECT_TRUE(fs::exists(HostPath(product_ + "\\Uninstall.dat")));
+    EXPECT_EQ(RunQuietly(HostPath(uninstaller), {"/S"}).exitCode, 0);
+    // Without the entry and without that record nothing can be proven to be the product's.
+    fs::remove(HostPath(product_ + "\\Uninstall.dat"));
     WriteHostFile(HostPath(product_ + "\\left.txt"), "a file of someone else");
     EXPECT_EQ(RunQuietly(HostPath(uninstaller), {"/S"}).exitCode, 3);
     EXPECT_TRUE(fs::exists(HostPath(product_ + "\\left.txt")));
