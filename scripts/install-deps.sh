@@ -13,7 +13,7 @@ set -euo pipefail
 # reads (others there, such as "x.sources.disabled", are not). An entry counts when it is
 # enabled, of type deb or deb-src, and has components and a suite that holds the release's
 # zlib: CODENAME or CODENAME-updates (its point releases). Third-party repositories name
-# suites of their own; the security archive and backports hold other versions. Each entry
+# suites of their own; the security archive and backports carry later versions. Each entry
 # becomes a stanza with the same URIs, those suites, the same components and the same
 # Signed-By key. Names each file it took on standard error; fails with a message when no file
 # has such an entry.
@@ -33,8 +33,8 @@ debian_source_list() {
   if [ -z "$out" ]; then
     echo "No Debian archive for \"$codename\" among the apt sources in $apt_dir" \
          "(sources.list, sources.list.d/*.list, sources.list.d/*.sources): zlib's source" \
-         "cannot be fetched. Add the release's Debian archive to them, or put zlib's source" \
-         "into TESSARK_ZLIB_SOURCE." >&2
+         "cannot be fetched. Add the release's Debian archive to them, or unpack zlib's" \
+         "source into the folder that TESSARK_ZLIB_SOURCE names." >&2
     return 1
   fi
   printf '%s\n' "$out"
