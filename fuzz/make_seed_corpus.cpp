@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -327,6 +328,12 @@ void SetupCommandLineSeeds() {
         {"wizard", u"some words\tthe wizard never reads"},
     };
     for (const auto& line : lines) Save("setup_command_line", line.first, Units(line.second));
+    // A /MT4 folder with a wildcard, a blank and zero units, once taken as a full path.
+    const char16_t zeroUnits[] =
+        u"/S /MT4=\"C://* ?M\u2F54\0\0\0\u2000\u3F00\0Program /s \"/m"
+        u"\u7200\u6C00\u6F00\u6700";
+    Save("setup_command_line", "mt4-wildcard-zero-units",
+         Units(std::u16string_view(zeroUnits, std::size(zeroUnits) - 1)));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The command lines of a setup and of the uninstaller, from outside (UTF-16 units). Splitting
 // into words must agree with quoting: each word quoted by the rules the split follows, and the
-// quoted words joined, splits back into the same words. What "/S" accepts holds together.
+// quoted words joined, splits back into the same words. What "/S" accepts holds together: each
+// "/MT4" folder is one that Windows can name, written the one way it is kept, and given once.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "fuzz/fuzz_machine.h"
 #include "installer/setup_command_line.h"
 #include "installer/switches.h"
+#include "package/folder_name.h"
 #include "uninstaller/uninstall_command_line.h"
 
 namespace {
@@ -36,12 +38,6 @@ std::u16string Quoted(const std::u16string& word) {
     return quoted + u"\"";
 }
 
-bool IsFolderAsCleaned(const os::Path& folder) {
-    const bool drive = folder.size() >= 3 && folder[1] == u':' && folder[2] == u'\\';
-    const bool share = folder.size() >= 3 && folder[0] == u'\\' && folder[1] == u'\\';
-    return (drive || share) && (folder.size() <= 3 || folder.back() != u'\\');
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -58,7 +54,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (setup.mode == SetupMode::Unattended) {
         const std::vector<os::Path>& folders = setup.options.metaTraderFolders;
         for (size_t i = 0; i < folders.size(); ++i) {
-            FUZZ_CHECK(IsFolderAsCleaned(folders[i]));
+            // A folder Windows can name, which given again on its own is taken as it is.
+            FUZZ_CHECK(package::IsFolderPath(folders[i]));
+            const installer::SetupCommandLine again =
+                installer::ParseSetupCommandLine(u"/S " + Quoted(u"/MT4=" + folders[i]));
+            FUZZ_CHECK(again.mode == SetupMode::Unattended);
+            FUZZ_CHECK(again.options.metaTraderFolders == std::vector<os::Path>{folders[i]});
             for (size_t j = 0; j < i; ++j) FUZZ_CHECK(!text::EqualsNoCase(folders[i], folders[j]));
         }
     }

@@ -28,9 +28,17 @@ constexpr char16_t kRun[] = u"/RUN";
 constexpr char16_t kLog[] = u"/LOG";
 constexpr char16_t kHelp[] = u"/?";
 
-// The folder as typed, without what no folder name can end in.
-os::Path CleanFolder(std::u16string folder) {
-    if (!folder.empty() && folder.back() == u'"') folder.pop_back();
+// The folder as typed, written the one way it is kept: forward slashes become backslashes,
+// a run of backslashes after "X:\" or "\\" becomes one, and what no folder name can end in
+// is dropped.
+os::Path CleanFolder(std::u16string typed) {
+    if (!typed.empty() && typed.back() == u'"') typed.pop_back();
+    os::Path folder;
+    for (char16_t c : typed) {
+        if (c == u'/') c = u'\\';
+        if (c == u'\\' && folder.size() >= 3 && folder.back() == u'\\') continue;
+        folder += c;
+    }
     while (folder.size() > 3 && folder.back() == u'\\') folder.pop_back();
     return folder;
 }
@@ -64,7 +72,7 @@ SetupCommandLine ParseSetupCommandLine(std::u16string_view line) {
             options.logFile = item.value;
         } else if (std::u16string_view(item.name) == kMetaTrader) {
             const os::Path folder = CleanFolder(item.value);
-            if (!package::IsFullPath(folder)) {
+            if (!package::IsFolderPath(folder)) {
                 parsed.error =
                     text::Format(u"/MT4 needs a full path, such as C:\\MT4: %s", {item.value});
                 return parsed;

@@ -28,10 +28,12 @@ struct SetupCommandLine {
     std::u16string error;
 };
 
-// `line` is what follows the program's name. A folder keeps its letters; trailing backslashes
-// are dropped ("C:\MT4\" is "C:\MT4", but "C:\" stays), and so is a stray quote that the
-// command line's own rules leave at the end of "/MT4="C:\MT4\"". A folder must be a full path
-// ("X:\..." or "\\server\...").
+// `line` is what follows the program's name. A folder keeps its letters; forward slashes
+// become backslashes, doubled ones single, trailing ones are dropped ("C:/MT4//" is "C:\MT4",
+// but "C:\" stays), and so is a stray quote that the command line's own rules leave at the end
+// of "/MT4="C:\MT4\"". What is left must be a full path to a folder that Windows can name
+// (package::IsFolderPath): "X:\..." or "\\server\...", without * ? < > | " or a control
+// character, and with no ":" but the drive's.
 SetupCommandLine ParseSetupCommandLine(std::u16string_view line);
 
 // What "/?" shows.

@@ -58,4 +58,28 @@ bool IsFullPath(std::u16string_view path) {
            !IsSeparator(path[2]);
 }
 
+bool IsFolderPath(std::u16string_view path) {
+    size_t start = 0;
+    if (IsFullPath(path) && path[1] == u':' && path[2] == u'\\') {
+        if (path.size() == 3) return true;
+        start = 3;
+    } else if (path.size() >= 2 && path[0] == u'\\' && path[1] == u'\\') {
+        start = 2;
+    } else {
+        return false;
+    }
+    bool emptyName = true;
+    for (size_t i = start; i < path.size(); ++i) {
+        if (path[i] == u'\\') {
+            if (emptyName) return false;
+            emptyName = true;
+        } else if (path[i] == u'/' || IsForbiddenInName(path[i])) {
+            return false;
+        } else {
+            emptyName = false;
+        }
+    }
+    return !emptyName;
+}
+
 }  // namespace package

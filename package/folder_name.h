@@ -18,4 +18,10 @@ bool IsSubfolderName(std::u16string_view name);
 // True for "X:\..." and "\\server\..." paths, the only paths the uninstaller deletes files by.
 bool IsFullPath(std::u16string_view path);
 
+// True for a full path to a folder written the one way it is kept: "X:\" alone, or "X:\" or
+// "\\" followed by names parted by single backslashes, with no backslash at the end, and no
+// character that Windows forbids in names (control characters, < > : " | ? *; the drive's
+// colon aside). Forward slashes are refused: the caller turns them into backslashes first.
+bool IsFolderPath(std::u16string_view path);
+
 }  // namespace package

@@ -88,6 +88,15 @@ TEST(SetupCommandLine, FoldersAreTidiedAndTakenOnce) {
               (std::vector<std::string>{"E:\\Other", "F:\\", "\\\\server\\mt4", "C:\\MT4"}));
 }
 
+TEST(SetupCommandLine, SlashesBecomeSingleBackslashes) {
+    const SetupCommandLine parsed = Parse(
+        "/S \"/MT4=D:/Trading/MT4 Two/\" /MT4=//server/mt4 /MT4=G:\\\\a\\\\\\b\\\\ "
+        "\"/MT4=d:\\trading/mt4 two\" /MT4=C:// /MT4=\\\\server\\\\mt4");
+    ASSERT_EQ(parsed.mode, Mode::Unattended) << text::ToUtf8(parsed.error);
+    EXPECT_EQ(Folders(parsed), (std::vector<std::string>{"D:\\Trading\\MT4 Two", "\\\\server\\mt4",
+                                                         "G:\\a\\b", "C:\\"}));
+}
+
 TEST(SetupCommandLine, EachWrongLineIsAUsageErrorThatSaysWhy) {
     const struct {
         const char* line;
@@ -104,12 +113,29 @@ TEST(SetupCommandLine, EachWrongLineIsAUsageErrorThatSaysWhy) {
         {"/S /MT4=MT4", "/MT4 needs a full path, such as C:\\MT4: MT4"},
         {"/S /MT4=\\MT4", "/MT4 needs a full path, such as C:\\MT4: \\MT4"},
         {"/S /MT4=C:MT4", "/MT4 needs a full path, such as C:\\MT4: C:MT4"},
+        // Characters that no Windows folder name holds.
+        {"/S /MT4=C:\\MT4*", "/MT4 needs a full path, such as C:\\MT4: C:\\MT4*"},
+        {"/S \"/MT4=C://* ?MT\"", "/MT4 needs a full path, such as C:\\MT4: C://* ?MT"},
+        {"/S /MT4=C:\\a<b>", "/MT4 needs a full path, such as C:\\MT4: C:\\a<b>"},
+        {"/S /MT4=C:\\a|b", "/MT4 needs a full path, such as C:\\MT4: C:\\a|b"},
+        {"/S /MT4=C:\\a\\\"b", "/MT4 needs a full path, such as C:\\MT4: C:\\a\"b"},
+        {"/S /MT4=C:\\a:b", "/MT4 needs a full path, such as C:\\MT4: C:\\a:b"},
+        {"/S /MT4=C:\\a\x01", "/MT4 needs a full path, such as C:\\MT4: C:\\a\x01"},
+        {"/S /MT4=///server", "/MT4 needs a full path, such as C:\\MT4: ///server"},
     };
     for (const auto& c : cases) {
         const SetupCommandLine parsed = Parse(c.line);
         EXPECT_EQ(parsed.mode, Mode::UsageError) << c.line;
         EXPECT_EQ(text::ToUtf8(parsed.error), c.error) << c.line;
     }
+}
+
+TEST(SetupCommandLine, AFolderWithZeroUnitsIsAUsageError) {
+    // A string handed to Windows would end at the first zero unit, naming another folder.
+    const std::u16string folder = std::u16string(u"C:\\MT4") + u'\0' + u'\0' + u" x";
+    const SetupCommandLine parsed = ParseSetupCommandLine(u"/S \"/MT4=" + folder + u"\" /RUN");
+    EXPECT_EQ(parsed.mode, Mode::UsageError);
+    EXPECT_EQ(parsed.error, u"/MT4 needs a full path, such as C:\\MT4: " + folder);
 }
 
 }  // namespace

@@ -53,7 +53,7 @@ class DamagedPackageTest : public PackageTest {
         AddFile(writer, u"first.txt", PatternBytes(3000, 1), u"{app}\\");
         AddFile(writer, u"second.txt", PatternBytes(5000, 2), u"{metatrader}\\experts\\");
         writer.SetProjectInfo(u"Product", u"Dir", u"Group", u"129", u"1.0.0.0", u"Pub", u"",
-                              u"http://x", u"Me", u"me@x");
+                              u"http://x.example", u"Me", u"me@x");
         PackageTest::CreateSetup(writer, good_);
         package_ = Read(good_);
         map_ = MapFields(package_);

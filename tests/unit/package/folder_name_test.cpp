@@ -1,11 +1,12 @@
-// The names that may be emptied below Program Files and the Programs folder, and the paths
-// that listed files may have.
+// The names that may be emptied below Program Files and the Programs folder, the paths that
+// listed files may have, and the folders a setup may be told to install into.
 #include "package/folder_name.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
+using package::IsFolderPath;
 using package::IsFullPath;
 using package::IsSubfolderName;
 
@@ -54,6 +55,31 @@ TEST(FullPath, DriveAndNetworkPathsOnly) {
                                  u"\\Windows\\file", u"\\\\\\file", u"\\\\"}) {
         EXPECT_FALSE(IsFullPath(path)) << std::u16string(path).size();
     }
+}
+
+TEST(FolderPath, FullPathsWrittenOneWay) {
+    for (const char16_t* path :
+         {u"C:\\", u"z:\\", u"C:\\MT4", u"D:\\Program Files (x86)\\MetaTrader 4", u"C:\\MT4.\\a b",
+          u"\\\\server\\share\\MT4", u"\\\\server", u"E:\\Börse 4"}) {
+        EXPECT_TRUE(IsFolderPath(path)) << std::u16string(path).size();
+    }
+    // Not full, not backslashed, or with an empty name.
+    for (const char16_t* path :
+         {u"", u"C:", u"C:MT4", u"MT4", u"\\MT4", u"1:\\MT4", u"C:/MT4", u"C:\\MT4/experts",
+          u"//server/share", u"C:\\MT4\\", u"C:\\\\MT4", u"C:\\MT4\\\\experts", u"\\\\",
+          u"\\\\\\server", u"\\\\server\\"}) {
+        EXPECT_FALSE(IsFolderPath(path)) << std::u16string(path).size();
+    }
+}
+
+TEST(FolderPath, NoCharacterThatNoWindowsNameCanHold) {
+    for (const char16_t* path :
+         {u"C:\\MT4*", u"C:\\MT?", u"C:\\a<b", u"C:\\a>b", u"C:\\a|b", u"C:\\a\"b", u"C:\\a\tb",
+          u"C:\\a\x1f", u"C:\\a:b", u"C::\\a", u"\\\\server:1\\a"}) {
+        EXPECT_FALSE(IsFolderPath(path)) << std::u16string(path).size();
+    }
+    EXPECT_FALSE(IsFolderPath(std::u16string(u"C:\\MT4\0x", 8)));
+    EXPECT_FALSE(IsFolderPath(std::u16string(u"C:\\\0", 4)));
 }
 
 }  // namespace
