@@ -24,13 +24,13 @@ std::u16string FolderPageExplanation(std::u16string_view productName) {
 }
 
 std::u16string SummaryText(std::u16string_view productName, std::u16string_view versionText,
-                           const std::vector<std::u16string>& chosenFolders,
+                           const std::vector<TerminalTarget>& chosenTerminals,
                            std::u16string_view programFiles, std::u16string_view productDirectory) {
     std::u16string summary = text::Format(
         u"Product to Install:\r\n\t%s v%s\r\n\r\nTaget Folder(s)\r\n", {productName, versionText});
-    for (const auto& folder : chosenFolders) {
+    for (const TerminalTarget& terminal : chosenTerminals) {
         summary += u"\r\t";
-        summary += folder;
+        summary += terminal.label;
         summary += u"\r\n";
     }
     summary += u"\r\nProgram Folder\r\n\t";

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "installer/terminal_target.h"
+
 namespace installer {
 
 // "Tessark | <product> <version> Installer | <url> | Step <step>", the caption of every page.
@@ -25,10 +27,10 @@ inline constexpr char16_t kInvalidFolderMessage[] =
     u"You have selected the directory. This seems to be an invalid MetaTrader directory.\n"
     u"Please choose another to be able to install";
 
-// Step 5: the product, one "\r\t" line per chosen folder in order, and the product folder
-// (`programFiles` + "\" + `productDirectory`).
+// Step 5: the product, one "\r\t" line per chosen terminal (its label) in order, and the
+// product folder (`programFiles` + "\" + `productDirectory`).
 std::u16string SummaryText(std::u16string_view productName, std::u16string_view versionText,
-                           const std::vector<std::u16string>& chosenFolders,
+                           const std::vector<TerminalTarget>& chosenTerminals,
                            std::u16string_view programFiles, std::u16string_view productDirectory);
 
 // Step 6: the lines of the installation log, in the order they are appended.

@@ -118,12 +118,6 @@ os::Path JoinPath(const os::Path& folder, const std::u16string& name) {
     return path;
 }
 
-std::vector<std::u16string> Labels(const std::vector<TerminalTarget>& terminals) {
-    std::vector<std::u16string> labels;
-    for (const TerminalTarget& terminal : terminals) labels.push_back(terminal.label);
-    return labels;
-}
-
 const char16_t* TerminalStartParameters(const TerminalTarget& target) {
     return target.layout == TerminalLayout::Portable ? u"/portable" : u"";
 }

@@ -57,9 +57,6 @@ bool SameFolder(const os::Path& a, const os::Path& b);
 // `folder` + "\" + `name`, without doubling a backslash that `folder` already ends with.
 os::Path JoinPath(const os::Path& folder, const std::u16string& name);
 
-// The labels of `terminals`, in order.
-std::vector<std::u16string> Labels(const std::vector<TerminalTarget>& terminals);
-
 // The shell's parameters that start the terminal so that it uses the data folder the product
 // went into: "/portable" for a portable terminal, nothing otherwise.
 const char16_t* TerminalStartParameters(const TerminalTarget& target);

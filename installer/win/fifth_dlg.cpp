@@ -12,7 +12,7 @@ void CFifthDlg::OnInitPage() {
     os::GetKnownFolder(os::KnownFolder::ProgramFiles, &programFiles);
     const ProjectStrings& strings = Strings();
     SetText(IDC_SUMMARY,
-            SummaryText(strings.productName, strings.versionText, Labels(Session().chosenTerminals),
+            SummaryText(strings.productName, strings.versionText, Session().chosenTerminals,
                         programFiles, strings.productDirectory));
     // Showing the page may scroll a text that does not fit; it is read from its first line.
     PostMessageW(Item(IDC_SUMMARY), WM_VSCROLL, SB_TOP, 0);

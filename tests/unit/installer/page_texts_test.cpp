@@ -1,4 +1,5 @@
 #include "installer/page_texts.h"
+#include "tests/unit/installer/classic_terminals.h"
 
 #include <gtest/gtest.h>
 
@@ -16,8 +17,9 @@ TEST(PageTextsTest, WindowTitleNamesProductVersionAddressAndStep) {
 }
 
 TEST(PageTextsTest, SummaryListsEveryChosenFolderInOrder) {
-    const std::u16string summary = SummaryText(u"Grid EA", u"1.0.0.0", {u"C:\\MT4 A", u"D:\\MT4 B"},
-                                               u"C:\\Program Files (x86)", u"GridEA");
+    const std::u16string summary =
+        SummaryText(u"Grid EA", u"1.0.0.0", ClassicTerminals({u"C:\\MT4 A", u"D:\\MT4 B"}),
+                    u"C:\\Program Files (x86)", u"GridEA");
     EXPECT_EQ(summary,
               u"Product to Install:\r\n\tGrid EA v1.0.0.0\r\n\r\nTaget Folder(s)\r\n"
               u"\r\tC:\\MT4 A\r\n\r\tD:\\MT4 B\r\n"

@@ -10,11 +10,16 @@ namespace {
 using installer::AddCandidateFolder;
 using installer::AddFolderOutcome;
 using installer::IsMetaTraderFolder;
-using installer::Labels;
 using installer::TerminalLayout;
 using installer::TerminalTarget;
 
 using MetaTraderFolderTest = TerminalMachineTest;
+
+std::vector<std::u16string> Labels(const std::vector<TerminalTarget>& terminals) {
+    std::vector<std::u16string> labels;
+    for (const TerminalTarget& terminal : terminals) labels.push_back(terminal.label);
+    return labels;
+}
 
 std::vector<os::Path> DataFolders(const std::vector<TerminalTarget>& terminals) {
     std::vector<os::Path> folders;
