@@ -64,6 +64,11 @@ int RunConvert(const ParsedArguments& args) {
     if (!error.empty()) return Fail(error);
     text_project::RebasePaths(FolderOf(from), FolderOf(to), &model);
     const bool force = args.Has(u"--force");
+    const os::Path folder = FolderOf(to);
+    if (!folder.empty() && !os::CreateFolderTree(folder)) {
+        return Fail(
+            text::Format(u"cannot create the folder %s: %s", {folder, os::LastErrorMessage()}));
+    }
 
     if (!toText) {
         error = CheckOutputs({to}, from, force);

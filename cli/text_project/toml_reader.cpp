@@ -427,26 +427,74 @@ std::u16string SyntaxErrorLine(const toml::syntax_error& error, const std::u16st
                                           text::FromUtf8(first)});
 }
 
-// Where `bytes` nest brackets or braces deeper than kMaxNesting, or empty. Brackets in strings
-// and comments count as well: that can only make a file with a great many unmatched ones look
-// deep, never let a deep one pass.
+// Where `bytes` nest arrays and inline tables deeper than kMaxNesting, or empty. Brackets in
+// strings and comments do not count. Where this scan and TOML could disagree about where a
+// string ends (only in a file that is no valid TOML), the scan ends the string no later, so
+// that it may count too much but never too little.
 std::u16string CheckNesting(std::string_view bytes, const std::u16string& name) {
+    enum class State { Normal, Comment, Basic, Literal, MultiLineBasic, MultiLineLiteral };
+    State state = State::Normal;
     int depth = 0;
     size_t line = 1;
     size_t lineStart = 0;
+    auto run = [&bytes](size_t i, char quote) {
+        size_t n = 0;
+        while (i + n < bytes.size() && bytes[i + n] == quote) ++n;
+        return n;
+    };
     for (size_t i = 0; i < bytes.size(); ++i) {
         const char c = bytes[i];
         if (c == '\n') {
             ++line;
             lineStart = i + 1;
-        } else if (c == '[' || c == '{') {
-            if (++depth > kMaxNesting) {
-                return text::Format(u"%s:%d:%d: arrays and tables are nested more than %d deep",
-                                    {name, text::FromInt(line), text::FromInt(i - lineStart + 1),
-                                     text::FromInt(kMaxNesting)});
+            // A one-line string or a comment ends with its line.
+            if (state != State::MultiLineBasic && state != State::MultiLineLiteral) {
+                state = State::Normal;
             }
-        } else if ((c == ']' || c == '}') && depth > 0) {
-            --depth;
+            continue;
+        }
+        switch (state) {
+            case State::Normal:
+                if (c == '#') {
+                    state = State::Comment;
+                } else if (c == '"' || c == '\'') {
+                    const bool multiLine = run(i, c) >= 3;
+                    if (multiLine) i += 2;
+                    state = c == '"' ? (multiLine ? State::MultiLineBasic : State::Basic)
+                                     : (multiLine ? State::MultiLineLiteral : State::Literal);
+                } else if (c == '[' || c == '{') {
+                    if (++depth > kMaxNesting) {
+                        return text::Format(
+                            u"%s:%d:%d: arrays and tables are nested more than %d deep",
+                            {name, text::FromInt(line), text::FromInt(i - lineStart + 1),
+                             text::FromInt(kMaxNesting)});
+                    }
+                } else if ((c == ']' || c == '}') && depth > 0) {
+                    --depth;
+                }
+                break;
+            case State::Comment:
+                break;
+            case State::Basic:
+            case State::MultiLineBasic:
+                // An escape's next character is never the string's end; a line break after
+                // a backslash is still counted above.
+                if (c == '\\' && i + 1 < bytes.size() && bytes[i + 1] != '\n') {
+                    ++i;
+                } else if (c == '"') {
+                    const size_t quotes = state == State::Basic ? 1 : run(i, '"');
+                    if (quotes >= 3 || state == State::Basic) state = State::Normal;
+                    i += quotes - 1;
+                }
+                break;
+            case State::Literal:
+            case State::MultiLineLiteral: {
+                if (c != '\'') break;
+                const size_t quotes = state == State::Literal ? 1 : run(i, '\'');
+                if (quotes >= 3 || state == State::Literal) state = State::Normal;
+                i += quotes - 1;
+                break;
+            }
         }
     }
     return {};
