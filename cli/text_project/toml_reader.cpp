@@ -500,6 +500,47 @@ std::u16string CheckNesting(std::string_view bytes, const std::u16string& name) 
     return {};
 }
 
+// Where `bytes` stop being UTF-8, or empty. TOML files are UTF-8, and toml11 reads past the end
+// of its buffer on some invalid sequences, so they are refused before it sees them.
+std::u16string CheckUtf8(std::string_view bytes, const std::u16string& name) {
+    size_t line = 1;
+    size_t lineStart = 0;
+    for (size_t i = 0; i < bytes.size();) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        size_t length = 1;
+        unsigned char low = 0x80;   // the range of the second byte, which rules out overlong
+        unsigned char high = 0xBF;  // forms, surrogates and code points above U+10FFFF
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            low = lead == 0xE0 ? 0xA0 : 0x80;
+            high = lead == 0xED ? 0x9F : 0xBF;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            low = lead == 0xF0 ? 0x90 : 0x80;
+            high = lead == 0xF4 ? 0x8F : 0xBF;
+        } else if (lead >= 0x80) {
+            length = 0;
+        }
+        bool valid = length > 0 && i + length <= bytes.size();
+        for (size_t k = 1; valid && k < length; ++k) {
+            const auto next = static_cast<unsigned char>(bytes[i + k]);
+            valid = k == 1 ? next >= low && next <= high : next >= 0x80 && next <= 0xBF;
+        }
+        if (!valid) {
+            return text::Format(u"%s:%d:%d: this is no UTF-8 text, which a TOML file must be",
+                                {name, text::FromInt(line), text::FromInt(i - lineStart + 1)});
+        }
+        if (lead == '\n') {
+            ++line;
+            lineStart = i + 1;
+        }
+        i += length;
+    }
+    return {};
+}
+
 }  // namespace
 
 std::u16string Unavailable() {
@@ -509,6 +550,7 @@ std::u16string Unavailable() {
 std::u16string ParseTextProject(std::string_view bytes, const os::Path& path,
                                 TextProject* project) {
     const std::string name = text::ToUtf8(path);
+    if (std::u16string error = CheckUtf8(bytes, path); !error.empty()) return error;
     if (std::u16string error = CheckNesting(bytes, path); !error.empty()) return error;
     try {
         std::istringstream stream{std::string(bytes)};
