@@ -161,6 +161,8 @@ TEST_F(TextProjectTest, BadInputGetsOneLineNamingTheFileLineAndColumn) {
          "bad.toml:4:2: unknown key prodcut; the top level takes product, options, texts, files, "
          "setup"},
         {"[product]\nname = 5\n", "bad.toml:2:8: product.name must be a string, not an integer"},
+        {"[product]\nname = 'Caf\xE9'\n",
+         "bad.toml:2:12: this is no UTF-8 text, which a TOML file must be"},
         {"[product]\nname = \"" + std::string(64, 'n') + "\"\n",
          "bad.toml:2:8: product.name is too long: 64 characters, at most 63"},
         {"[product]\nurl = \"\\u0000\"\n",
