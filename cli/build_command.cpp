@@ -164,7 +164,10 @@ int RunBuild(const ParsedArguments& args) {
             Print(FirstLine(result.message));
             return kExitOk;
         case build::BuildStatus::NoTarget:
-            return Fail(result.message + u" (give -o SETUP.exe, or set the project's targetFile)");
+            return Fail(result.message +
+                        (text_project::IsTextProjectPath(projectPath)
+                             ? u" (give -o SETUP.exe, or target in the project's [setup] table)"
+                             : u" (give -o SETUP.exe, or set the project's targetFile)"));
         default:
             break;
     }
