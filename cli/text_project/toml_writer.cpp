@@ -164,7 +164,7 @@ class Writer {
         }
         out_ += std::string("\n") + kOtherComment;
         for (size_t i = 0; i < model.otherFiles.size(); ++i) {
-            out_ += std::string("[[") + kFilesTable + "." + kOtherKey + "]]\n";
+            out_ += std::string("\n[[") + kFilesTable + "." + kOtherKey + "]]\n";
             const std::string path =
                 std::string(kFilesTable) + "." + kOtherKey + "[" + std::to_string(i) + "].";
             for (int k = 0; k < project::kFileEntryColumnCount; ++k) {
