@@ -44,7 +44,7 @@ if [ -n "${TESSARK_DEB:-}" ]; then
     apt)
       sudo=""
       [ "$(id -u)" -ne 0 ] && sudo=sudo
-      DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "$deb"
+      $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$deb"
       ;;
     extract)
       dpkg-deb -x "$deb" "$work/root"
