@@ -18,7 +18,13 @@ FUZZ_RUNS    ?= 6000
 # make bench passes these to the harness, such as BENCH_ARGS="--runs 5 --no-wine".
 BENCH_ARGS ?=
 
-.PHONY: all deps win host win64 host64 asan fuzz-build fuzz demo test bench clean
+# make install puts the tessark command below $(DESTDIR)$(PREFIX); make deb writes the Debian
+# package into $(DEB).
+PREFIX  ?= /usr/local
+DESTDIR ?=
+DEB     := $(BUILD)/deb
+
+.PHONY: all deps win host win64 host64 asan fuzz-build fuzz demo test bench install deb clean
 
 all: win host
 
@@ -79,6 +85,12 @@ bench: win host
 	@$(CMAKE) --build $(BUILD)/bench-tools -j$(JOBS)
 	@$(BUILD)/bench-tools/tessark-bench --host $(HOST) --win $(WIN) --out $(BENCH) \
 	    --repo $(CURDIR) $(BENCH_ARGS)
+
+install: host
+	@scripts/install.sh $(HOST)/cli/tessark "$(DESTDIR)$(PREFIX)"
+
+deb: host
+	@scripts/make-deb.sh $(HOST)/cli/tessark $(DEB)
 
 clean:
 	rm -rf $(BUILD)

@@ -10,6 +10,7 @@
 #include "cli/progress_display.h"
 #include "cli/project_io.h"
 #include "cli/scratch_folder.h"
+#include "cli/text_project/text_project.h"
 #include "package/threads.h"
 
 #ifndef TESSARK_VERSION_DIGITS
@@ -35,6 +36,35 @@ void ResolveSourcePaths(const os::Path& folder, ProjectModel* model) {
     }
     model->iconPath = ResolveAgainst(folder, model->iconPath);
     model->bannerPath = ResolveAgainst(folder, model->bannerPath);
+}
+
+// Every file a text project names must be there before the build starts, so that a missing one
+// is reported with the line that names it.
+std::u16string CheckSourceFiles(const os::Path& folder,
+                                const std::vector<text_project::FileReference>& files) {
+    for (const text_project::FileReference& file : files) {
+        const os::Path resolved = ResolveAgainst(folder, file.path);
+        if (file.path.empty()) return file.where + u": the file name is empty";
+        switch (os::GetPathKind(resolved)) {
+            case os::PathKind::File:
+                continue;
+            case os::PathKind::Folder:
+                return text::Format(u"%s: %s is a folder, not a file", {file.where, resolved});
+            default:
+                return text::Format(u"%s: no such file: %s", {file.where, resolved});
+        }
+    }
+    return {};
+}
+
+// The project at `path`, a .eas project or a text project.
+std::u16string OpenProjectToBuild(const os::Path& path, ProjectModel* model) {
+    if (!text_project::IsTextProjectPath(path)) return OpenProject(path, model);
+    text_project::TextProject project;
+    std::u16string error = text_project::ReadTextProject(path, &project);
+    if (error.empty()) error = CheckSourceFiles(FolderOf(path), project.files);
+    if (error.empty()) *model = std::move(project.model);
+    return error;
 }
 
 // Files compressed at once: --jobs N, or one per processor.
@@ -74,7 +104,7 @@ int RunBuild(const ParsedArguments& args) {
 
     const os::Path& projectPath = args.positional[0];
     ProjectModel model;
-    std::u16string error = OpenProject(projectPath, &model);
+    std::u16string error = OpenProjectToBuild(projectPath, &model);
     if (!error.empty()) return Fail(error);
 
     std::string stubFile;
@@ -134,7 +164,10 @@ int RunBuild(const ParsedArguments& args) {
             Print(FirstLine(result.message));
             return kExitOk;
         case build::BuildStatus::NoTarget:
-            return Fail(result.message + u" (give -o SETUP.exe, or set the project's targetFile)");
+            return Fail(result.message +
+                        (text_project::IsTextProjectPath(projectPath)
+                             ? u" (give -o SETUP.exe, or target in the project's [setup] table)"
+                             : u" (give -o SETUP.exe, or set the project's targetFile)"));
         default:
             break;
     }

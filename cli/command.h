@@ -55,6 +55,7 @@ int RunSet(const ParsedArguments& args);
 int RunAdd(const ParsedArguments& args);
 int RunRemove(const ParsedArguments& args);
 int RunEntry(const ParsedArguments& args);
+int RunConvert(const ParsedArguments& args);
 
 // What a command line asks for, worked out without running anything.
 struct CommandLine {

@@ -33,4 +33,22 @@ bool ReadWholeFile(const os::Path& path, size_t limit, std::string* bytes, std::
     return true;
 }
 
+bool WriteWholeFile(const os::Path& path, std::string_view bytes, std::u16string* error) {
+    const os::Path temporary = path + u".tmp";
+    os::File file;
+    bool written = file.Create(temporary);
+    if (written) {
+        written =
+            (bytes.empty() || file.Write(bytes.data(), static_cast<uint32_t>(bytes.size()))) &&
+            file.Flush();
+        written = file.Close() && written;
+        written = written && os::MoveReplace(temporary, path);
+    }
+    if (!written) {
+        *error = text::Format(u"cannot write %s: %s", {path, os::LastErrorMessage()});
+        os::DeleteFile(temporary);
+    }
+    return written;
+}
+
 }  // namespace cli

@@ -1,13 +1,16 @@
 // tessark new, show, set, add, remove and entry: editing a project file from a script. Each
 // command opens the project, changes the model, and saves it only when every change was good.
+// A text project is shown, but changed in an editor: writing it back would drop its comments.
 #include <algorithm>
 
 #include "base/text.h"
 #include "builder/project/file_categories.h"
 #include "cli/command.h"
+#include "cli/file_bytes.h"
 #include "cli/paths.h"
 #include "cli/project_fields.h"
 #include "cli/project_io.h"
+#include "cli/text_project/text_project.h"
 
 namespace cli {
 
@@ -88,6 +91,15 @@ bool ParseFlag(const std::u16string& value, std::u16string* flag) {
     return false;
 }
 
+// The message for "tessark set", "add", "remove" and "entry" on a text project, or empty.
+std::u16string RefuseTextProject(const os::Path& path) {
+    if (!text_project::IsTextProjectPath(path)) return {};
+    return text::Format(
+        u"%s is a text project: change it in a text editor (set, add, remove and entry change "
+        u".eas projects)",
+        {path});
+}
+
 }  // namespace
 
 int RunNew(const ParsedArguments& args) {
@@ -99,7 +111,14 @@ int RunNew(const ParsedArguments& args) {
     }
     ProjectModel model;
     project::ResetProject(&model);
-    const std::u16string error = SaveProject(model, path);
+    std::u16string error;
+    if (args.Has(u"--toml") || text_project::IsTextProjectPath(path)) {
+        text_project::TextProjectFiles files;
+        error = text_project::FormatTextProject(model, u"", &files);
+        if (error.empty()) WriteWholeFile(path, files.toml, &error);
+    } else {
+        error = SaveProject(model, path);
+    }
     if (!error.empty()) return Fail(error);
     Print(text::Format(u"Created project %s", {path}));
     return kExitOk;
@@ -122,6 +141,9 @@ int RunShow(const ParsedArguments& args) {
 
 int RunSet(const ParsedArguments& args) {
     const os::Path& path = args.positional[0];
+    if (const std::u16string refused = RefuseTextProject(path); !refused.empty()) {
+        return Fail(refused);
+    }
     const ProjectField* field = FindProjectField(args.positional[1]);
     if (field == nullptr) {
         return UsageError(u"set", u"unknown field " + args.positional[1]);
@@ -136,6 +158,9 @@ int RunSet(const ParsedArguments& args) {
 
 int RunAdd(const ParsedArguments& args) {
     const os::Path& path = args.positional[0];
+    if (const std::u16string refused = RefuseTextProject(path); !refused.empty()) {
+        return Fail(refused);
+    }
     CategoryId category;
     int status = kExitOk;
     if (!ParseCategoryArgument(u"add", args.positional[1], &category, &status)) return status;
@@ -163,6 +188,9 @@ int RunAdd(const ParsedArguments& args) {
 
 int RunRemove(const ParsedArguments& args) {
     const os::Path& path = args.positional[0];
+    if (const std::u16string refused = RefuseTextProject(path); !refused.empty()) {
+        return Fail(refused);
+    }
     CategoryId category;
     int status = kExitOk;
     if (!ParseCategoryArgument(u"remove", args.positional[1], &category, &status)) return status;
@@ -185,6 +213,9 @@ int RunRemove(const ParsedArguments& args) {
 
 int RunEntry(const ParsedArguments& args) {
     const os::Path& path = args.positional[0];
+    if (const std::u16string refused = RefuseTextProject(path); !refused.empty()) {
+        return Fail(refused);
+    }
     const std::u16string& file = args.positional[1];
     if (args.options.empty()) return UsageError(u"entry", u"nothing to change");
 

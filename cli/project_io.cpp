@@ -3,12 +3,19 @@
 #include "base/text.h"
 #include "builder/project/project_file.h"
 #include "builder/project/project_record.h"
+#include "cli/text_project/text_project.h"
 
 namespace cli {
 
 std::u16string OpenProject(const os::Path& path, project::ProjectModel* model) {
     const os::PathKind kind = os::GetPathKind(path);
     if (kind == os::PathKind::Folder) return text::Format(u"%s is a folder", {path});
+    if (text_project::IsTextProjectPath(path)) {
+        text_project::TextProject read;
+        const std::u16string error = text_project::ReadTextProject(path, &read);
+        if (error.empty()) *model = std::move(read.model);
+        return error;
+    }
     os::File file;
     if (!file.OpenRead(path)) {
         return text::Format(u"cannot open %s: %s", {path, os::LastErrorMessage()});

@@ -10,7 +10,8 @@
 
 namespace cli {
 
-// Empty on success; otherwise the message to show, and `model` is unchanged.
+// Opens a .eas project, or a text project when the path ends in ".toml". Empty on success;
+// otherwise the message to show, and `model` is unchanged.
 std::u16string OpenProject(const os::Path& path, project::ProjectModel* model);
 // Empty on success; otherwise the message to show. Refuses a model that a project file cannot
 // hold whole, rather than cut it.

@@ -27,17 +27,19 @@ struct Command {
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
         {u"build",
-         u"PROJECT.eas [-o SETUP.exe] [--stub EXTRACTOR.exe] [--jobs N]",
+         u"PROJECT [-o SETUP.exe] [--stub EXTRACTOR.exe] [--jobs N]",
          u"build the setup executable of a project",
          u"  -o SETUP.exe          the setup executable to write; without it, the project's\n"
-         u"                        targetFile\n"
+         u"                        target file\n"
          u"  --stub EXTRACTOR.exe  the installer program the setup starts with; without it, the\n"
          u"                        one this tessark carries\n"
          u"  --jobs N              files compressed at once, 1 to 64; without it, one per\n"
          u"                        processor (at most 16). The setup is the same for every N.\n"
          u"\n"
-         u"Paths in the project that are not absolute are taken from the project file's folder;\n"
-         u"the -o path from the current folder. A terminal shows a progress bar.\n",
+         u"PROJECT is a .eas project or a .toml text project. Paths in the project that are not\n"
+         u"absolute are taken from the project file's folder; the -o path from the current\n"
+         u"folder. The same project and files give the same setup, byte for byte, wherever and\n"
+         u"whenever it is built. A terminal shows a progress bar.\n",
          {{u"-o", true}, {u"--stub", true}, {u"--jobs", true}},
          1,
          1,
@@ -71,18 +73,35 @@ const std::vector<Command>& Commands() {
          1,
          RunVerify},
         {u"new",
-         u"PROJECT.eas [--force]",
+         u"PROJECT.eas|PROJECT.toml [--toml] [--force]",
          u"create a project with the New Project values",
+         u"  --toml   write a text project, a commented TOML file, whatever the name's\n"
+         u"           extension (a name ending in .toml always gets one)\n"
          u"  --force  replace an existing file\n",
-         {{u"--force", false}},
+         {{u"--toml", false}, {u"--force", false}},
          1,
          1,
          RunNew},
+        {u"convert",
+         u"FROM TO [--force]",
+         u"turn a .eas project into a .toml text project, or back",
+         u"  --force  replace existing files\n"
+         u"\n"
+         u"One of FROM and TO ends in .toml. Everything the project holds carries over: a\n"
+         u".eas converted to .toml and back is the same file, byte for byte. The license,\n"
+         u"readme and what's-new texts go into .rtf files beside the .toml, named after it\n"
+         u"(Product-license.rtf, ...); a text an .rtf file cannot hold exactly is written into\n"
+         u"the .toml. Relative paths are rewritten when TO lies in another folder, so that they\n"
+         u"name the same files.\n",
+         {{u"--force", false}},
+         2,
+         2,
+         RunConvert},
         {u"show",
-         u"PROJECT.eas",
+         u"PROJECT",
          u"show the fields and files of a project",
          u"Shows every field under the name \"tessark set\" takes, then the files of the six\n"
-         u"categories.\n",
+         u"categories. PROJECT is a .eas project or a .toml text project.\n",
          {},
          1,
          1,
@@ -164,7 +183,8 @@ const Command* FindCommand(std::u16string_view name) {
 void PrintOverview() {
     std::u16string text =
         u"tessark: builds Windows setup executables for MetaTrader 4 add-ons from Tessark\n"
-        u"projects (.eas), and inspects them.\n\nUsage: tessark COMMAND ARGUMENTS...\n\n"
+        u"projects, text projects (.toml) or .eas files, and inspects them.\n\n"
+        u"Usage: tessark COMMAND ARGUMENTS...\n\n"
         u"Commands:\n";
     for (const Command& command : Commands()) {
         std::u16string name = command.name;

@@ -6,6 +6,9 @@
 #
 # The paths in sample.eas are relative to this folder, so the project builds wherever the
 # tree lies: tessark build examples/sample.eas -o SampleSetup.exe
+#
+# sample.toml, the same product as a text project, is written by hand; keep the two alike (the
+# tests build both and compare the setups).
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)

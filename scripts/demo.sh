@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# make demo: builds the example product's setup executable with the Linux-built tessark,
-# checks it with "tessark verify", and tells where it is and how to start it under Wine.
+# make demo: builds the example product's setup executable from its text project
+# (examples/sample.toml) with the Linux-built tessark, checks it with "tessark verify", and
+# tells where it is and how to start it under Wine.
 #
 #   scripts/demo.sh HOST-BUILD-FOLDER WIN-BUILD-FOLDER
 set -euo pipefail
@@ -30,7 +31,7 @@ if [ ! -f "$win/installer/win/extractor.exe" ]; then
   echo "demo:       with a stand-in installer program and will not run under Wine."
 fi
 
-"$tessark" build examples/sample.eas -o "$out" ${stub[@]+"${stub[@]}"}
+"$tessark" build examples/sample.toml -o "$out" ${stub[@]+"${stub[@]}"}
 "$tessark" verify "$out"
 
 echo

@@ -12,8 +12,8 @@ bool Has(const std::string& text, const std::string& part) {
 
 TEST_F(HelpTest, HelpListsEveryCommandAndTheExitStatuses) {
     const CommandOutcome outcome = RunOk({"--help"});
-    for (const char* command :
-         {"build", "list", "extract", "verify", "new", "show", "set", "add", "remove", "entry"}) {
+    for (const char* command : {"build", "list", "extract", "verify", "new", "convert", "show",
+                                "set", "add", "remove", "entry"}) {
         EXPECT_TRUE(Has(outcome.out, std::string("\n  ") + command + " ")) << command;
     }
     EXPECT_TRUE(Has(outcome.out, "Exit status: 0 success; 1 the command failed"));
@@ -28,7 +28,9 @@ TEST_F(HelpTest, EachCommandExplainsItsArguments) {
         const char* command;
         const char* usage;
     } commands[] = {
-        {"build", "Usage: tessark build PROJECT.eas [-o SETUP.exe] [--stub EXTRACTOR.exe]"},
+        {"build", "Usage: tessark build PROJECT [-o SETUP.exe] [--stub EXTRACTOR.exe]"},
+        {"convert", "Usage: tessark convert FROM TO [--force]"},
+        {"new", "Usage: tessark new PROJECT.eas|PROJECT.toml [--toml] [--force]"},
         {"extract", "Usage: tessark extract SETUP.exe DIR [INDEX...]"},
         {"set", "Usage: tessark set PROJECT.eas FIELD VALUE"},
         {"entry", "[--only-if-newer yes|no] [--never-uninstall yes|no]"},
