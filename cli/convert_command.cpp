@@ -1,5 +1,6 @@
 // tessark convert: a .eas project as a text project and back, with nothing of the record lost.
 #include "base/text.h"
+#include "builder/project/file_categories.h"
 #include "cli/command.h"
 #include "cli/file_bytes.h"
 #include "cli/paths.h"
@@ -71,6 +72,18 @@ int RunConvert(const ParsedArguments& args) {
     }
 
     if (!toText) {
+        // A project file holds ten files in each category; a text project may name more, and
+        // nothing is cut.
+        for (int c = 0; c < project::kCategoryCount; ++c) {
+            const auto category = static_cast<project::CategoryId>(c);
+            const size_t count = project::FileCount(model, category);
+            if (count > project::kMaxFilesPerCategory) {
+                return Fail(text::Format(
+                    u"%s: %s holds %d files; a .eas project holds at most %d in a category",
+                    {from, project::CategoryCaption(category), text::FromInt(count),
+                     text::FromInt(project::kMaxFilesPerCategory)}));
+            }
+        }
         error = CheckOutputs({to}, from, force);
         if (error.empty()) error = SaveProject(model, to);
         if (!error.empty()) return Fail(error);

@@ -3,9 +3,12 @@
 #include <set>
 
 #include "base/text.h"
+#include "builder/build/build_setup.h"
 #include "builder/build/setup_size.h"
 #include "cli/command.h"
 #include "cli/project_fields.h"
+#include "cli/project_io.h"
+#include "cli/text_project/text_project.h"
 #include "cli/setup_file.h"
 #include "cli/stream_check.h"
 #include "package/signed_end.h"
@@ -60,10 +63,37 @@ void PrintTable(const std::vector<std::vector<std::u16string>>& rows) {
     }
 }
 
+// The files of a text project as its setup's table will hold them after the five entries
+// every setup has: each folder entry already expanded into its files.
+int ListTextProject(const os::Path& path) {
+    project::ProjectModel model;
+    const std::u16string error = OpenProject(path, &model);
+    if (!error.empty()) return Fail(error);
+    std::vector<std::vector<std::u16string>> rows = {{u"#", u"Name", u"Destination", u"Source"}};
+    const auto add = [&rows](const std::u16string& source, const std::u16string& destination) {
+        const size_t slash = source.find_last_of(u"\\/");
+        const std::u16string name = slash == std::u16string::npos ? source : source.substr(slash + 1);
+        rows.push_back({text::FromInt(rows.size() + 4), name, destination, source});
+    };
+    for (int c = 0; c < project::kPathCategoryCount; ++c) {
+        for (const std::u16string& source : model.paths[c]) {
+            add(source, build::kCategoryDestinations[c]);
+        }
+    }
+    for (const project::FileEntry& entry : model.otherFiles) {
+        add(entry.fileName, entry.destination + u"\\");
+    }
+    Print(text::Format(u"Files of %s (%d, after the five every setup has):",
+                       {path, text::FromInt(rows.size() - 1)}));
+    PrintTable(rows);
+    return kExitOk;
+}
+
 }  // namespace
 
 int RunList(const ParsedArguments& args) {
     const os::Path& path = args.positional[0];
+    if (text_project::IsTextProjectPath(path)) return ListTextProject(path);
     CSelfExtractor extractor;
     const std::u16string error = ReadSetup(path, &extractor);
     if (!error.empty()) return Fail(error);

@@ -45,11 +45,13 @@ const std::vector<Command>& Commands() {
          1,
          RunBuild},
         {u"list",
-         u"SETUP.exe",
+         u"SETUP.exe | PROJECT.toml",
          u"show the project strings, options and files of a setup",
          u"Shows the project strings, the expert options and the file table (index, name,\n"
          u"destination, shortcut, parameters, flags, size, packed size and offset). An empty\n"
-         u"text shows as \"-\". A setup signed after it was built is read as well.\n",
+         u"text shows as \"-\". A setup signed after it was built is read as well.\n"
+         u"Given a text project, shows the files its setup's table will hold after the five\n"
+         u"entries every setup has, each folder entry expanded into its files.\n",
          {},
          1,
          1,

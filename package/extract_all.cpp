@@ -1,4 +1,5 @@
 #include "base/text.h"
+#include "os/path_text.h"
 #include "package/install_log.h"
 #include "package/path_macros.h"
 #include "package/self_extractor.h"
@@ -14,6 +15,23 @@ os::Path LinkPath(const os::Path& folder, const std::u16string& name) {
 package::LogEntryKind KindOf(const FileRecord& record) {
     return IsFlagSet(record.neverUninstall) ? package::LogEntryKind::Keep
                                             : package::LogEntryKind::Remove;
+}
+
+// Lists the levels of `folder` that do not exist yet, from the top down, as folders this
+// installation creates: the uninstaller removes them again once they are empty, and never a
+// folder that was there before.
+void NoteMissingLevels(const os::Path& folder, package::InstallLog* log) {
+    std::vector<os::Path> missing;
+    os::Path level = os::WithoutTrailingSeparators(folder);
+    while (os::GetPathKind(level) == os::PathKind::Missing) {
+        missing.push_back(level);
+        const size_t cut = level.find_last_of(u"\\/");
+        if (cut == os::Path::npos || cut < 3) break;  // a drive's root is never created
+        level.resize(cut);
+    }
+    for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
+        log->Add(*it, package::LogEntryKind::CreatedFolder);
+    }
 }
 
 // Writes the list into the product folder, with what an earlier installation of the product
@@ -58,6 +76,7 @@ int32_t CSelfExtractor::ExtractAll(const os::Path& defaultFolder, ProgressCallba
     const bool haveMetaTrader = placement.TerminalCount() > 0;
     package::InstallLog log;
     int32_t failures = 0;
+    bool groupNoted = false;
     for (int32_t index = m_fileCount - 1; index >= 0; --index) {
         const FileRecord& record = m_records[index];
         Notify(SFX_FILE_START, &record);
@@ -74,6 +93,7 @@ int32_t CSelfExtractor::ExtractAll(const os::Path& defaultFolder, ProgressCallba
             const size_t terminals = placement.TerminalCount();
             for (size_t i = 0; i < terminals; ++i) {
                 folder = EnsureTrailingBackslash(placement.Folder(i, record.destination));
+                NoteMissingLevels(folder, &log);
                 if (text::Contains(folder, u"sound")) os::CreateFolder(folder);
                 if (ExtractFileTo(package, index, folder) != SFX_OK) {
                     ++failures;
@@ -86,6 +106,7 @@ int32_t CSelfExtractor::ExtractAll(const os::Path& defaultFolder, ProgressCallba
         }
         // A destination typed without its final backslash still names a folder.
         folder = EnsureTrailingBackslash(folder);
+        if (!record.destination.empty()) NoteMissingLevels(folder, &log);
         if (ExtractFileTo(package, index, folder) != SFX_OK) {
             ++failures;
             continue;
@@ -98,6 +119,13 @@ int32_t CSelfExtractor::ExtractAll(const os::Path& defaultFolder, ProgressCallba
         if (!record.destination.empty()) log.Add(target, KindOf(record));
 
         // The group folder exists after every installed record, shortcut or not.
+        if (!groupNoted) {
+            os::Path programs;
+            if (os::GetKnownFolder(os::KnownFolder::CommonPrograms, &programs)) {
+                NoteMissingLevels(programs + u"\\" + m_strings.startMenuGroup, &log);
+            }
+            groupNoted = true;
+        }
         os::Path group;
         const bool haveGroup = package::KnownFolderWithSub(os::KnownFolder::CommonPrograms,
                                                            m_strings.startMenuGroup, &group);

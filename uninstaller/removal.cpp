@@ -51,6 +51,9 @@ bool RunRemoval(const RemovalPlan& plan, RemovalReport& report) {
     os::DeleteFile(plan.uninstallLink);
     os::RemoveFolder(plan.menuGroupFolder);
     report.AddLine(RemoveFolderLine(plan.menuGroupFolder));
+    // What the installation created goes when it is empty; a folder that was there before
+    // the installation is never listed.
+    for (const os::Path& folder : plan.createdFolders) os::RemoveFolder(folder);
 
     if (plan.mayDeleteKey) report.DeleteProductKey();
     report.AddLine(kUnregisteringLine);

@@ -24,7 +24,8 @@ class RemovalReport {
 };
 
 // Deletes every listed file (a file that is gone or cannot be deleted is passed over), empties
-// the product folder, deletes the product's Uninstall shortcut and its Start Menu group when
+// the product folder, removes the folders the installation created that are empty now, deletes
+// the product's Uninstall shortcut and its Start Menu group when
 // nothing else is left in it (a group that several products share keeps theirs), deletes the
 // registry entry when it is the product's and ends with "Done.". Failures are passed over
 // without a message. An untrusted plan removes nothing and reports nothing; the result is

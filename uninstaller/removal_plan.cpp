@@ -1,5 +1,7 @@
 #include "uninstaller/removal_plan.h"
 
+#include <algorithm>
+
 #include "base/text.h"
 #include "installer/terminal_target.h"
 #include "os/path_text.h"
@@ -64,11 +66,21 @@ void AddListedFiles(const package::InstallLog& log, RemovalPlan* plan) {
         if (!package::IsFullPath(entry.path)) continue;
         if (entry.kind == package::LogEntryKind::Keep) {
             plan->kept.push_back(entry.path);
-        } else if (entry.kind == package::LogEntryKind::Remove &&
-                   !IsInTemporaryFolder(entry.path)) {
+        } else if (IsInTemporaryFolder(entry.path)) {
+            continue;
+        } else if (entry.kind == package::LogEntryKind::Remove) {
             plan->files.push_back(entry.path);
+        } else {
+            plan->createdFolders.push_back(entry.path);
         }
     }
+    // Deepest first, so that a folder is empty of the folders inside it when its turn comes.
+    const auto depth = [](const os::Path& path) {
+        return std::count_if(path.begin(), path.end(),
+                             [](char16_t c) { return c == u'\\' || c == u'/'; });
+    };
+    std::stable_sort(plan->createdFolders.begin(), plan->createdFolders.end(),
+                     [&](const os::Path& a, const os::Path& b) { return depth(a) > depth(b); });
 }
 
 RemovalPlan MakeRemovalPlan(const OwnProduct& product, const os::Path& ownFolder) {

@@ -27,6 +27,8 @@ struct RemovalPlan {
     os::Path installLogPath;      // <product folder>\Install.log
     std::vector<os::Path> files;  // the listed files and shortcuts, in listed order
     std::vector<os::Path> kept;   // files listed as Never Uninstall: never deleted
+    // Folders the installation created, deepest first: removed when they are empty.
+    std::vector<os::Path> createdFolders;
     bool mayDeleteKey = false;    // the shared entry is this product's
 };
 

@@ -23,9 +23,11 @@
 
 namespace cli::text_project {
 
-// The most files a category of a text project may hold: what a project file can store. This is
-// the one place that limit is checked against.
-constexpr size_t kMaxFilesPerCategory = project::kMaxFilesPerCategory;
+// The most files a text project may name, in all categories together (folders counted by the
+// files they hold): what a setup's table holds besides its five entries of its own. This is the
+// one place that limit is checked against. A project file holds at most
+// project::kMaxFilesPerCategory in each category, which "tessark convert" checks.
+constexpr size_t kMaxUserFiles = 256 - 5;
 
 constexpr const char* kProductTable = "product";
 constexpr const char* kOptionsTable = "options";
@@ -87,6 +89,11 @@ constexpr const char* kEntryKeys[project::kFileEntryColumnCount] = {
     "onlyIfNewer", "neverUninstall", "autostart", "postExecute",
 };
 constexpr int kFirstFlagColumn = 4;
+// An Other Files entry may name a folder instead of a file ("folder" instead of "file"), with
+// patterns that choose among its files (see folder_entry.h).
+constexpr const char* kFolderKey = "folder";
+constexpr const char* kIncludeKey = "include";
+constexpr const char* kExcludeKey = "exclude";
 
 struct SetupKey {
     const char* key;

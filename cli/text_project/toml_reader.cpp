@@ -9,6 +9,7 @@
 #include "builder/build/rich_text_file.h"
 #include "cli/file_bytes.h"
 #include "cli/paths.h"
+#include "cli/text_project/folder_entry.h"
 #include "cli/text_project/plain_text_rtf.h"
 #include "cli/text_project/schema.h"
 #include "cli/text_project/text_project.h"
@@ -311,12 +312,14 @@ class Reader {
         }
     }
 
-    // The one check of how many files a category holds.
-    void CheckFileCount(const Value& array, const std::string& path) const {
-        const size_t count = array.as_array().size();
-        if (count > kMaxFilesPerCategory) {
-            Fail(array, path + " holds " + std::to_string(count) + " files; a category holds " +
-                            "at most " + std::to_string(kMaxFilesPerCategory));
+    // The one check of how many files a project names.
+    void CheckFileCount(const Value& files) const {
+        size_t count = model_->otherFiles.size();
+        for (const auto& paths : model_->paths) count += paths.size();
+        if (count > kMaxUserFiles) {
+            Fail(files, std::string(kFilesTable) + " names " + std::to_string(count) +
+                            " files; a setup holds at most " + std::to_string(kMaxUserFiles) +
+                            " besides its own five");
         }
     }
 
@@ -329,7 +332,6 @@ class Reader {
             if (list == nullptr) continue;
             const std::string path = std::string(kFilesTable) + "." + kCategoryKeys[c];
             Expect(*list, toml::value_t::array, path, "an array of paths");
-            CheckFileCount(*list, path);
             const auto& items = list->as_array();
             for (size_t i = 0; i < items.size(); ++i) {
                 const std::u16string file =
@@ -339,13 +341,14 @@ class Reader {
             }
         }
         if (const Value* list = Find(table, kOtherKey)) ReadOtherFiles(*list);
+        CheckFileCount(table);
     }
 
     void ReadOtherFiles(const Value& list) {
         const std::string path = std::string(kFilesTable) + "." + kOtherKey;
         Expect(list, toml::value_t::array, path, "an array of tables ([[files.other]])");
-        CheckFileCount(list, path);
-        const std::vector<std::string> known(std::begin(kEntryKeys), std::end(kEntryKeys));
+        std::vector<std::string> known(std::begin(kEntryKeys), std::end(kEntryKeys));
+        known.insert(known.end(), {kFolderKey, kIncludeKey, kExcludeKey});
         const auto& items = list.as_array();
         for (size_t i = 0; i < items.size(); ++i) {
             const Value& item = items[i];
@@ -368,10 +371,53 @@ class Reader {
                 }
             }
             const Value* file = Find(item, kEntryKeys[0]);
-            if (file == nullptr) Fail(item, itemPath + " needs a file");
-            files_->push_back({entry.fileName, Where(*file)});
-            model_->otherFiles.push_back(entry);
+            const Value* folder = Find(item, kFolderKey);
+            if ((file == nullptr) == (folder == nullptr)) {
+                Fail(item, itemPath + " needs either a file or a folder");
+            }
+            if (file != nullptr) {
+                for (const char* key : {kIncludeKey, kExcludeKey}) {
+                    if (const Value* value = Find(item, key)) {
+                        Fail(*value, itemPath + "." + key + " belongs to a folder, not a file");
+                    }
+                }
+                files_->push_back({entry.fileName, Where(*file)});
+                model_->otherFiles.push_back(entry);
+                continue;
+            }
+            ReadFolder(item, *folder, itemPath, entry);
         }
+    }
+
+    // A folder entry, expanded into one entry for each of its files.
+    void ReadFolder(const Value& item, const Value& folder, const std::string& itemPath,
+                    const project::FileEntry& entry) {
+        FolderEntry tree;
+        tree.folder = Text(folder, itemPath + "." + kFolderKey, project::kPathCapacity);
+        tree.entry = entry;
+        tree.include = Patterns(item, itemPath, kIncludeKey);
+        tree.exclude = Patterns(item, itemPath, kExcludeKey);
+        std::vector<project::FileEntry> expanded;
+        const std::u16string error = ExpandFolderEntry(tree, folder_, &expanded);
+        if (!error.empty()) throw ReadError{Where(folder) + u": " + error};
+        for (project::FileEntry& file : expanded) {
+            files_->push_back({file.fileName, Where(folder)});
+            model_->otherFiles.push_back(std::move(file));
+        }
+    }
+
+    std::vector<std::u16string> Patterns(const Value& item, const std::string& itemPath,
+                                         const char* key) const {
+        std::vector<std::u16string> patterns;
+        const Value* list = Find(item, key);
+        if (list == nullptr) return patterns;
+        const std::string path = itemPath + "." + key;
+        Expect(*list, toml::value_t::array, path, "an array of patterns such as \"*.mqh\"");
+        const auto& items = list->as_array();
+        for (size_t i = 0; i < items.size(); ++i) {
+            patterns.push_back(Text(items[i], Indexed(path, i), project::kPathCapacity));
+        }
+        return patterns;
     }
 
     std::u16string displayName_;

@@ -7,6 +7,7 @@
 #include "base/text.h"
 #include "builder/project/project_file.h"
 #include "builder/project/project_record.h"
+#include "cli/text_project/folder_entry.h"
 #include "tests/unit/cli/cli_fixture.h"
 
 namespace {
@@ -144,9 +145,6 @@ TEST_F(TextProjectTest, ConvertKeepsEveryByteOfTheRecordAtItsLimits) {
 TEST_F(TextProjectTest, BadInputGetsOneLineNamingTheFileLineAndColumn) {
     Write("a.ex4", "expert");
     Write("plain.txt", "no RTF here");
-    std::string tooMany = "[files]\nexperts = [";
-    for (int i = 0; i < 11; ++i) tooMany += "\"a.ex4\", ";
-    tooMany += "]\n";
     const struct {
         std::string toml;
         std::string message;
@@ -179,11 +177,13 @@ TEST_F(TextProjectTest, BadInputGetsOneLineNamingTheFileLineAndColumn) {
         {"[texts]\nlicense = \"plain.txt\"\n",
          "bad.toml:2:11: texts.license: plain.txt is not an RTF document (it does not start "
          "with {\\rtf); give plain text as texts.license.text"},
-        {tooMany, "bad.toml:2:11: files.experts holds 11 files; a category holds at most 10"},
         {"[files]\nexperts = [\"a.ex4\", \"gone.ex4\"]\n", "bad.toml:2:21: no such file: gone.ex4"},
         {"[[files.other]]\nfile = \"a.ex4\"\nautostart = \"Yes\"\npostExecute = 1\n",
          "bad.toml:4:15: files.other[0].postExecute must be true or false, not an integer"},
-        {"[[files.other]]\nshortcut = \"Manual\"\n", "bad.toml:1:1: files.other[0] needs a file"},
+        {"[[files.other]]\nshortcut = \"Manual\"\n",
+         "bad.toml:1:1: files.other[0] needs either a file or a folder"},
+        {"[[files.other]]\nfile = \"a.ex4\"\ninclude = [\"*.ex4\"]\n",
+         "bad.toml:3:11: files.other[0].include belongs to a folder, not a file"},
         {"[setup]\nicon = \"art\"\n[files]\nexperts = [\"a.ex4\"]\n",
          "bad.toml:2:8: no such file: art"},
         {"x = \"[[[\" # [[[\ny =  + std::string(200, '{') + \nz = " + std::string(200, '[') +
@@ -296,4 +296,75 @@ TEST_F(TextProjectTest, TheEditingCommandsLeaveATextProjectToAnEditor) {
     EXPECT_EQ(Read("p.toml"), before);
 }
 
+TEST_F(TextProjectTest, FoldersExpandInPathOrderWithinTheTableAndWhatAPathHolds) {
+    for (const char* file : {"lib/Vendor/Lib/b.mqh", "lib/Vendor/Lib/a.MQH", "lib/Vendor/Util/z.mqh",
+                             "lib/Vendor/readme.txt", "lib/Vendor/Lib/old.bak", "lib/top.mqh"}) {
+        Write(file, file);
+    }
+    for (int i = 0; i < 12; ++i) Write("ind/i" + std::to_string(i) + ".ex4", "indicator");
+    std::string project =
+        "[files]\nindicators = [";
+    for (int i = 0; i < 12; ++i) project += "\"ind/i" + std::to_string(i) + ".ex4\", ";
+    project +=
+        "]\n[[files.other]]\nfolder = \"lib\"\ndestination = '{metatrader}\\experts\\include\\'\n"
+        "include = [\"*.mqh\"]\nexclude = [\"Vendor/Util/*\"]\n[setup]\ntarget = \"pack.exe\"\n";
+    Write("p.toml", project);
+
+    // The tree's files in the order of their paths, each with its folder inside the tree.
+    const std::string listed = RunOk({"list", "p.toml"}).out;
+    EXPECT_TRUE(Has(listed, "(15, after the five every setup has)")) << listed;
+    const size_t a = listed.find("lib/Vendor/Lib/a.MQH");
+    const size_t b = listed.find("lib/Vendor/Lib/b.mqh");
+    const size_t top = listed.find("lib/top.mqh");
+    ASSERT_NE(a, std::string::npos) << listed;
+    EXPECT_LT(a, b);
+    EXPECT_LT(b, top);
+    EXPECT_TRUE(Has(listed, "{metatrader}\\experts\\include\\Vendor\\Lib\\")) << listed;
+    for (const char* left : {"z.mqh", "readme.txt", "old.bak"}) EXPECT_FALSE(Has(listed, left));
+
+    // The setup holds them in that order; a .eas cannot hold twelve indicators.
+    Write("stub.exe", std::string("MZ stand-in installer\0\0", 23));
+    RunOk({"build", "p.toml", "--stub", Path("stub.exe")});
+    const std::string table = RunOk({"list", "pack.exe"}).out;
+    EXPECT_LT(table.find("a.MQH"), table.find("top.mqh"));
+    EXPECT_TRUE(Has(table, "{metatrader}\\experts\\include\\Vendor\\Lib\\")) << table;
+    ExpectOneLine({"convert", "p.toml", "p.eas"},
+                  "p.toml: Custom Indicators holds 12 files; a .eas project holds at most 10 in a "
+                  "category");
+    EXPECT_FALSE(Exists("p.eas"));
+
+    // Exactly as many files as a setup's table holds besides its own five, and one more.
+    for (int i = 0; i < 251; ++i) Write("many/f" + std::to_string(1000 + i) + ".txt", "x");
+    Write("many.toml", "[[files.other]]\nfolder = \"many\"\n");
+    EXPECT_TRUE(Has(RunOk({"list", "many.toml"}).out, "(251, after the five"));
+    Write("many/f9999.txt", "x");
+    ExpectOneLine({"list", "many.toml"},
+                  "many.toml:1:1: files names 252 files; a setup holds at most 251 besides its own "
+                  "five");
+
+    // A path a package text cannot hold, and a folder that selects nothing.
+    Write("deep/" + std::string(200, 'd') + "/" + std::string(70, 'f') + ".txt", "x");
+    Write("deep.toml", "[[files.other]]\nfolder = \"deep\"\n");
+    const CommandOutcome tooLong = Run({"list", "deep.toml"});
+    EXPECT_EQ(tooLong.status, 1);
+    EXPECT_TRUE(Has(tooLong.err, "is too long for a setup: its path or destination passes 259 "
+                                 "characters"))
+        << tooLong.err;
+    Write("none.toml", "[[files.other]]\nfolder = \"lib\"\ninclude = [\"*.dll\"]\n");
+    ExpectOneLine({"list", "none.toml"}, "none.toml:2:10: the folder lib holds no file to install");
+}
+
+TEST(FolderPatterns, StarsAndQuestionMarksStayWithinOneFolderLetterCaseAside) {
+    using cli::text_project::MatchesPattern;
+    EXPECT_TRUE(MatchesPattern(u"*.mqh", u"Stats.MQH"));
+    EXPECT_TRUE(MatchesPattern(u"*", u""));
+    EXPECT_TRUE(MatchesPattern(u"a?c", u"abc"));
+    EXPECT_TRUE(MatchesPattern(u"Lib/*/*.mqh", u"lib/Math/x.mqh"));
+    EXPECT_FALSE(MatchesPattern(u"*.mqh", u"Lib/x.mqh"));
+    EXPECT_FALSE(MatchesPattern(u"a?c", u"a/c"));
+    EXPECT_FALSE(MatchesPattern(u"*.mqh", u"x.mq4"));
+    EXPECT_FALSE(MatchesPattern(u"x", u"xy"));
+}
+
 }  // namespace
+

@@ -230,9 +230,13 @@ TEST_F(CurrentTerminalTest, DiscoveryListsEveryTerminalOnceWithTheFolderTheUserK
                           pf + u"\\MetaTrader 4 (anna)", pf + u"\\MetaTrader 4 (tester)",
                           pf + u"\\Old MT4", pf + u"\\Portable MT4", u"D:\\Broker MT4"}));
     for (const TerminalTarget& row : rows) {
-        if (row.label == pf + u"\\MetaTrader 4 (anna)") EXPECT_EQ(row.dataFolder, anna);
-        if (row.label == pf + u"\\MetaTrader 4 (tester)") EXPECT_EQ(row.dataFolder, tester);
-        if (row.label == pf + u"\\Portable MT4") EXPECT_EQ(row.layout, TerminalLayout::Portable);
+        if (row.label == pf + u"\\MetaTrader 4 (anna)") {
+            EXPECT_EQ(row.dataFolder, anna);
+        } else if (row.label == pf + u"\\MetaTrader 4 (tester)") {
+            EXPECT_EQ(row.dataFolder, tester);
+        } else if (row.label == pf + u"\\Portable MT4") {
+            EXPECT_EQ(row.layout, TerminalLayout::Portable);
+        }
     }
 }
 

@@ -231,7 +231,8 @@ TEST_F(ExtractAllTest, InstallLogBytesExactly) {
     ASSERT_EQ(Install(), SFX_OK);
 
     // The last record first. c.txt went into the temporary folder only, for the wizard: not
-    // listed. b.txt is never uninstalled: listed to be kept, in the extension only.
+    // listed; the group folder made for it is. b.txt is never uninstalled: listed to be kept,
+    // in the extension only.
     const std::u16string slots[] = {kStartup + u"\\b.txt.lnk", kProduct + u"\\a.txt",
                                     kGroup + u"\\A.lnk"};
     std::string expected;
@@ -244,9 +245,12 @@ TEST_F(ExtractAllTest, InstallLogBytesExactly) {
     }
     expected.resize(52004, '\0');
     expected += std::string("TSKLOG2\0", 8);
-    AppendI32(&expected, 4);
-    const std::pair<char, std::u16string> entries[] = {{1, kProduct + u"\\b.txt"},
-                                                       {0, slots[0]}, {0, slots[1]}, {0, slots[2]}};
+    AppendI32(&expected, 5);
+    const std::pair<char, std::u16string> entries[] = {{2, kGroup},
+                                                       {1, kProduct + u"\\b.txt"},
+                                                       {0, slots[0]},
+                                                       {0, slots[1]},
+                                                       {0, slots[2]}};
     for (const auto& [kind, path] : entries) {
         expected += {kind, '\0', static_cast<char>(path.size()), '\0'};
         AppendUnits(&expected, path);

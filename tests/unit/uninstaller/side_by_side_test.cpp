@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <map>
 
 #include "base/text.h"
@@ -225,4 +226,64 @@ TEST_F(SideBySideTest, AnUpgradeIsRemovedWithWhatOnlyTheEarlierVersionHad) {
     EXPECT_FALSE(Exists(kGroup));
 }
 
+// Every folder and file below `root` (host paths relative to it), and each file's bytes.
+std::map<std::string, std::string> Snapshot(const std::string& root) {
+    std::map<std::string, std::string> found;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+        const std::string relative = entry.path().string().substr(root.size());
+        std::string bytes = "(folder)";
+        if (entry.is_regular_file()) {
+            std::ifstream in(entry.path(), std::ios::binary);
+            bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        }
+        found[relative] = bytes;
+    }
+    return found;
+}
+
+TEST_F(SideBySideTest, TheUninstallLeavesTheTerminalAsItWasFound) {
+    // The terminal has an empty include folder of its own, which must stay.
+    ASSERT_TRUE(os::CreateFolderTree(kTerminal + u"\\experts\\include"));
+    MakeFile(kTerminal + u"\\config\\experts.ini", std::string(300, '\x5A'));
+    std::map<std::string, std::string> before = Snapshot(Host(kTerminal));
+
+    CSelfExtractor writer;
+    for (const auto& [name, destination] : std::vector<std::pair<std::u16string, std::u16string>>{
+             {u"icon.ico", u""}, {u"banner.jpg", u""}, {u"License.rtf", u""}, {u"Readme.rtf", u""},
+             {u"What's New.rtf", u""}, {u"Deep.ex4", u"{metatrader}\\experts\\"},
+             {u"Stats.mqh", u"{metatrader}\\experts\\include\\Vendor\\Math\\Stats\\"},
+             {u"Vendor.mqh", u"{metatrader}\\experts\\include\\Vendor\\"},
+             {u"preset.set", u"{metatrader}\\experts\\presets\\Deep\\"},
+             {u"chart.png", u"{app}\\docs\\images\\"}}) {
+        MakeFile(sourceFolder_ + name, "bytes of " + text::ToUtf8(name));
+        ASSERT_TRUE(writer.AddFile(sourceFolder_ + name, destination, u"", u"", u"", u"", u"", u""));
+    }
+    writer.SetProjectInfo(u"Deep", u"Deep", u"Deep Tools\\Sub", u"129", u"1.0", u"", u"", u"", u"",
+                          u"");
+    writer.SetExpertOptions(1, 2, 2, 2, 2, 2, 2, 2);
+    CreateSetup(writer, kSetup);
+    installer::InstallSession session;
+    session.packageReader.SetModulePath(kSetup);
+    installer::OpenPackage(&session);
+    session.chosenTerminals = ClassicTerminals({kTerminal});
+    NoLines lines;
+    TableUninstaller uninstaller(entry_);
+    ASSERT_EQ(installer::RunInstallation(session, lines, uninstaller), SFX_OK);
+    ASSERT_TRUE(Exists(kTerminal + u"\\experts\\include\\Vendor\\Math\\Stats\\Stats.mqh"));
+    ASSERT_TRUE(Exists(Folder(u"Deep") + u"\\docs\\images\\chart.png"));
+
+    EXPECT_EQ(Uninstall(u"Deep"), kRemoved);
+    std::map<std::string, std::string> after = Snapshot(Host(kTerminal));
+    // The expert settings file keeps the option the installation set.
+    ASSERT_EQ(after.count("/config/experts.ini"), 1u);
+    EXPECT_EQ(after["/config/experts.ini"][4], 1);
+    after["/config/experts.ini"] = before["/config/experts.ini"];
+    EXPECT_EQ(after, before);
+    // The product folder keeps the uninstaller and its record; its own subfolders and the
+    // nested Start Menu group it made are gone.
+    EXPECT_FALSE(Exists(Folder(u"Deep") + u"\\docs"));
+    EXPECT_FALSE(Exists(u"C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\Deep Tools"));
+}
+
 }  // namespace
+
