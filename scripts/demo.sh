@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# make demo: builds the example product's setup executable from its text project
-# (examples/sample.toml) with the Linux-built tessark, checks it with "tessark verify", and
-# tells where it is and how to start it under Wine.
+# make demo: builds the example products' setup executables from their text projects
+# (examples/sample.toml, and the indicator pack examples/indicator-pack/pack.toml, whose files
+# come as whole folders) with the Linux-built tessark, checks them with "tessark verify", and
+# tells where they are and how to start them under Wine.
 #
 #   scripts/demo.sh HOST-BUILD-FOLDER WIN-BUILD-FOLDER
 set -euo pipefail
@@ -33,9 +34,12 @@ fi
 
 "$tessark" build examples/sample.toml -o "$out" ${stub[@]+"${stub[@]}"}
 "$tessark" verify "$out"
+pack=build/demo/IndicatorPackSetup.exe
+"$tessark" build examples/indicator-pack/pack.toml -o "$pack" ${stub[@]+"${stub[@]}"}
+"$tessark" verify "$pack" | tail -n 1
 
 echo
-echo "The example's setup executable is $root/$out"
+echo "The example's setup executable is $root/$out, the indicator pack's $root/$pack"
 if [ ${#stub[@]} -eq 0 ]; then
   echo "Start it under Wine with:"
   echo "  WINEPREFIX=$root/build/demo/wineprefix WINEDEBUG=-all wine $root/$out"

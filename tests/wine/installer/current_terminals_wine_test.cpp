@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 
 #include "tests/wine/harness/wine_harness.h"
 
@@ -186,4 +187,51 @@ TEST_F(CurrentTerminalsWine, UnattendedTakesEitherFolderOfACurrentTerminal) {
     EXPECT_EQ(run.exitCode, 4);
 }
 
+// Every folder and file below a Windows folder, and each file's bytes.
+std::map<std::string, std::string> Snapshot(const std::string& windowsFolder) {
+    const std::string root = HostPath(windowsFolder);
+    std::map<std::string, std::string> found;
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        const std::string relative = entry.path().string().substr(root.size());
+        found[relative] = entry.is_regular_file() ? ReadHostFile(entry.path().string()) : "(folder)";
+    }
+    return found;
+}
+
+TEST_F(CurrentTerminalsWine, TheIndicatorPackLeavesEveryTerminalAsItWasFound) {
+    // The sample pack: thirty-two indicators and an include tree three folders deep.
+    const std::string source = winetest::CurrentSession().sourceDir + "/examples/indicator-pack";
+    fs::copy(source, scratch_ + "/pack", fs::copy_options::recursive);
+    winetest::RunTessarkSteps({{"build", "pack/pack.toml", "-o", "PackSetup.exe"}}, scratch_);
+    const std::string setup = scratch_ + "/PackSetup.exe";
+
+    std::map<std::string, std::map<std::string, std::string>> before;
+    for (const std::string& folder : {classic_, current_, data_}) before[folder] = Snapshot(folder);
+
+    const winetest::ProcessResult run =
+        RunQuietly(setup, {"/S", "/MT4=" + classic_, "/MT4=" + data_});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    for (const std::string& file :
+         {classic_ + "\\experts\\indicators\\PackSimpleClose8.mq4",
+          classic_ + "\\experts\\include\\TessarkPack\\Math\\Stats\\Moments.mqh",
+          data_ + "\\MQL4\\Indicators\\PackWeightedWeighted21.mq4",
+          data_ + "\\MQL4\\Include\\TessarkPack\\Math\\Stats\\Moments.mqh"}) {
+        EXPECT_TRUE(fs::exists(HostPath(file))) << file;
+    }
+
+    const winetest::ProcessResult removed =
+        RunQuietly(programFiles_ + "\\Tessark Indicator Pack\\Uninstall.exe", {"/S"});
+    EXPECT_EQ(removed.exitCode, 0) << removed.err;
+    for (const std::string& folder : {classic_, current_, data_}) {
+        std::map<std::string, std::string> after = Snapshot(folder);
+        // The expert settings file keeps what the installation set, as intended.
+        after.erase("/config/experts.ini");
+        before[folder].erase("/config/experts.ini");
+        EXPECT_EQ(after, before[folder]) << folder;
+    }
+    winetest::RemoveInstalledProduct({programFiles_ + "\\Tessark Indicator Pack",
+                                      winetest::WindowsFolder("commonprograms") + "\\Tessark Samples"});
+}
+
 }  // namespace
+
