@@ -79,8 +79,12 @@ bool ProductRecord::FromBytes(const uint8_t* data, size_t size, ProductRecord* r
     size_t at = kHeadBytes;
     const uint8_t* units;
     size_t length;
-    for (int32_t i = 0; i < 2 * count; ++i) {
-        if (!NextText(data, size, &at, &units, &length)) return false;
+    for (int32_t i = 0; i < count; ++i) {
+        // A name, then its data.
+        if (!NextText(data, size, &at, &units, &length) ||
+            !NextText(data, size, &at, &units, &length)) {
+            return false;
+        }
     }
     if (at != size) return false;
     record->bytes_.assign(data, data + size);
