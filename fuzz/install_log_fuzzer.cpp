@@ -143,7 +143,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const os::Path uninstaller = folders.productFolder + u"\\Uninstall.exe";
     const bool furnished = Put(uninstaller) && Put(folders.productFolder + u"\\data\\x.dat") &&
                            Put(folders.menuGroupFolder + u"\\Uninstall.lnk");
-    fuzz::PutFile(folders.installLogPath, bytes.data(), bytes.size());
+    fuzz::PutFile(folders.productFolder + u"\\" + package::kInstallLogName, bytes.data(),
+                  bytes.size());
 
     const uninstaller::RemovalPlan plan = uninstaller::MakeRemovalPlan(product, ownFolder);
     FUZZ_CHECK(plan.trusted);

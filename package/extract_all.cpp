@@ -21,17 +21,12 @@ package::LogEntryKind KindOf(const FileRecord& record) {
 // installation creates: the uninstaller removes them again once they are empty, and never a
 // folder that was there before.
 void NoteMissingLevels(const os::Path& folder, package::InstallLog* log) {
-    std::vector<os::Path> missing;
-    os::Path level = os::WithoutTrailingSeparators(folder);
-    while (os::GetPathKind(level) == os::PathKind::Missing) {
-        missing.push_back(level);
-        const size_t cut = level.find_last_of(u"\\/");
-        if (cut == os::Path::npos || cut < 3) break;  // a drive's root is never created
-        level.resize(cut);
-    }
-    for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
-        log->Add(*it, package::LogEntryKind::CreatedFolder);
-    }
+    const os::Path level = os::WithoutTrailingSeparators(folder);
+    if (os::GetPathKind(level) != os::PathKind::Missing) return;
+    const size_t cut = level.find_last_of(u"\\/");
+    // A drive's root is never created.
+    if (cut != os::Path::npos && cut >= 3) NoteMissingLevels(level.substr(0, cut), log);
+    log->Add(level, package::LogEntryKind::CreatedFolder);
 }
 
 // Writes the list into the product folder, with what an earlier installation of the product

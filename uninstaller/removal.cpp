@@ -52,8 +52,14 @@ bool RunRemoval(const RemovalPlan& plan, RemovalReport& report) {
     os::RemoveFolder(plan.menuGroupFolder);
     report.AddLine(RemoveFolderLine(plan.menuGroupFolder));
     // What the installation created goes when it is empty; a folder that was there before
-    // the installation is never listed.
-    for (const os::Path& folder : plan.createdFolders) os::RemoveFolder(folder);
+    // the installation is never listed. Each pass removes the folders that are empty by then,
+    // so a folder that held only created folders goes in a later one.
+    for (bool removed = true; removed;) {
+        removed = false;
+        for (const os::Path& folder : plan.createdFolders) {
+            removed = os::RemoveFolder(folder) || removed;
+        }
+    }
 
     if (plan.mayDeleteKey) report.DeleteProductKey();
     report.AddLine(kUnregisteringLine);

@@ -1,7 +1,5 @@
 #include "uninstaller/removal_plan.h"
 
-#include <algorithm>
-
 #include "base/text.h"
 #include "installer/terminal_target.h"
 #include "os/path_text.h"
@@ -56,7 +54,6 @@ RemovalPlan PlanFolders(const OwnProduct& product, const os::Path& ownFolder,
     if (IsBelow(values.uninstallLink, plan.menuGroupFolder)) {
         plan.uninstallLink = values.uninstallLink;
     }
-    plan.installLogPath = plan.productFolder + u"\\" + package::kInstallLogName;
     return plan;
 }
 
@@ -74,13 +71,7 @@ void AddListedFiles(const package::InstallLog& log, RemovalPlan* plan) {
             plan->createdFolders.push_back(entry.path);
         }
     }
-    // Deepest first, so that a folder is empty of the folders inside it when its turn comes.
-    const auto depth = [](const os::Path& path) {
-        return std::count_if(path.begin(), path.end(),
-                             [](char16_t c) { return c == u'\\' || c == u'/'; });
-    };
-    std::stable_sort(plan->createdFolders.begin(), plan->createdFolders.end(),
-                     [&](const os::Path& a, const os::Path& b) { return depth(a) > depth(b); });
+
 }
 
 RemovalPlan MakeRemovalPlan(const OwnProduct& product, const os::Path& ownFolder) {
@@ -93,7 +84,9 @@ RemovalPlan MakeRemovalPlan(const OwnProduct& product, const os::Path& ownFolder
     RemovalPlan plan = PlanFolders(product, ownFolder, programFiles, commonPrograms);
     if (!plan.trusted) return plan;
     package::InstallLog log;
-    if (package::InstallLog::Read(plan.installLogPath, &log)) AddListedFiles(log, &plan);
+    if (package::InstallLog::Read(plan.productFolder + u"\\" + package::kInstallLogName, &log)) {
+        AddListedFiles(log, &plan);
+    }
     return plan;
 }
 

@@ -24,10 +24,9 @@ struct RemovalPlan {
     os::Path productFolder;       // <Program Files>\<ProductDir>, where the uninstaller stands
     os::Path menuGroupFolder;     // <all-users Programs>\<MenuGroup>
     os::Path uninstallLink;       // the product's own Uninstall shortcut in that group
-    os::Path installLogPath;      // <product folder>\Install.log
     std::vector<os::Path> files;  // the listed files and shortcuts, in listed order
     std::vector<os::Path> kept;   // files listed as Never Uninstall: never deleted
-    // Folders the installation created, deepest first: removed when they are empty.
+    // Folders the installation created, in listed order: removed when they are empty.
     std::vector<os::Path> createdFolders;
     bool mayDeleteKey = false;    // the shared entry is this product's
 };
