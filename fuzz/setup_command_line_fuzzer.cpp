@@ -9,7 +9,7 @@
 #include "base/text.h"
 #include "fuzz/fuzz_machine.h"
 #include "installer/setup_command_line.h"
-#include "installer/switches.h"
+#include "base/command_line.h"
 #include "package/folder_name.h"
 #include "uninstaller/uninstall_command_line.h"
 
@@ -43,10 +43,10 @@ std::u16string Quoted(const std::u16string& word) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::u16string line = fuzz::UnitsOf(data, size);
 
-    const std::vector<std::u16string> words = installer::SplitCommandLine(line);
+    const std::vector<std::u16string> words = cmdline::SplitCommandLine(line);
     std::u16string requoted;
     for (const std::u16string& word : words) requoted += Quoted(word) + u" ";
-    FUZZ_CHECK(installer::SplitCommandLine(requoted) == words);
+    FUZZ_CHECK(cmdline::SplitCommandLine(requoted) == words);
 
     using SetupMode = installer::SetupCommandLine::Mode;
     const installer::SetupCommandLine setup = installer::ParseSetupCommandLine(line);

@@ -5,7 +5,7 @@
 #include "installer/expert_settings.h"
 #include "installer/page_texts.h"
 #include "installer/terminal_folders.h"
-#include "installer/uninstall_values.h"
+#include "package/product_entry.h"
 #include "package/path_macros.h"
 #include "package/product_record.h"
 
@@ -32,10 +32,10 @@ os::Path ChildPath(const os::Path& folder, std::u16string_view name) {
 // shares the group has one there already; then "Uninstall <product>.lnk".
 os::Path UninstallLinkPath(const os::Path& group, const std::u16string& productName,
                            const package::ProductRecord& earlier) {
-    const os::Path plain = ChildPath(group, kUninstallerLinkName);
+    const os::Path plain = ChildPath(group, package::kUninstallerLinkName);
     std::u16string ours;
     if (os::GetPathKind(plain) == os::PathKind::Missing ||
-        (earlier.Get(kUninstallLinkValue, &ours) && text::EqualsNoCase(ours, plain))) {
+        (earlier.Get(package::entry::kUninstallLink, &ours) && text::EqualsNoCase(ours, plain))) {
         return plain;
     }
     // The product name may hold what no file name can.
@@ -52,10 +52,10 @@ os::Path UninstallLinkPath(const os::Path& group, const std::u16string& productN
 void WriteProductRecord(const os::Path& file, const os::Path& program,
                         const ProjectStrings& strings, const os::Path& uninstallLink) {
     package::ProductRecord record;
-    for (const UninstallValue& value : UninstallValues(program, strings)) {
+    for (const package::EntryValue& value : package::ProductEntryValues(program, strings)) {
         record.Set(value.name, value.data);
     }
-    record.Set(kUninstallLinkValue, uninstallLink);
+    record.Set(package::entry::kUninstallLink, uninstallLink);
     record.Write(file);
 }
 
@@ -120,7 +120,7 @@ int32_t RunInstallation(InstallSession& session, InstallationObserver& observer,
 
     const ProjectStrings& strings = package.GetProjectStrings();
     const os::Path productFolder = ProductFolderOf(strings);
-    const os::Path program = ChildPath(productFolder, kUninstallerName);
+    const os::Path program = ChildPath(productFolder, package::kUninstallerName);
     const os::Path recordFile = ChildPath(productFolder, package::kProductRecordName);
     package::ProductRecord earlier;
     package::ProductRecord::Read(recordFile, &earlier);
@@ -130,7 +130,7 @@ int32_t RunInstallation(InstallSession& session, InstallationObserver& observer,
     if (package::KnownFolderWithSub(os::KnownFolder::CommonPrograms, strings.startMenuGroup,
                                     &group)) {
         link = UninstallLinkPath(group, strings.productName, earlier);
-        os::CreateShortcut(program, u"", kUninstallerDescription, link);
+        os::CreateShortcut(program, u"", package::kUninstallerDescription, link);
     }
     WriteProductRecord(recordFile, program, strings, link);
     observer.LogLine(kCreatingUninstallerLine);

@@ -38,10 +38,6 @@ class UninstallerSetup {
                           uint32_t installedKilobytes) = 0;
 };
 
-constexpr char16_t kUninstallerName[] = u"Uninstall.exe";
-constexpr char16_t kUninstallerLinkName[] = u"Uninstall.lnk";
-constexpr char16_t kUninstallerDescription[] = u"Uninstaller";
-
 // The product's folder below Program Files (created if missing).
 os::Path ProductFolderOf(const ProjectStrings& strings);
 

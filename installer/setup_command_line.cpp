@@ -1,10 +1,16 @@
 #include "installer/setup_command_line.h"
 
 #include "base/text.h"
-#include "installer/switches.h"
+#include "base/command_line.h"
 #include "package/folder_name.h"
 
 namespace installer {
+
+using cmdline::GivenSwitch;
+using cmdline::HasWord;
+using cmdline::ParseSwitches;
+using cmdline::SplitCommandLine;
+using cmdline::SwitchSpec;
 
 const char16_t kSetupSwitchesText[] =
     u"Setup switches:\n"

@@ -24,7 +24,7 @@ bool IsInstanceId(const std::u16string& name) {
 
 bool IsListed(const TerminalTarget& target, const std::vector<TerminalTarget>& rows) {
     return std::any_of(rows.begin(), rows.end(), [&](const TerminalTarget& row) {
-        return SameFolder(row.dataFolder, target.dataFolder);
+        return os::SameFolder(row.dataFolder, target.dataFolder);
     });
 }
 
@@ -50,7 +50,7 @@ std::vector<TerminalTarget> ProfileDataFolders() {
         for (const auto& entry : entries) {
             if (!entry.isFolder || !IsInstanceId(entry.name)) continue;
             TerminalTarget target;
-            if (!RecogniseDataFolder(JoinPath(parent, entry.name), &target)) continue;
+            if (!RecogniseDataFolder(os::JoinPath(parent, entry.name), &target)) continue;
             target.profile = LastComponent(profile);
             found.push_back(std::move(target));
         }
@@ -64,14 +64,14 @@ std::vector<TerminalTarget> TerminalsOfFolder(const os::Path& folder,
     // A data folder naming it makes a terminal current, even where an old "experts" folder
     // survived an update: the terminal reads its programs from the data folder.
     for (const TerminalTarget& data : dataFolders) {
-        if (SameFolder(data.installFolder, folder)) targets.push_back(data);
+        if (os::SameFolder(data.installFolder, folder)) targets.push_back(data);
     }
     if (!targets.empty()) return targets;
     if (IsMetaTraderFolder(folder)) return {OwnFolderTerminal(TerminalLayout::Classic, folder)};
     TerminalTarget data;
     if (RecogniseDataFolder(folder, &data)) {
         for (const TerminalTarget& known : dataFolders) {
-            if (SameFolder(known.dataFolder, folder)) data.profile = known.profile;
+            if (os::SameFolder(known.dataFolder, folder)) data.profile = known.profile;
         }
         return {data};
     }
@@ -88,7 +88,7 @@ std::vector<TerminalTarget> DiscoverTerminals() {
         os::ListFolder(programFiles, &entries)) {
         for (const auto& entry : entries) {
             if (!entry.isFolder) continue;
-            AppendNewTerminals(TerminalsOfFolder(JoinPath(programFiles, entry.name), dataFolders), &rows);
+            AppendNewTerminals(TerminalsOfFolder(os::JoinPath(programFiles, entry.name), dataFolders), &rows);
         }
     }
     AppendNewTerminals(dataFolders, &rows);
@@ -101,7 +101,7 @@ void LabelTerminals(std::vector<TerminalTarget>* rows) {
         if (row.layout != TerminalLayout::Current) continue;
         bool shared = false;
         for (const TerminalTarget& other : *rows) {
-            shared = shared || (&other != &row && SameFolder(other.installFolder, row.installFolder));
+            shared = shared || (&other != &row && os::SameFolder(other.installFolder, row.installFolder));
         }
         row.label = row.installFolder;
         if (shared) {

@@ -67,10 +67,10 @@ os::Path JoinExisting(const os::Path& parent, std::u16string_view name) {
     std::vector<os::FolderEntry> entries;
     if (os::ListFolder(parent, &entries)) {
         for (const auto& entry : entries) {
-            if (text::EqualsNoCase(entry.name, name)) return JoinPath(parent, entry.name);
+            if (text::EqualsNoCase(entry.name, name)) return os::JoinPath(parent, entry.name);
         }
     }
-    return JoinPath(parent, std::u16string(name));
+    return os::JoinPath(parent, std::u16string(name));
 }
 
 }  // namespace
@@ -88,7 +88,7 @@ os::Path TerminalFolder(const TerminalTarget& terminal, const std::u16string& de
             folder = JoinExisting(folder, name);
         }
         for (std::u16string_view name = NextName(&rest); !name.empty(); name = NextName(&rest)) {
-            folder = JoinPath(folder, std::u16string(name));
+            folder = os::JoinPath(folder, std::u16string(name));
         }
         return CSelfExtractor::EnsureTrailingBackslash(folder);
     }

@@ -77,7 +77,7 @@ bool IsMetaTraderFolder(const os::Path& folder) {
 
 bool ReadOriginFile(const os::Path& dataFolder, os::Path* installFolder) {
     std::vector<uint8_t> bytes;
-    if (!os::ReadWholeFile(JoinPath(dataFolder, kOriginFile), kOriginFileLimit, &bytes)) {
+    if (!os::ReadWholeFile(os::JoinPath(dataFolder, kOriginFile), kOriginFileLimit, &bytes)) {
         return false;
     }
     const os::Path path = os::WithoutTrailingSeparators(text::Trim(FirstLine(bytes)));
@@ -102,20 +102,6 @@ bool RecogniseDataFolder(const os::Path& folder, TerminalTarget* target) {
 bool HoldsPortableData(const os::Path& folder) {
     Entries found;
     return ListEntries(folder, &found) && found.terminalProgram && found.config && found.mql4;
-}
-
-bool SameFolder(const os::Path& a, const os::Path& b) {
-    std::u16string_view first(a), second(b);
-    while (!first.empty() && os::IsSeparator(first.back())) first.remove_suffix(1);
-    while (!second.empty() && os::IsSeparator(second.back())) second.remove_suffix(1);
-    return text::EqualsNoCase(first, second);
-}
-
-os::Path JoinPath(const os::Path& folder, const std::u16string& name) {
-    os::Path path = folder;
-    if (path.empty() || path.back() != u'\\') path += u'\\';
-    path += name;
-    return path;
 }
 
 const char16_t* TerminalStartParameters(const TerminalTarget& target) {

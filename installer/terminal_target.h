@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "os/os.h"
+#include "os/path_text.h"
 
 namespace installer {
 
@@ -50,12 +51,6 @@ bool RecogniseDataFolder(const os::Path& folder, TerminalTarget* target);
 // A current terminal's installation folder that holds its own data: "terminal.exe", "config"
 // and "MQL4" directly in it.
 bool HoldsPortableData(const os::Path& folder);
-
-// True when two folder paths name the same folder: letter case and trailing separators aside.
-bool SameFolder(const os::Path& a, const os::Path& b);
-
-// `folder` + "\" + `name`, without doubling a backslash that `folder` already ends with.
-os::Path JoinPath(const os::Path& folder, const std::u16string& name);
 
 // The shell's parameters that start the terminal so that it uses the data folder the product
 // went into: "/portable" for a portable terminal, nothing otherwise.

@@ -1,35 +1,18 @@
 #pragma once
-// The installation's entry among the system's installed programs: HKEY_LOCAL_MACHINE
-// "SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\Tessark", eleven string values. The key
-// name is the same for every product, so a later installation replaces an earlier one's values;
-// the uninstaller reads them to know what to remove.
+// What the installation's entry among the system's installed programs holds beyond the values
+// its uninstaller reads (package/product_entry.h): what the list of installed programs shows.
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "os/os.h"
+#include "package/product_entry.h"
 #include "package/project_strings.h"
 
 namespace installer {
 
-inline constexpr char16_t kUninstallKeyPath[] =
-    u"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
-inline constexpr char16_t kUninstallEntryName[] = u"Tessark";
-
-// The product's own record beside the uninstaller ("Uninstall.dat", package/product_record.h)
-// holds the same values and this one more: the product's Uninstall shortcut.
-inline constexpr char16_t kUninstallLinkValue[] = u"UninstallLink";
-
-struct UninstallValue {
-    const char16_t* name;
-    std::u16string data;
-};
-
-// The values in the order they are written. "ProductDir" is the folder name as the package
-// carries it, "UninstallString" the uninstaller's full path.
-std::vector<UninstallValue> UninstallValues(const os::Path& uninstaller,
-                                            const ProjectStrings& strings);
+using UninstallValue = package::EntryValue;
 
 struct UninstallDword {
     const char16_t* name;

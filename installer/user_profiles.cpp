@@ -16,7 +16,7 @@ std::vector<os::Path> ProfileFolders() {
     std::vector<os::FolderEntry> entries;
     if (!os::ListFolder(allProfiles, &entries)) return profiles;
     for (const auto& entry : entries) {
-        if (entry.isFolder) profiles.push_back(JoinPath(allProfiles, entry.name));
+        if (entry.isFolder) profiles.push_back(os::JoinPath(allProfiles, entry.name));
     }
     return profiles;
 }

@@ -1,7 +1,7 @@
 #include "uninstaller/own_product.h"
 
-#include "installer/terminal_target.h"
-#include "installer/uninstall_values.h"
+#include "os/path_text.h"
+#include "package/product_entry.h"
 #include "package/product_record.h"
 
 namespace uninstaller {
@@ -39,11 +39,11 @@ OwnProduct FindOwnProduct(const os::Path& ownFolder, ValueReader& sharedEntry) {
     OwnProduct own;
     own.values = ReadProductValues(sharedEntry);
     own.entryIsOwn = own.values.entryFound && !own.values.uninstallString.empty() &&
-                     installer::SameFolder(os::Path(FolderOf(own.values.uninstallString)),
+                     os::SameFolder(os::Path(FolderOf(own.values.uninstallString)),
                                            ownFolder);
     if (own.entryIsOwn) {
         // The entry has no value for the product's own Uninstall shortcut; the record has.
-        record.Get(installer::kUninstallLinkValue, &own.values.uninstallLink);
+        record.Get(package::entry::kUninstallLink, &own.values.uninstallLink);
     } else {
         RecordReader reader(record, haveRecord);
         own.values = ReadProductValues(reader);

@@ -11,19 +11,19 @@ ProductValues ReadProductValues(ValueReader& reader) {
         const char16_t* name;
         std::u16string ProductValues::*field;
     } fields[] = {
-        {u"TessarkVersion", &ProductValues::tessarkVersion},
-        {u"ProductName", &ProductValues::productName},
-        {u"Version", &ProductValues::version},
-        {u"ContactName", &ProductValues::contactName},
-        {u"Publisher", &ProductValues::publisher},
-        {u"Email", &ProductValues::email},
-        {u"ProductURL", &ProductValues::productUrl},
-        {u"UninstallString", &ProductValues::uninstallString},
-        {installer::kUninstallLinkValue, &ProductValues::uninstallLink},
+        {package::entry::kTessarkVersion, &ProductValues::tessarkVersion},
+        {package::entry::kProductName, &ProductValues::productName},
+        {package::entry::kVersion, &ProductValues::version},
+        {package::entry::kContactName, &ProductValues::contactName},
+        {package::entry::kPublisher, &ProductValues::publisher},
+        {package::entry::kEmail, &ProductValues::email},
+        {package::entry::kProductUrl, &ProductValues::productUrl},
+        {package::entry::kUninstallString, &ProductValues::uninstallString},
+        {package::entry::kUninstallLink, &ProductValues::uninstallLink},
     };
     for (const auto& field : fields) reader.ReadString(field.name, &(values.*field.field));
-    values.productDirFound = reader.ReadString(u"ProductDir", &values.productDir);
-    values.menuGroupFound = reader.ReadString(u"MenuGroup", &values.menuGroup);
+    values.productDirFound = reader.ReadString(package::entry::kProductDir, &values.productDir);
+    values.menuGroupFound = reader.ReadString(package::entry::kMenuGroup, &values.menuGroup);
     return values;
 }
 

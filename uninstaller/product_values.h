@@ -8,14 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "installer/uninstall_values.h"
+#include "package/product_entry.h"
 
 namespace uninstaller {
-
-// The entry the installer writes, relative to HKEY_LOCAL_MACHINE.
-inline std::u16string ProductKeyPath() {
-    return std::u16string(installer::kUninstallKeyPath) + u"\\" + installer::kUninstallEntryName;
-}
 
 // The folder name that stands in for a missing "ProductDir" or "MenuGroup". It names a folder
 // that belongs to no product, so the removal never runs on it (see removal_plan.h).

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "base/text.h"
+#include "package/product_entry.h"
 #include "package/product_record.h"
 
 namespace uninstaller {
@@ -26,7 +27,7 @@ void EmptyFolderTree(const os::Path& folder, const std::vector<os::Path>& kept) 
             os::RemoveFolder(path);
             continue;
         }
-        const bool keep = entry.name == kUninstallerName ||
+        const bool keep = entry.name == package::kUninstallerName ||
                           entry.name == package::kProductRecordName ||
                           std::any_of(kept.begin(), kept.end(), [&](const os::Path& file) {
                               return text::EqualsNoCase(file, path);

@@ -10,8 +10,6 @@
 
 namespace uninstaller {
 
-// The file that a folder removal always keeps: the uninstaller itself, exact letter case.
-inline constexpr char16_t kUninstallerName[] = u"Uninstall.exe";
 
 class RemovalReport {
   public:

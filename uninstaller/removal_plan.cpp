@@ -1,15 +1,14 @@
 #include "uninstaller/removal_plan.h"
 
 #include "base/text.h"
-#include "installer/terminal_target.h"
 #include "os/path_text.h"
 #include "package/folder_name.h"
+#include "package/product_entry.h"
 
 namespace uninstaller {
 
 namespace {
 
-constexpr char16_t kUninstallLinkName[] = u"Uninstall.lnk";
 
 bool IsBelow(const os::Path& path, const os::Path& folder) {
     if (folder.empty() || path.size() <= folder.size()) return false;
@@ -43,14 +42,14 @@ RemovalPlan PlanFolders(const OwnProduct& product, const os::Path& ownFolder,
     }
     if (programFiles.empty() || commonPrograms.empty()) return plan;
     const os::Path productFolder = programFiles + u"\\" + values.productDir;
-    if (!installer::SameFolder(productFolder, ownFolder)) return plan;
+    if (!os::SameFolder(productFolder, ownFolder)) return plan;
 
     plan.trusted = true;
     plan.mayDeleteKey = product.entryIsOwn;
     plan.productFolder = productFolder;
     plan.menuGroupFolder = commonPrograms + u"\\" + values.menuGroup;
     // Only a link in the product's own group is taken from the record.
-    plan.uninstallLink = plan.menuGroupFolder + u"\\" + kUninstallLinkName;
+    plan.uninstallLink = plan.menuGroupFolder + u"\\" + package::kUninstallerLinkName;
     if (IsBelow(values.uninstallLink, plan.menuGroupFolder)) {
         plan.uninstallLink = values.uninstallLink;
     }

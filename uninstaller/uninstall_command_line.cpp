@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "base/text.h"
-#include "installer/switches.h"
+#include "base/command_line.h"
 
 namespace uninstaller {
 
@@ -19,12 +19,12 @@ const char16_t kUninstallSwitchesText[] =
 
 UninstallCommandLine ParseUninstallCommandLine(std::u16string_view line) {
     UninstallCommandLine parsed;
-    const std::vector<std::u16string> words = installer::SplitCommandLine(line);
-    if (installer::HasWord(words, u"/?")) {
+    const std::vector<std::u16string> words = cmdline::SplitCommandLine(line);
+    if (cmdline::HasWord(words, u"/?")) {
         parsed.mode = UninstallCommandLine::Mode::Help;
         return parsed;
     }
-    if (!installer::HasWord(words, u"/S")) return parsed;
+    if (!cmdline::HasWord(words, u"/S")) return parsed;
     // "/S" is the only switch there is.
     parsed.mode = UninstallCommandLine::Mode::Unattended;
     for (const std::u16string& word : words) {

@@ -70,12 +70,9 @@ void WindowsUninstallerSetup::Register(const os::Path& program, const ProjectStr
                                        uint32_t installedKilobytes) {
     registry_.ClearKeys();
     registry_.SelectRoot(HKEY_LOCAL_MACHINE);
-    registry_.OpenKey(kUninstallKeyPath, true, true);
-    std::u16string entry = kUninstallKeyPath;
-    entry += u'\\';
-    entry += kUninstallEntryName;
-    if (!registry_.OpenKey(entry, true, true)) return;
-    for (const UninstallValue& value : UninstallValues(program, strings)) {
+    registry_.OpenKey(package::kUninstallKeyPath, true, true);
+    if (!registry_.OpenKey(package::ProductEntryKeyPath(), true, true)) return;
+    for (const package::EntryValue& value : package::ProductEntryValues(program, strings)) {
         registry_.WriteString(value.name, value.data);
     }
     const ProgramListValues listed =

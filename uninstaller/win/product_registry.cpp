@@ -12,7 +12,7 @@ class RegistryReader : public ValueReader {
         registry_.SelectRoot(HKEY_LOCAL_MACHINE);
     }
 
-    bool KeyExists() override { return registry_.OpenKey(ProductKeyPath(), false, true); }
+    bool KeyExists() override { return registry_.OpenKey(package::ProductEntryKeyPath(), false, true); }
     bool ReadString(std::u16string_view name, std::u16string* text) override {
         return registry_.ReadString(std::u16string(name), text);
     }
@@ -31,7 +31,7 @@ OwnProduct FindOwnProductInRegistry(const os::Path& ownFolder, CNtRegistry::Erro
 bool DeleteProductKeyFromRegistry(CNtRegistry::Errors errors) {
     CNtRegistry registry(errors);
     registry.SelectRoot(HKEY_LOCAL_MACHINE);
-    return registry.DeleteKey(ProductKeyPath());
+    return registry.DeleteKey(package::ProductEntryKeyPath());
 }
 
 }  // namespace uninstaller

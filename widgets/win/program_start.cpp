@@ -10,7 +10,7 @@
 
 #include <cstdlib>
 
-#include "base/command_tail.h"
+#include "base/command_line.h"
 
 extern "C" {
 
@@ -53,6 +53,6 @@ extern "C" __attribute__((used, force_align_arg_pointer, noreturn)) void WinMain
     GetStartupInfoW(&info);
     const int show = (info.dwFlags & STARTF_USESHOWWINDOW) ? info.wShowWindow : SW_SHOWDEFAULT;
     const char16_t* line = reinterpret_cast<const char16_t*>(GetCommandLineW());
-    PWSTR tail = const_cast<PWSTR>(reinterpret_cast<const wchar_t*>(text::CommandTail(line)));
+    PWSTR tail = const_cast<PWSTR>(reinterpret_cast<const wchar_t*>(cmdline::CommandTail(line)));
     std::exit(wWinMain(GetModuleHandleW(nullptr), nullptr, tail, show));
 }

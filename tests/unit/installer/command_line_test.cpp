@@ -4,13 +4,13 @@
 
 #include "base/text.h"
 #include "installer/setup_command_line.h"
-#include "installer/switches.h"
+#include "base/command_line.h"
 
 namespace {
 
 using installer::ParseSetupCommandLine;
 using installer::SetupCommandLine;
-using installer::SplitCommandLine;
+using cmdline::SplitCommandLine;
 using Mode = SetupCommandLine::Mode;
 
 std::vector<std::string> Words(const std::string& line) {

@@ -32,7 +32,7 @@ TEST(ProgramListValues, QuietUninstallVersionIconLocationSizeAndNoChanges) {
     EXPECT_EQ(values.dwords[2].data, 1u);
 
     // None of them is one of the eleven, whose names the uninstaller reads.
-    for (const installer::UninstallValue& old : installer::UninstallValues(uninstaller, strings)) {
+    for (const installer::UninstallValue& old : package::ProductEntryValues(uninstaller, strings)) {
         for (const installer::UninstallValue& added : values.strings) {
             EXPECT_NE(std::u16string(old.name), std::u16string(added.name));
         }

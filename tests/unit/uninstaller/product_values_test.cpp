@@ -5,6 +5,10 @@
 
 #include <map>
 
+#include "base/text.h"
+#include "package/product_entry.h"
+#include "package/product_record.h"
+
 namespace {
 
 using uninstaller::ProductValues;
@@ -71,6 +75,55 @@ TEST(ProductValues, StoredValuesReplaceTheDefaultsOneByOne) {
     EXPECT_EQ(values.contactName, u"none");
     EXPECT_EQ(values.email, u"none");
     EXPECT_EQ(values.productUrl, u"none");
+}
+
+}  // namespace
+
+namespace {
+
+// What the installation records, through the entry and through the record file, is what the
+// uninstaller reads back, value for value.
+TEST(ProductEntry, WhatTheInstallationRecordsIsWhatTheUninstallerReads) {
+    ProjectStrings strings;
+    strings.productName = u"Candle Scout";
+    strings.productDirectory = u"Candle Scout";
+    strings.startMenuGroup = u"Scout Tools";
+    strings.builderVersion = u"129";
+    strings.versionText = u"1.2.0.7";
+    strings.publisher = u"Scout Labs";
+    strings.productUrl = u"https://scout.example.com/";
+    strings.contactName = u"Jane Doe";
+    strings.contactEmail = u"jane@scout.example.com";
+    const os::Path program = u"C:\\Program Files (x86)\\Candle Scout\\Uninstall.exe";
+
+    TableReader entry;
+    package::ProductRecord record;
+    for (const package::EntryValue& value : package::ProductEntryValues(program, strings)) {
+        entry.values[value.name] = value.data;
+        record.Set(value.name, value.data);
+    }
+    EXPECT_EQ(entry.values.size(), 11u) << "eleven values, each its own name";
+    package::ProductRecord read;
+    ASSERT_TRUE(package::ProductRecord::FromBytes(record.Bytes().data(), record.Bytes().size(),
+                                                  &read));
+    TableReader fromRecord;
+    for (const auto& [name, data] : entry.values) {
+        ASSERT_TRUE(read.Get(name, &fromRecord.values[name])) << text::ToUtf8(name);
+    }
+    for (TableReader* reader : {&entry, &fromRecord}) {
+        const ProductValues values = ReadProductValues(*reader);
+        EXPECT_TRUE(values.entryFound && values.productDirFound && values.menuGroupFound);
+        EXPECT_EQ(values.tessarkVersion, strings.builderVersion);
+        EXPECT_EQ(values.productName, strings.productName);
+        EXPECT_EQ(values.productDir, strings.productDirectory);
+        EXPECT_EQ(values.menuGroup, strings.startMenuGroup);
+        EXPECT_EQ(values.version, strings.versionText);
+        EXPECT_EQ(values.contactName, strings.contactName);
+        EXPECT_EQ(values.publisher, strings.publisher);
+        EXPECT_EQ(values.email, strings.contactEmail);
+        EXPECT_EQ(values.productUrl, strings.productUrl);
+        EXPECT_EQ(values.uninstallString, program);
+    }
 }
 
 }  // namespace

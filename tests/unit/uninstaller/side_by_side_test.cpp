@@ -53,7 +53,7 @@ class TableUninstaller : public installer::UninstallerSetup {
     void Brand(const os::Path&, const os::Path&) override {}
     void Register(const os::Path& program, const ProjectStrings& strings, uint32_t) override {
         entry_.clear();
-        for (const auto& value : installer::UninstallValues(program, strings)) {
+        for (const auto& value : package::ProductEntryValues(program, strings)) {
             entry_[value.name] = value.data;
         }
     }

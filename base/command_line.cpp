@@ -1,8 +1,23 @@
-#include "installer/switches.h"
+#include "base/command_line.h"
 
 #include "base/text.h"
 
-namespace installer {
+namespace cmdline {
+
+const char16_t* CommandTail(const char16_t* commandLine) {
+    if (!commandLine) return u"";
+    const char16_t* p = commandLine;
+    // The name ends at the first blank or control character outside quotes, as the C runtime
+    // of Windows programs splits it.
+    bool quoted = false;
+    while (*p > u' ' || (*p && quoted)) {
+        if (*p == u'"') quoted = !quoted;
+        ++p;
+    }
+    while (*p && *p <= u' ') ++p;
+    return p;
+}
+
 
 std::vector<std::u16string> SplitCommandLine(std::u16string_view line) {
     std::vector<std::u16string> words;
@@ -88,4 +103,4 @@ bool HasWord(const std::vector<std::u16string>& words, std::u16string_view name)
     return false;
 }
 
-}  // namespace installer
+}  // namespace cmdline

@@ -1,12 +1,18 @@
 #pragma once
-// The switches of a Windows program's command line ("/S", "/LOG=FILE"), shared by the setup
-// and the uninstaller.
+// A Windows program's command line: what follows the program's name, its words, and its
+// switches ("/S", "/LOG=FILE"), shared by the setup and the uninstaller.
 
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace installer {
+namespace cmdline {
+
+// Points into `commandLine` past the program name (quoted or not) and the white space that
+// follows it: what a program's WinMain receives as its command line. A quote opened in the
+// name and never closed takes the rest of the line.
+const char16_t* CommandTail(const char16_t* commandLine);
+
 
 // The words of a command line as the C runtime splits them for a program's arguments: blanks
 // and tabs part words outside quotes; a quote starts or ends a quoted part anywhere in a word
@@ -34,4 +40,4 @@ bool ParseSwitches(const std::vector<std::u16string>& words, const std::vector<S
 // True when one of `words` is `name`, in any letter case, with no value.
 bool HasWord(const std::vector<std::u16string>& words, std::u16string_view name);
 
-}  // namespace installer
+}  // namespace cmdline

@@ -1,4 +1,4 @@
-#include "base/command_tail.h"
+#include "base/command_line.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 namespace {
 
 std::u16string Tail(const char16_t* line) {
-    return text::CommandTail(line);
+    return cmdline::CommandTail(line);
 }
 
 TEST(CommandTail, SkipsTheProgramNameAndTheBlanksAfterIt) {
