@@ -3,6 +3,9 @@ JOBS    ?= 2
 BUILD   := build
 WIN     := $(BUILD)/win
 HOST    := $(BUILD)/host
+# The portable code and its unit tests alone: a host compiler, CMake, GoogleTest and the
+# libraries zlib and toml11, without MinGW or Wine.
+UNIT    := $(BUILD)/unit
 # The 64-bit build of the Windows programs and a host build whose Wine tests run it, for
 # machines that cannot run 32-bit programs.
 WIN64   := $(BUILD)/win64
@@ -24,12 +27,18 @@ PREFIX  ?= /usr/local
 DESTDIR ?=
 DEB     := $(BUILD)/deb
 
-.PHONY: all deps win host win64 host64 asan fuzz-build fuzz demo test bench install deb clean
+.PHONY: all deps unit win host win64 host64 asan fuzz-build fuzz demo test bench install deb clean
 
 all: win host
 
 deps:
 	@scripts/install-deps.sh
+
+unit:
+	@mkdir -p $(BUILD) && $(CMAKE) -S . -B $(UNIT) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    > $(BUILD)/unit-configure.log || { cat $(BUILD)/unit-configure.log; exit 1; }
+	@$(CMAKE) --build $(UNIT) -j$(JOBS)
+	@ctest --test-dir $(UNIT) -L unit -j$(JOBS) --output-on-failure
 
 win: deps
 	@mkdir -p $(BUILD) && $(CMAKE) -S . -B $(WIN) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
