@@ -27,19 +27,13 @@ BOOL CALLBACK StopAtFirst(HMODULE, LPCWSTR, LPWSTR, LONG_PTR parameter) {
 
 }  // namespace
 
-ResourceBytes LowestOwnResource(const wchar_t* type, WORD* id) {
-    HMODULE self = GetModuleHandleW(nullptr);
+os::ResourceBytes LowestOwnResource(const wchar_t* type, WORD* id) {
     LowestSearch search;
-    EnumResourceNamesW(self, type, NoteLowestId, reinterpret_cast<LONG_PTR>(&search));
+    EnumResourceNamesW(GetModuleHandleW(nullptr), type, NoteLowestId,
+                       reinterpret_cast<LONG_PTR>(&search));
     *id = search.lowest;
     if (search.lowest == 0) return {};
-    HRSRC found = FindResourceW(self, MAKEINTRESOURCEW(search.lowest), type);
-    if (!found) return {};
-    HGLOBAL loaded = LoadResource(self, found);
-    ResourceBytes bytes;
-    bytes.data = loaded ? LockResource(loaded) : nullptr;
-    bytes.size = bytes.data ? SizeofResource(self, found) : 0;
-    return bytes;
+    return os::FindResourceBytes(nullptr, type, MAKEINTRESOURCEW(search.lowest));
 }
 
 bool HasResourceOfType(const os::Path& file, const wchar_t* type) {

@@ -7,20 +7,17 @@
 #include <cstdint>
 
 #include "os/os.h"
+#include "os/win/resource_bytes.h"
 
 namespace installer {
 
 // The language the installer's resources are written in.
 constexpr WORD kResourceLanguage = 1033;
 
-struct ResourceBytes {
-    const void* data = nullptr;
-    DWORD size = 0;
-};
 
 // The running program's resource of `type` with the lowest numeric identifier; empty when it
 // has none. The bytes stay valid while the program runs.
-ResourceBytes LowestOwnResource(const wchar_t* type, WORD* id);
+os::ResourceBytes LowestOwnResource(const wchar_t* type, WORD* id);
 
 // True when `file` holds at least one resource of `type`.
 bool HasResourceOfType(const os::Path& file, const wchar_t* type);

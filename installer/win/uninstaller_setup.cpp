@@ -6,6 +6,7 @@
 #include "installer/win/resource_branding.h"
 #include "installer/win/resource_ids.h"
 #include "os/whole_file.h"
+#include "os/win/resource_bytes.h"
 #include "package/memory_inflate.h"
 
 namespace installer {
@@ -30,7 +31,7 @@ class MemorySink final : public package::ByteSink {
 // when the uninstaller has a resource of that kind to be replaced.
 void CopyLowestResource(const os::Path& program, const wchar_t* type, WORD id) {
     WORD ownId = 0;
-    const ResourceBytes own = LowestOwnResource(type, &ownId);
+    const os::ResourceBytes own = LowestOwnResource(type, &ownId);
     if (!own.data || !HasResourceOfType(program, type)) return;
     ReplaceResource(program, type, id, own.data, own.size);
 }
@@ -38,19 +39,14 @@ void CopyLowestResource(const os::Path& program, const wchar_t* type, WORD id) {
 }  // namespace
 
 void WindowsUninstallerSetup::WriteProgram(const os::Path& program) {
-    HMODULE self = GetModuleHandleW(nullptr);
-    HRSRC found =
-        FindResourceW(self, MAKEINTRESOURCEW(IDR_UNINSTALLER), MAKEINTRESOURCEW(RT_UNINSTALLER));
-    if (!found) return;
-    HGLOBAL loaded = LoadResource(self, found);
-    const void* bytes = loaded ? LockResource(loaded) : nullptr;
-    const DWORD size = SizeofResource(self, found);
-    if (!bytes || size == 0) return;
+    const os::ResourceBytes carried = os::FindResourceBytes(
+        nullptr, MAKEINTRESOURCEW(RT_UNINSTALLER), MAKEINTRESOURCEW(IDR_UNINSTALLER));
+    if (carried.size == 0) return;
 
     // The resource is the program as one zlib stream. It is written beside the target and
     // moved over it, so an earlier uninstaller is replaced whole or not at all.
     MemorySink sink;
-    if (package::InflateWhole(bytes, size, sink)) {
+    if (package::InflateWhole(carried.data, carried.size, sink)) {
         os::WriteWholeFile(program, sink.bytes.data(), static_cast<uint32_t>(sink.bytes.size()));
     }
 }

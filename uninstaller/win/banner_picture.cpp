@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "os/whole_file.h"
+#include "os/win/resource_bytes.h"
 #include "uninstaller/page_texts.h"
 #include "uninstaller/win/resource.h"
 
@@ -16,16 +17,9 @@ os::Path BannerPicturePath() {
 
 bool WriteBannerPicture(const os::Path& file) {
     if (file.empty()) return false;
-    const HMODULE self = GetModuleHandleW(nullptr);
-    HRSRC found =
-        FindResourceW(self, MAKEINTRESOURCEW(IDR_BANNER_BYTES), MAKEINTRESOURCEW(RT_BANNER_BYTES));
-    if (!found) return false;
-    const DWORD size = SizeofResource(self, found);
-    HGLOBAL loaded = LoadResource(self, found);
-    const void* bytes = loaded ? LockResource(loaded) : nullptr;
-    if (!bytes || size == 0) return false;
-
-    return os::WriteWholeFile(file, bytes, size);
+    const os::ResourceBytes banner = os::FindResourceBytes(
+        nullptr, MAKEINTRESOURCEW(RT_BANNER_BYTES), MAKEINTRESOURCEW(IDR_BANNER_BYTES));
+    return banner.size > 0 && os::WriteWholeFile(file, banner.data, banner.size);
 }
 
 }  // namespace uninstaller

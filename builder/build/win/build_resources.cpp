@@ -1,37 +1,25 @@
 #include "builder/build/win/build_resources.h"
 
 #include "builder/ui/win/builder_resource_ids.h"
+#include "os/win/resource_bytes.h"
 #include "package/format.h"
 
-namespace {
-
-// The bytes of a resource; they stay mapped as long as the module is loaded.
-const uint8_t* ResourceBytes(HMODULE module, const wchar_t* type, int id, uint32_t* size) {
-    *size = 0;
-    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), type);
-    if (!found) return nullptr;
-    HGLOBAL loaded = LoadResource(module, found);
-    const void* bytes = loaded ? LockResource(loaded) : nullptr;
-    if (!bytes) return nullptr;
-    *size = SizeofResource(module, found);
-    return static_cast<const uint8_t*>(bytes);
-}
-
-}  // namespace
-
 void LoadBuildResources(HMODULE module, build::BuildRequest* request) {
-    uint32_t size = 0;
-    const auto stubType = reinterpret_cast<const wchar_t*>(package::kStubResourceType);
-    request->stub = ResourceBytes(module, stubType, package::kStubResourceId, &size);
-    request->stubSize = size;
+    const os::ResourceBytes stub =
+        os::FindResourceBytes(module, reinterpret_cast<const wchar_t*>(package::kStubResourceType),
+                              MAKEINTRESOURCEW(package::kStubResourceId));
+    request->stub = stub.data;
+    request->stubSize = stub.size;
 
-    const uint8_t* icon = ResourceBytes(module, RT_RCDATA, IDR_SETUP_ICON, &size);
+    const os::ResourceBytes icon =
+        os::FindResourceBytes(module, RT_RCDATA, MAKEINTRESOURCEW(IDR_SETUP_ICON));
     request->builtInIcon = build::IconImage();
-    if (icon && !build::LargestIconImage(icon, size, &request->builtInIcon)) {
+    if (icon.data && !build::LargestIconImage(icon.data, icon.size, &request->builtInIcon)) {
         request->builtInIcon = build::IconImage();
     }
 
-    request->builtInBanner =
-        ResourceBytes(module, MAKEINTRESOURCEW(RT_BANNER_JPEG), IDR_BANNER_JPEG, &size);
-    request->builtInBannerSize = size;
+    const os::ResourceBytes banner = os::FindResourceBytes(
+        module, MAKEINTRESOURCEW(RT_BANNER_JPEG), MAKEINTRESOURCEW(IDR_BANNER_JPEG));
+    request->builtInBanner = banner.data;
+    request->builtInBannerSize = banner.size;
 }
