@@ -82,10 +82,6 @@ void SetLineHeight(HWND list) {
 
 CSixthDlg::CSixthDlg(InstallSession& session) : CWizardPage(IDD_PROGRESS, 6, session) {}
 
-CSixthDlg::~CSixthDlg() {
-    if (thread_) WaitForSingleObject(thread_.get(), INFINITE);
-}
-
 void CSixthDlg::OnInitPage() {
     Session().postExecutePaths.clear();
     Session().postExecuteParameters.clear();
@@ -107,8 +103,8 @@ bool CSixthDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& r
         return true;
     }
     if (message == kStartInstallation) {
-        if (!thread_) thread_.reset(CreateThread(nullptr, 0, InstallationThread, this, 0, nullptr));
-        if (!thread_) Finished(SFX_ERR_READ);  // no thread, no installation: say so
+        // No thread, no installation: say so.
+        if (!run_.Start(InstallationThread, this)) Finished(SFX_ERR_READ);
         result = TRUE;
         return true;
     }

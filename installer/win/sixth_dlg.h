@@ -7,15 +7,13 @@
 
 #include "installer/win/wizard_page.h"
 #include "registry/win/nt_registry.h"
-#include "widgets/win/handle.h"
+#include "widgets/win/background_work.h"
 
 namespace installer {
 
 class CSixthDlg : public CWizardPage {
   public:
     explicit CSixthDlg(InstallSession& session);
-    // Waits for a run that is still finishing its last step.
-    ~CSixthDlg() override;
 
   protected:
     void OnInitPage() override;
@@ -27,7 +25,7 @@ class CSixthDlg : public CWizardPage {
     void Finished(int32_t result);
 
     CNtRegistry registry_;
-    win::KernelHandle thread_;
+    win::BackgroundWork run_;
 };
 
 }  // namespace installer

@@ -36,10 +36,6 @@ class PageReport : public RemovalReport {
 
 ProgressPage::ProgressPage(UninstallSession& session) : UninstallPage(IDD_PROGRESS, session, 16) {}
 
-ProgressPage::~ProgressPage() {
-    if (thread_) WaitForSingleObject(thread_.get(), INFINITE);
-}
-
 void ProgressPage::OnOpen() {
     // The list is read afresh: after a first removal it is gone and nothing is listed.
     plan_ = MakeRemovalPlan(session_.product, session_.ownFolder);
@@ -48,8 +44,7 @@ void ProgressPage::OnOpen() {
     SendMessageW(progress, PBM_SETRANGE32, 0, static_cast<LPARAM>(plan_.files.size()));
 
     SetRunning(true);
-    thread_.reset(CreateThread(nullptr, 0, RemovalThread, this, 0, nullptr));
-    if (!thread_) SetRunning(false);
+    if (!removal_.Start(RemovalThread, this)) SetRunning(false);
 }
 
 DWORD WINAPI ProgressPage::RemovalThread(void* parameter) {

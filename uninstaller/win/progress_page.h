@@ -4,15 +4,13 @@
 
 #include "uninstaller/removal.h"
 #include "uninstaller/win/page.h"
-#include "widgets/win/handle.h"
+#include "widgets/win/background_work.h"
 
 namespace uninstaller {
 
 class ProgressPage : public UninstallPage {
   public:
     explicit ProgressPage(UninstallSession& session);
-    // Waits for a removal thread that is still finishing its last message.
-    ~ProgressPage() override;
 
   protected:
     void OnOpen() override;
@@ -26,7 +24,7 @@ class ProgressPage : public UninstallPage {
     void AddLine(const wchar_t* line);
 
     RemovalPlan plan_;  // read by the thread only while it runs
-    win::KernelHandle thread_;
+    win::BackgroundWork removal_;
     bool running_ = false;
 };
 
