@@ -44,6 +44,7 @@ bool CWizardPage::OnInit() {
     makerLink_.SetAddress(kMakerAddress);
     makerLink_.Attach(Item(IDC_MAKER_LINK));
     if (ended_) return true;
+    FitTexts();
     return FocusDefaultButton();
 }
 
@@ -95,6 +96,46 @@ void CWizardPage::SetHeadingFonts() {
         const int id = GetDlgCtrlID(child);
         if (id == IDC_WELCOME_TEXT || (id == kUnnamedControl && IsStaticControl(child))) {
             SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(labelFont_.get()), FALSE);
+        }
+    }
+}
+
+// A long product name can make a text need more lines than its control has: the text then
+// grows to fit, and every control below it, and the page itself, move down by as much.
+void CWizardPage::FitTexts() {
+    for (int id = IDC_SUBHEADING; id <= IDC_WELCOME_TEXT; ++id) {
+        HWND text = Item(id);
+        if (!text) continue;
+        RECT box;
+        GetWindowRect(text, &box);
+        MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&box), 2);
+        wchar_t content[1024];
+        GetWindowTextW(text, content, 1024);
+        RECT need = box;
+        HDC dc = GetDC(text);
+        HGDIOBJ font =
+            SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(text, WM_GETFONT, 0, 0)));
+        DrawTextW(dc, content, -1, &need, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
+        SelectObject(dc, font);
+        ReleaseDC(text, dc);
+        const int grow = need.bottom - box.bottom;
+        if (grow <= 0) continue;
+        // The controls in page order, then the page itself, whose rectangle is on the screen.
+        for (HWND window = GetWindow(hwnd(), GW_CHILD);; window = GetWindow(window, GW_HWNDNEXT)) {
+            RECT rect;
+            GetWindowRect(window ? window : hwnd(), &rect);
+            if (window) {
+                MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&rect), 2);
+                if (rect.top >= box.bottom) {
+                    rect.top += grow;
+                } else if (window != text) {
+                    continue;
+                }
+            }
+            rect.bottom += grow;
+            MoveWindow(window ? window : hwnd(), rect.left, rect.top, rect.right - rect.left,
+                       rect.bottom - rect.top, FALSE);
+            if (!window) break;
         }
     }
 }

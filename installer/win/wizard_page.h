@@ -46,6 +46,7 @@ class CWizardPage : public win::Dialog {
   private:
     void SetWindowIcon();
     void SetHeadingFonts();
+    void FitTexts();
     bool FocusDefaultButton() const;
 
     InstallSession& session_;

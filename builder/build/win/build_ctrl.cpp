@@ -140,10 +140,15 @@ void CBuildCtrl::Build() {
         result.status == build::BuildStatus::Built ? MB_ICONINFORMATION : MB_ICONEXCLAMATION;
     MessageBoxW(GetAncestor(hwnd(), GA_ROOT), win::W(message), win::W(ui::kAppName), MB_OK | icon);
 
-    // A build that stopped or failed leaves no setup behind, so there is nothing to test then.
-    const bool built = result.status == build::BuildStatus::Built;
-    EnableButtons(true, built);
-    m_owner->SetTestEnabled(built);
+    // Test Project is enabled after every build that went as far as writing the setup,
+    // whatever came of it (Test Project says so when there is nothing to start); a build that
+    // stopped before leaves it as it was.
+    if (result.ReachedCreateSetup()) {
+        EnableButtons(true, true);
+        m_owner->SetTestEnabled(true);
+    } else {
+        EnableWindow(m_buildButton, TRUE);
+    }
     m_owner->BuildFinished();
     if (m_quitPending) {
         m_quitPending = false;
