@@ -83,11 +83,10 @@ bool operator==(const ProjectModel& a, const ProjectModel& b) {
            a.startMenuGroup == b.startMenuGroup && a.version == b.version &&
            a.publisher == b.publisher && a.publisherAddress == b.publisherAddress &&
            a.productUrl == b.productUrl && a.contactName == b.contactName &&
-           a.contactEmail == b.contactEmail && a.paths == b.paths &&
-           a.otherFiles == b.otherFiles && a.expertOptions == b.expertOptions &&
-           a.licenseRtf == b.licenseRtf && a.readmeRtf == b.readmeRtf &&
-           a.whatsNewRtf == b.whatsNewRtf && a.iconPath == b.iconPath &&
-           a.bannerPath == b.bannerPath && a.targetFile == b.targetFile;
+           a.contactEmail == b.contactEmail && a.paths == b.paths && a.otherFiles == b.otherFiles &&
+           a.expertOptions == b.expertOptions && a.licenseRtf == b.licenseRtf &&
+           a.readmeRtf == b.readmeRtf && a.whatsNewRtf == b.whatsNewRtf &&
+           a.iconPath == b.iconPath && a.bannerPath == b.bannerPath && a.targetFile == b.targetFile;
 }
 
 }  // namespace project

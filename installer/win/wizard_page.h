@@ -14,6 +14,10 @@
 
 namespace installer {
 
+// The height in pixels that `text` takes in `control`'s font, wrapped at `width` pixels as a
+// static text wraps it.
+int TextHeight(HWND control, const wchar_t* text, int width);
+
 class CWizardPage : public win::Dialog {
   public:
     CWizardPage(int templateId, int step, InstallSession& session);

@@ -224,7 +224,10 @@ LRESULT CBuildCtrl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             const WORD code = HIWORD(wParam);
             if (id == kTargetEditId && code == EN_CHANGE) {
                 EnableWindow(m_testButton, FALSE);
-                if (m_owner) m_owner->SetTestEnabled(false);
+                if (m_owner) {
+                    m_owner->SetTestEnabled(false);
+                    m_owner->TargetEdited();
+                }
             } else if (code == BN_CLICKED && id == kSelectTargetId) {
                 SelectTargetFile();
             } else if (code == BN_CLICKED && id == kBuildId) {

@@ -180,6 +180,10 @@ void CMainFrame::OnPagesEdited() {
     ScheduleChangeCheck();
 }
 
+void CMainFrame::TargetEdited() {
+    ScheduleChangeCheck();
+}
+
 void CMainFrame::ScheduleChangeCheck() {
     if (m_changeCheckPending || !hwnd()) return;
     m_changeCheckPending = SetTimer(hwnd(), kChangeCheckTimer, kChangeCheckMs, nullptr) != 0;

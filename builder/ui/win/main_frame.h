@@ -87,6 +87,7 @@ class CMainFrame : public win::Window,
     void SetTestEnabled(bool enabled) override;
     void TestProject() override;
     void BuildFinished() override;
+    void TargetEdited() override;
 
     // CGroupView::Owner.
     void OnSectionChosen(int section) override;

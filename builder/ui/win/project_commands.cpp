@@ -151,9 +151,9 @@ void CMainFrame::TestProject() {
     // A build that failed may have written nothing there.
     const os::PathKind kind = os::GetPathKind(target);
     if (kind == os::PathKind::Missing || kind == os::PathKind::Folder) {
-        ShowMessage(u"There is no setup file " + target +
-                        u" to test: the last build did not write it.",
-                    MB_ICONEXCLAMATION);
+        ShowMessage(
+            u"There is no setup file " + target + u" to test: the last build did not write it.",
+            MB_ICONEXCLAMATION);
         return;
     }
     const auto started = reinterpret_cast<INT_PTR>(
@@ -190,8 +190,8 @@ bool CMainFrame::PrepareBuild(build::BuildRequest* request) {
     ui::GatherProject(m_view, &m_app.m_project);
     // CreateSetup could only say that the file cannot be made; the author learns why.
     const std::u16string targetFolder = ui::TargetFolder(m_app.m_project.targetFile);
-    const os::PathKind kind = targetFolder.empty() ? os::PathKind::Folder
-                                                   : os::GetPathKind(targetFolder);
+    const os::PathKind kind =
+        targetFolder.empty() ? os::PathKind::Folder : os::GetPathKind(targetFolder);
     if (kind == os::PathKind::Missing || kind == os::PathKind::File) {
         ShowMessage(u"The folder " + targetFolder +
                         u" does not exist, so the setup file cannot be written there. Choose "

@@ -178,9 +178,9 @@ TEST(PageFields, EachEditorTakesWhatTheProjectFileKeeps) {
         model.version[field.versionIndex] = u"-2147483648";
         ASSERT_EQ(model.version[field.versionIndex].size(), size_t(field.maxLength));
         const std::vector<uint8_t> record = project::EncodeProjectRecord(model);
-        EXPECT_EQ(project::DecodeProjectRecord(record.data(), record.size())
-                      .version[field.versionIndex],
-                  u"-2147483648");
+        EXPECT_EQ(
+            project::DecodeProjectRecord(record.data(), record.size()).version[field.versionIndex],
+            u"-2147483648");
     }
 }
 
