@@ -124,8 +124,11 @@ int ScrollPositionAfter(ScrollAction action, int position, int maximum, int rowH
     return std::max(0, std::min(next, std::max(0, maximum)));
 }
 
-int WheelPageSteps(int wheelDelta) {
-    return wheelDelta / 120;
+int WheelScrollPixels(int wheelDelta, unsigned linesPerNotch, int rowHeight, int pageHeight) {
+    const long long step = linesPerNotch == kWheelPageScroll
+                               ? pageHeight
+                               : static_cast<long long>(std::min(linesPerNotch, 1000u)) * rowHeight;
+    return static_cast<int>(wheelDelta * step / 120);
 }
 
 Box RowDrawBox(const RowPlace& place) {

@@ -54,8 +54,12 @@ enum class ScrollAction { LineUp, LineDown, PageUp, PageDown, Top, Bottom, Thumb
 // `maximum`; Thumb takes `thumbPosition` (clamped too).
 int ScrollPositionAfter(ScrollAction action, int position, int maximum, int rowHeight,
                         int thumbPosition = 0);
-// Pages to scroll for a wheel message's delta: one per 120 units, positive towards the top.
-int WheelPageSteps(int wheelDelta);
+// The system's wheel setting that asks for a page per notch instead of lines.
+constexpr unsigned kWheelPageScroll = 0xFFFFFFFFu;
+// Pixels to scroll for a wheel message's delta, positive towards the top: `linesPerNotch`
+// rows per 120 units (the system's setting, 3 unless changed), or `pageHeight` per 120 units
+// for kWheelPageScroll; a finer wheel's smaller deltas scroll in proportion.
+int WheelScrollPixels(int wheelDelta, unsigned linesPerNotch, int rowHeight, int pageHeight);
 
 struct Box {
     int left = 0;

@@ -71,4 +71,22 @@ void ResetProject(ProjectModel* model) {
     m.targetFile.clear();
 }
 
+bool operator==(const FileEntry& a, const FileEntry& b) {
+    for (int k = 0; k < kFileEntryColumnCount; ++k) {
+        if (EntryColumn(a, k) != EntryColumn(b, k)) return false;
+    }
+    return true;
+}
+
+bool operator==(const ProjectModel& a, const ProjectModel& b) {
+    return a.productName == b.productName && a.productDirectory == b.productDirectory &&
+           a.startMenuGroup == b.startMenuGroup && a.version == b.version &&
+           a.publisher == b.publisher && a.publisherAddress == b.publisherAddress &&
+           a.productUrl == b.productUrl && a.contactName == b.contactName &&
+           a.contactEmail == b.contactEmail && a.paths == b.paths && a.otherFiles == b.otherFiles &&
+           a.expertOptions == b.expertOptions && a.licenseRtf == b.licenseRtf &&
+           a.readmeRtf == b.readmeRtf && a.whatsNewRtf == b.whatsNewRtf &&
+           a.iconPath == b.iconPath && a.bannerPath == b.bannerPath && a.targetFile == b.targetFile;
+}
+
 }  // namespace project

@@ -110,4 +110,11 @@ struct ProjectModel {
 // Sets every field to the values of the New Project command.
 void ResetProject(ProjectModel* model);
 
+// Field by field: texts exactly, lists in order.
+bool operator==(const FileEntry& a, const FileEntry& b);
+bool operator==(const ProjectModel& a, const ProjectModel& b);
+inline bool operator!=(const ProjectModel& a, const ProjectModel& b) {
+    return !(a == b);
+}
+
 }  // namespace project

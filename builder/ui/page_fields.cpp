@@ -6,19 +6,26 @@ namespace ui {
 
 using project::ProjectModel;
 
+namespace {
+
+constexpr int kName = static_cast<int>(project::kNameCapacity) - 1;
+constexpr int kUrl = static_cast<int>(project::kUrlCapacity) - 1;
+
+}  // namespace
+
 const TextField kTextFields[kTextFieldCount] = {
-    {7001, &ProjectModel::productName, -1},
-    {7007, &ProjectModel::productDirectory, -1},
-    {7008, &ProjectModel::startMenuGroup, -1},
-    {7009, nullptr, 0},
-    {7010, nullptr, 1},
-    {7011, nullptr, 2},
-    {7012, nullptr, 3},
-    {7002, &ProjectModel::publisher, -1},
-    {7003, &ProjectModel::publisherAddress, -1},
-    {7004, &ProjectModel::productUrl, -1},
-    {7005, &ProjectModel::contactName, -1},
-    {7006, &ProjectModel::contactEmail, -1},
+    {7001, &ProjectModel::productName, -1, kName},
+    {7007, &ProjectModel::productDirectory, -1, kName},
+    {7008, &ProjectModel::startMenuGroup, -1, kName},
+    {7009, nullptr, 0, kVersionTextLength},
+    {7010, nullptr, 1, kVersionTextLength},
+    {7011, nullptr, 2, kVersionTextLength},
+    {7012, nullptr, 3, kVersionTextLength},
+    {7002, &ProjectModel::publisher, -1, kName},
+    {7003, &ProjectModel::publisherAddress, -1, kName},
+    {7004, &ProjectModel::productUrl, -1, kUrl},
+    {7005, &ProjectModel::contactName, -1, kName},
+    {7006, &ProjectModel::contactEmail, -1, kName},
 };
 
 namespace {

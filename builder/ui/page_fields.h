@@ -20,7 +20,11 @@ struct TextField {
     int windowId;
     std::u16string project::ProjectModel::*member;  // nullptr for the version fields
     int versionIndex;                               // 0 to 3 for the version fields, else -1
+    // The most characters a project file keeps of the field; the editor takes no more.
+    int maxLength;
 };
+// A version number is kept as a 32-bit number: "-2147483648" is its longest text.
+constexpr int kVersionTextLength = 11;
 constexpr int kTextFieldCount = 12;
 extern const TextField kTextFields[kTextFieldCount];
 

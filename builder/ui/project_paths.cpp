@@ -18,6 +18,14 @@ bool IsProjectFileName(std::u16string_view path) {
     return path.size() > 4 && text::EqualsNoCase(path.substr(path.size() - 4), u".eas");
 }
 
+std::u16string TargetFolder(std::u16string_view path) {
+    const size_t slash = path.find_last_of(u"\\/");
+    if (slash == std::u16string_view::npos || slash == 0) return {};
+    std::u16string folder(path.substr(0, slash));
+    if (folder.size() == 2 && folder[1] == u':') folder += u'\\';
+    return folder;
+}
+
 std::vector<std::u16string> WithRecentFile(std::vector<std::u16string> list,
                                            const std::u16string& path) {
     list.erase(std::remove_if(list.begin(), list.end(),

@@ -64,20 +64,6 @@ void DrawLogLine(const DRAWITEMSTRUCT& item) {
     SelectObject(dc, previous);
 }
 
-// An owner-drawn list's rows are as tall as its font's lines.
-void SetLineHeight(HWND list) {
-    HDC dc = GetDC(list);
-    if (!dc) return;
-    HGDIOBJ previous =
-        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0)));
-    TEXTMETRICW metrics;
-    if (GetTextMetricsW(dc, &metrics)) {
-        SendMessageW(list, LB_SETITEMHEIGHT, 0, MAKELPARAM(metrics.tmHeight, 0));
-    }
-    SelectObject(dc, previous);
-    ReleaseDC(list, dc);
-}
-
 }  // namespace
 
 CSixthDlg::CSixthDlg(InstallSession& session) : CWizardPage(IDD_PROGRESS, 6, session) {}
@@ -85,7 +71,8 @@ CSixthDlg::CSixthDlg(InstallSession& session) : CWizardPage(IDD_PROGRESS, 6, ses
 void CSixthDlg::OnInitPage() {
     Session().postExecutePaths.clear();
     Session().postExecuteParameters.clear();
-    SetLineHeight(Item(IDC_LIST));
+    // The owner-drawn list's rows are as tall as its font's lines.
+    SendMessageW(Item(IDC_LIST), LB_SETITEMHEIGHT, 0, TextHeight(Item(IDC_LIST), L"Ag", 1000));
     HWND progressBar = Item(IDC_PROGRESS_BAR);
     SendMessageW(progressBar, PBM_SETSTEP, 1, 0);
     const int32_t count = Session().packageReader.GetFileCount();

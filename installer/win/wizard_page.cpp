@@ -11,6 +11,7 @@ namespace installer {
 namespace {
 
 constexpr char16_t kMakerAddress[] = u"https://www.tessark.com/";
+constexpr wchar_t kMakerLinkText[] = L"www.tessark.com";
 constexpr wchar_t kHeadingFace[] = L"Vaved";
 constexpr COLORREF kWelcomeHeadingColour = RGB(255, 15, 0);
 constexpr int kUnnamedControl = 0xFFFF;
@@ -30,6 +31,17 @@ bool IsStaticControl(HWND control) {
 
 }  // namespace
 
+int TextHeight(HWND control, const wchar_t* text, int width) {
+    RECT need = {0, 0, width, 0};
+    HDC dc = GetDC(control);
+    HGDIOBJ font =
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    DrawTextW(dc, text, -1, &need, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
+    SelectObject(dc, font);
+    ReleaseDC(control, dc);
+    return need.bottom;
+}
+
 CWizardPage::CWizardPage(int templateId, int step, InstallSession& session)
     : Dialog(templateId), session_(session), step_(step) {}
 
@@ -41,9 +53,11 @@ bool CWizardPage::OnInit() {
     session_.windowTitle =
         WindowTitle(step_, Strings().productName, Strings().versionText, Strings().productUrl);
     SetWindowTextW(hwnd(), win::W(session_.windowTitle));
+    SetText(IDC_MAKER_LINK, kMakerLinkText);
     makerLink_.SetAddress(kMakerAddress);
     makerLink_.Attach(Item(IDC_MAKER_LINK));
     if (ended_) return true;
+    FitTexts();
     return FocusDefaultButton();
 }
 
@@ -95,6 +109,39 @@ void CWizardPage::SetHeadingFonts() {
         const int id = GetDlgCtrlID(child);
         if (id == IDC_WELCOME_TEXT || (id == kUnnamedControl && IsStaticControl(child))) {
             SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(labelFont_.get()), FALSE);
+        }
+    }
+}
+
+// A long product name can make a text need more lines than its control has: the text then
+// grows to fit, and every control below it, and the page itself, move down by as much.
+void CWizardPage::FitTexts() {
+    for (int id = IDC_SUBHEADING; id <= IDC_WELCOME_TEXT; ++id) {
+        HWND text = Item(id);
+        if (!text) continue;
+        RECT box;
+        GetWindowRect(text, &box);
+        MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&box), 2);
+        wchar_t content[1024];
+        GetWindowTextW(text, content, 1024);
+        const int grow = TextHeight(text, content, box.right - box.left) - (box.bottom - box.top);
+        if (grow <= 0) continue;
+        // The controls in page order, then the page itself, whose rectangle is on the screen.
+        for (HWND window = GetWindow(hwnd(), GW_CHILD);; window = GetWindow(window, GW_HWNDNEXT)) {
+            RECT rect;
+            GetWindowRect(window ? window : hwnd(), &rect);
+            if (window) {
+                MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&rect), 2);
+                if (rect.top >= box.bottom) {
+                    rect.top += grow;
+                } else if (window != text) {
+                    continue;
+                }
+            }
+            rect.bottom += grow;
+            MoveWindow(window ? window : hwnd(), rect.left, rect.top, rect.right - rect.left,
+                       rect.bottom - rect.top, FALSE);
+            if (!window) break;
         }
     }
 }

@@ -14,6 +14,10 @@
 
 namespace installer {
 
+// The height in pixels that `text` takes in `control`'s font, wrapped at `width` pixels as a
+// static text wraps it.
+int TextHeight(HWND control, const wchar_t* text, int width);
+
 class CWizardPage : public win::Dialog {
   public:
     CWizardPage(int templateId, int step, InstallSession& session);
@@ -46,6 +50,7 @@ class CWizardPage : public win::Dialog {
   private:
     void SetWindowIcon();
     void SetHeadingFonts();
+    void FitTexts();
     bool FocusDefaultButton() const;
 
     InstallSession& session_;

@@ -29,6 +29,15 @@ const std::vector<CommandSpec> kCommands = {
      "WM_COMMAND); fails when it is disabled or hidden"},
     {"command", "i", T::None, "command ID", "send WM_COMMAND ID to the current window"},
     {"mouse", "i", T::None, "mouse ID", "click the middle of the control with the mouse"},
+    {"wheel", "is", T::None, "wheel ID NOTCHES",
+     "turn the mouse wheel over the middle of the control, NOTCHES away from the user "
+     "(negative: towards the user, scrolling down)"},
+    {"scrollpos", "i", T::None, "scrollpos ID",
+     "print a scroll bar control's position, or the index of a list view's top row (once "
+     "the control shows)"},
+    {"rect", "i", T::None, "rect ID",
+     "print the control's rectangle in the current window's client area: left top right "
+     "bottom"},
     {"focus", "i", T::None, "focus ID", "give the control the keyboard focus"},
     {"enabled", "i", T::None, "enabled ID", "print 1 when the control is enabled, else 0"},
     {"visible", "i", T::None, "visible ID", "print 1 when the control is visible, else 0"},
@@ -82,6 +91,10 @@ bool ParseNumber(std::string_view word, char kind, long* value) {
             if (n < 0 || n > 600000) return false;
             *value = n;
             return true;
+        case 's':
+            if (n < -100 || n > 100) return false;
+            *value = n;
+            return true;
         default:
             return false;
     }
@@ -106,6 +119,8 @@ const char* KindName(char kind) {
             return "a control identifier (-1 to 65535)";
         case 'n':
             return "an index (0 or more)";
+        case 's':
+            return "a count (-100 to 100)";
         default:
             return "milliseconds (0 to 600000)";
     }

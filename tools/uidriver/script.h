@@ -26,7 +26,8 @@ enum class TextArgument { None, Optional, Required };
 struct CommandSpec {
     const char* name;
     // One letter per numeric argument: 'i' a control identifier (-1 to 65535; -1 is the
-    // unnamed 65535), 'n' an index (0 or more), 'm' milliseconds (0 to 600000).
+    // unnamed 65535), 'n' an index (0 or more), 'm' milliseconds (0 to 600000), 's' a
+    // signed count (-100 to 100).
     const char* numbers;
     TextArgument text;
     const char* usage;

@@ -140,10 +140,15 @@ void CBuildCtrl::Build() {
         result.status == build::BuildStatus::Built ? MB_ICONINFORMATION : MB_ICONEXCLAMATION;
     MessageBoxW(GetAncestor(hwnd(), GA_ROOT), win::W(message), win::W(ui::kAppName), MB_OK | icon);
 
-    // A build that stopped or failed leaves no setup behind, so there is nothing to test then.
-    const bool built = result.status == build::BuildStatus::Built;
-    EnableButtons(true, built);
-    m_owner->SetTestEnabled(built);
+    // Test Project is enabled after every build that went as far as writing the setup,
+    // whatever came of it (Test Project says so when there is nothing to start); a build that
+    // stopped before leaves it as it was.
+    if (result.ReachedCreateSetup()) {
+        EnableButtons(true, true);
+        m_owner->SetTestEnabled(true);
+    } else {
+        EnableWindow(m_buildButton, TRUE);
+    }
     m_owner->BuildFinished();
     if (m_quitPending) {
         m_quitPending = false;
@@ -219,7 +224,10 @@ LRESULT CBuildCtrl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             const WORD code = HIWORD(wParam);
             if (id == kTargetEditId && code == EN_CHANGE) {
                 EnableWindow(m_testButton, FALSE);
-                if (m_owner) m_owner->SetTestEnabled(false);
+                if (m_owner) {
+                    m_owner->SetTestEnabled(false);
+                    m_owner->TargetEdited();
+                }
             } else if (code == BN_CLICKED && id == kSelectTargetId) {
                 SelectTargetFile();
             } else if (code == BN_CLICKED && id == kBuildId) {

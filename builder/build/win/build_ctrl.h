@@ -41,6 +41,8 @@ class CBuildCtrl : public win::Window, private build::BuildObserver {
         virtual void TestProject() = 0;
         // The build has ended, whatever its result.
         virtual void BuildFinished() {}
+        // The target edit's text has changed (typed, chosen or set by the program).
+        virtual void TargetEdited() {}
     };
 
     CBuildCtrl() = default;

@@ -28,6 +28,10 @@ const CMyToolBar::Button kToolBarButtons[] = {
     {ID_APP_ABOUT, 4, u"About"},        {ID_VISIT_WEBSITE, 5, u"Help"},
 };
 
+// The title's changed mark is looked at this long after the last key, click or edit.
+constexpr UINT_PTR kChangeCheckTimer = 1;
+constexpr UINT kChangeCheckMs = 150;
+
 // Images of the menu strip.
 enum MenuImage { kNewImage, kOpenImage, kSaveImage, kExitImage, kHelpImage, kAboutImage };
 
@@ -78,7 +82,9 @@ bool CMainFrame::OnCreate() {
         return false;
     }
     m_splitter.SetPanes(m_navigator.hwnd(), m_view.hwnd());
+    m_view.SetEditListener(this);
     Layout();
+    MarkUnchanged();
     PostMessageW(hwnd(), WM_OPEN_COMMAND_LINE_PROJECT, 0, 0);
     return true;
 }
@@ -158,6 +164,31 @@ bool CMainFrame::PreTranslate(MSG& message) {
     return m_accelerators && TranslateAcceleratorW(hwnd(), m_accelerators, &message) != 0;
 }
 
+void CMainFrame::NoteInput(const MSG& message) {
+    switch (message.message) {
+        case WM_KEYUP:
+        case WM_SYSKEYUP:
+        case WM_CHAR:
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+            if (message.hwnd == hwnd() || IsChild(hwnd(), message.hwnd)) ScheduleChangeCheck();
+            break;
+    }
+}
+
+void CMainFrame::OnPagesEdited() {
+    ScheduleChangeCheck();
+}
+
+void CMainFrame::TargetEdited() {
+    ScheduleChangeCheck();
+}
+
+void CMainFrame::ScheduleChangeCheck() {
+    if (m_changeCheckPending || !hwnd()) return;
+    m_changeCheckPending = SetTimer(hwnd(), kChangeCheckTimer, kChangeCheckMs, nullptr) != 0;
+}
+
 void CMainFrame::SetTestEnabled(bool enabled) {
     m_bTestEnabled = enabled ? 1 : 0;
     m_toolBar.EnableButton(ID_TEST_PROJECT, enabled);
@@ -234,7 +265,7 @@ void CMainFrame::OnDropFiles(HDROP drop) {
         if (ui::IsProjectFileName(path)) project = path;
     }
     DragFinish(drop);
-    if (!project.empty() && !Building()) OpenProject(project);
+    if (!project.empty() && !Building() && SaveChangesFirst()) OpenProject(project);
 }
 
 bool CMainFrame::OnCommand(WORD id) {
@@ -328,8 +359,18 @@ LRESULT CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (LOWORD(wParam) == WA_INACTIVE) {
                 HWND focus = GetFocus();
                 if (focus && IsChild(hwnd(), focus)) m_lastFocus = focus;
+            } else {
+                // Back from a dialog that may have changed the project (File Properties, Add
+                // Files, a picture).
+                ScheduleChangeCheck();
             }
             break;
+        case WM_TIMER:
+            if (wParam != kChangeCheckTimer) break;
+            KillTimer(hwnd(), kChangeCheckTimer);
+            m_changeCheckPending = false;
+            UpdateTitle();
+            return 0;
         case WM_SETFOCUS:
             RestoreFocus();
             return 0;
@@ -353,8 +394,11 @@ LRESULT CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 m_closeAfterBuild = true;  // closed as soon as the build has ended
                 return 0;
             }
-            DestroyWindow(hwnd());
+            m_closeAfterBuild = false;
+            if (SaveChangesFirst()) DestroyWindow(hwnd());
             return 0;
+        case WM_QUERYENDSESSION:
+            return !Building() && SaveChangesFirst() ? TRUE : FALSE;
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;

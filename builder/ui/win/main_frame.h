@@ -27,7 +27,10 @@ constexpr UINT WM_OPEN_COMMAND_LINE_PROJECT = WM_USER + 1002;
 // Posted by the update check's thread with its outcome.
 constexpr UINT WM_UPDATE_CHECK_DONE = WM_USER + 1003;
 
-class CMainFrame : public win::Window, public CBuildCtrl::Owner, public CGroupView::Owner {
+class CMainFrame : public win::Window,
+                   public CBuildCtrl::Owner,
+                   public CGroupView::Owner,
+                   public CQuillaryView::EditListener {
   public:
     static constexpr int kToolBarId = 59392;
     static constexpr int kStatusBarId = 59393;
@@ -43,6 +46,9 @@ class CMainFrame : public win::Window, public CBuildCtrl::Owner, public CGroupVi
 
     // The program's message loop hands every message here first: true when it was used up.
     bool PreTranslate(MSG& message);
+    // The message loop shows every message here before anything else handles it: keys and
+    // clicks may change the project, so the title's changed mark is looked at again soon.
+    void NoteInput(const MSG& message);
 
     void SetTitle(const std::u16string& title);
     CGroupView& Navigator() { return m_navigator; }
@@ -52,14 +58,22 @@ class CMainFrame : public win::Window, public CBuildCtrl::Owner, public CGroupVi
     // The commands.
     void OnFileNew();
     void OnFileOpen();
-    void OnFileSave();
-    void OnFileSaveAs();
+    // False when the project was not written (cancelled, or after a message).
+    bool OnFileSave();
+    bool OnFileSaveAs();
     void OnAppAbout();
     void OnWebPage();
     // Opens a project as Open does, with the title and the message on failure.
     bool OpenProject(const std::u16string& path);
-    // Writes the pages' project to `path`; false (after a message) when it was not written.
+    // Writes the pages' project to `path` and remembers it as the saved project; false (after
+    // a message) when it was not written.
     bool SaveProject(const std::u16string& path);
+    // True when the project on the pages differs from the one last opened, saved or made new.
+    bool ProjectChanged();
+    // Before the project on the pages is replaced or the window closes: when it has changes,
+    // asks whether to save them and saves them on Yes. False when the author cancelled (or
+    // the save did not happen): then nothing further may be done.
+    bool SaveChangesFirst();
     // New Project's part on the pages: starts the update check, then shows the New Project
     // values.
     void ResetProject();
@@ -73,10 +87,14 @@ class CMainFrame : public win::Window, public CBuildCtrl::Owner, public CGroupVi
     void SetTestEnabled(bool enabled) override;
     void TestProject() override;
     void BuildFinished() override;
+    void TargetEdited() override;
 
     // CGroupView::Owner.
     void OnSectionChosen(int section) override;
     void OnUpdateButton() override;
+
+    // CQuillaryView::EditListener.
+    void OnPagesEdited() override;
 
   protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -93,6 +111,11 @@ class CMainFrame : public win::Window, public CBuildCtrl::Owner, public CGroupVi
     void RestoreFocus();
     bool Building() { return m_view.hwnd() && m_view.BuildPage().IsBuilding(); }
     void ShowMessage(const std::u16string& text, UINT icon);
+    // The pages' project becomes the one to compare with; the title loses its changed mark.
+    void MarkUnchanged();
+    // Sets the title from the document's name and the changed mark.
+    void UpdateTitle();
+    void ScheduleChangeCheck();
 
     CQuillaryApp& m_app;
     CMenuCH m_fileMenu;
@@ -108,4 +131,10 @@ class CMainFrame : public win::Window, public CBuildCtrl::Owner, public CGroupVi
     bool m_closeAfterBuild = false;
     // The control that had the keyboard focus when the window was last deactivated.
     HWND m_lastFocus = nullptr;
+    // The project as last opened, saved or made new, as the pages showed it then.
+    project::ProjectModel m_unchangedProject;
+    // The title names the document once a project was made new, opened or saved; before,
+    // it is the builder's own.
+    bool m_titleNamesDocument = false;
+    bool m_changeCheckPending = false;
 };

@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+
 #include "widgets/win/num_spin_ctrl.h"
 #include "widgets/win/controls.h"
 #include "widgets/win/offscreen_surface.h"
@@ -32,6 +34,18 @@ bool SameRect(const RECT& a, const RECT& b) {
 
 bool IsDescendant(HWND ancestor, HWND window) {
     return window && (window == ancestor || IsChild(ancestor, window));
+}
+
+// Whether a window with its own vertical scroll bar (a file list) can move towards the top
+// (`delta` > 0) or the bottom. A list whose rows all show has no scroll bar.
+bool CanScrollVertically(HWND window, int delta) {
+    if (!(GetWindowLongW(window, GWL_STYLE) & WS_VSCROLL)) return false;
+    SCROLLINFO info = {};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_ALL;
+    if (!GetScrollInfo(window, SB_VERT, &info)) return false;
+    const int last = info.nMax - std::max<int>(static_cast<int>(info.nPage) - 1, 0);
+    return delta > 0 ? info.nPos > info.nMin : info.nPos < last;
 }
 
 }  // namespace
@@ -344,6 +358,48 @@ void CObjectInspector::Scroll(int request) {
     InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
+void CObjectInspector::ScrollBy(int pixels) {
+    if (!ScrollBarShown() || pixels == 0) return;
+    m_scrollPosition =
+        widgets::ScrollPositionAfter(widgets::ScrollAction::Thumb, m_scrollPosition,
+                                     m_scrollMaximum, m_rowHeight, m_scrollPosition - pixels);
+    SetScrollPos(m_scrollBar, SB_CTL, m_scrollPosition, TRUE);
+    InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void CObjectInspector::OnMouseWheel(int delta) {
+    UINT lines = 3;
+    SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+    RECT client;
+    GetClientRect(hwnd(), &client);
+    ScrollBy(widgets::WheelScrollPixels(delta, lines, m_rowHeight, client.bottom - m_rowHeight));
+}
+
+// The wheel goes to the grid under the pointer, wherever the keyboard focus is, and passes a
+// file list under the pointer that has nothing more to scroll that way, as a page does.
+bool CObjectInspector::RouteWheel(const MSG& message) {
+    const POINT point = {GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)};
+    HWND under = WindowFromPoint(point);
+    CObjectInspector* grid = nullptr;
+    for (HWND window = under; window && !grid; window = GetParent(window)) {
+        grid = FromHandle(window);
+        if (!(GetWindowLongW(window, GWL_STYLE) & WS_CHILD)) break;
+    }
+    if (!grid || GetWindowThreadProcessId(grid->hwnd(), nullptr) != GetCurrentThreadId()) {
+        return false;
+    }
+    const int delta = GET_WHEEL_DELTA_WPARAM(message.wParam);
+    HWND target = grid->hwnd();
+    for (HWND window = under; window && window != grid->hwnd(); window = GetParent(window)) {
+        if (CanScrollVertically(window, delta)) {
+            target = window;
+            break;
+        }
+    }
+    SendMessageW(target, WM_MOUSEWHEEL, message.wParam, message.lParam);
+    return true;
+}
+
 CProperty* CObjectInspector::RowOfEditor(HWND editor) const {
     for (const Placed& placed : DepthFirst()) {
         for (HWND own : placed.row->m_editors) {
@@ -424,6 +480,7 @@ bool CObjectInspector::OnKeyDown(const MSG& message) {
 }
 
 bool CObjectInspector::PreTranslate(const MSG& message) {
+    if (message.message == WM_MOUSEWHEEL) return RouteWheel(message);
     if (message.message != WM_KEYDOWN || !message.hwnd) return false;
     for (HWND window = message.hwnd; window; window = GetParent(window)) {
         if (CObjectInspector* grid = FromHandle(window)) return grid->OnKeyDown(message);
@@ -461,14 +518,9 @@ LRESULT CObjectInspector::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         case WM_VSCROLL:
             Scroll(LOWORD(wParam));
             return 0;
-        case WM_MOUSEWHEEL: {
-            const int pages = widgets::WheelPageSteps(GET_WHEEL_DELTA_WPARAM(wParam));
-            for (int i = 0; i < (pages < 0 ? -pages : pages); ++i) {
-                PostMessageW(hwnd(), WM_VSCROLL, pages > 0 ? SB_PAGEUP : SB_PAGEDOWN,
-                             reinterpret_cast<LPARAM>(m_scrollBar));
-            }
+        case WM_MOUSEWHEEL:
+            OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam));
             return 0;
-        }
         case WM_COMMAND:
             OnCommand(wParam, lParam);
             return 0;

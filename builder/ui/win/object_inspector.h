@@ -12,7 +12,8 @@
 //
 // Notifications of the editors go on to the grid's parent, so the owner hears of every edit.
 // The program's message loop hands each message to PreTranslate() first: the grid's Tab
-// cycle and its copy, cut and paste keys act before the message reaches any window.
+// cycle and its copy, cut and paste keys act before the message reaches any window, and the
+// mouse wheel scrolls the grid under the pointer, unless a list under it can scroll that way.
 
 #include <windows.h>
 
@@ -76,6 +77,10 @@ class CObjectInspector : public win::Window {
     void DrawRow(HDC dc, CProperty& row);
     void DrawGroupHeader(HDC dc, CProperty& row);
     void Scroll(int request);
+    // Moves the rows by `pixels` (positive towards the top) within the scroll range.
+    void ScrollBy(int pixels);
+    void OnMouseWheel(int delta);
+    static bool RouteWheel(const MSG& message);
     bool OnKeyDown(const MSG& message);
     bool CycleTab(bool backwards);
     void OnCommand(WPARAM wParam, LPARAM lParam);

@@ -8,6 +8,7 @@
 #include "builder/project/project_file.h"
 #include "builder/project/project_record.h"
 #include "builder/ui/app_identity.h"
+#include "builder/ui/project_paths.h"
 #include "builder/ui/win/about_dlg.h"
 #include "builder/ui/win/builder_settings.h"
 #include "builder/ui/win/file_dialog.h"
@@ -33,9 +34,11 @@ std::u16string CutFieldsWarning(const std::vector<std::u16string>& fields) {
 }  // namespace
 
 void CMainFrame::OnFileNew() {
+    if (!SaveChangesFirst()) return;
     m_app.Document().OnNewDocument();
-    SetTitle(ui::DocumentTitle(m_app.Document().Title()));
     ResetProject();
+    m_titleNamesDocument = true;
+    MarkUnchanged();
 }
 
 void CMainFrame::ResetProject() {
@@ -44,6 +47,7 @@ void CMainFrame::ResetProject() {
 }
 
 void CMainFrame::OnFileOpen() {
+    if (!SaveChangesFirst()) return;
     std::u16string path;
     if (!ChooseFileToOpen(hwnd(), kProjectFilter, kProjectExtension, &path)) return;
     OpenProject(path);
@@ -60,26 +64,29 @@ bool CMainFrame::OpenProject(const std::u16string& path) {
     m_app.m_project = std::move(loaded);
     m_app.Document().SetPathName(path);
     ui::ApplyProject(m_app.m_project, &m_view);
-    SetTitle(ui::DocumentTitle(m_app.Document().Title()));
+    m_titleNamesDocument = true;
+    MarkUnchanged();
     settings::AddRecentFile(path);
     return true;
 }
 
-void CMainFrame::OnFileSave() {
-    if (m_app.Document().PathName().empty()) {
-        OnFileSaveAs();
-        return;
-    }
-    SaveProject(m_app.Document().PathName());
+bool CMainFrame::OnFileSave() {
+    if (m_app.Document().PathName().empty()) return OnFileSaveAs();
+    if (!SaveProject(m_app.Document().PathName())) return false;
+    UpdateTitle();
+    return true;
 }
 
-void CMainFrame::OnFileSaveAs() {
+bool CMainFrame::OnFileSaveAs() {
     std::u16string chosen;
-    if (!ChooseFileToSave(hwnd(), kProjectFilter, kProjectExtension, &chosen)) return;
+    if (!ChooseFileToSave(hwnd(), kProjectFilter, kProjectExtension, &chosen)) return false;
     const std::u16string path = project::WithProjectExtension(chosen);
+    // The title and the target of the next Save change only once the file is written.
+    if (!SaveProject(path)) return false;
     m_app.Document().SetPathName(path);
-    SetTitle(ui::DocumentTitle(m_app.Document().Title()));
-    SaveProject(path);
+    m_titleNamesDocument = true;
+    UpdateTitle();
+    return true;
 }
 
 bool CMainFrame::SaveProject(const std::u16string& path) {
@@ -94,14 +101,66 @@ bool CMainFrame::SaveProject(const std::u16string& path) {
         ShowMessage(std::u16string(project::ProjectFileMessage(result)), MB_ICONEXCLAMATION);
         return false;
     }
+    m_unchangedProject = m_app.m_project;
     settings::AddRecentFile(path);
     return true;
+}
+
+bool CMainFrame::ProjectChanged() {
+    // A copy: a build under way reads the model itself.
+    project::ProjectModel shown = m_app.m_project;
+    ui::GatherProject(m_view, &shown);
+    return shown != m_unchangedProject;
+}
+
+void CMainFrame::MarkUnchanged() {
+    m_unchangedProject = m_app.m_project;
+    ui::GatherProject(m_view, &m_unchangedProject);
+    UpdateTitle();
+}
+
+bool CMainFrame::SaveChangesFirst() {
+    if (!ProjectChanged()) return true;
+    const std::u16string question = u"Save changes to " + m_app.Document().Title() + u"?";
+    switch (MessageBoxW(hwnd(), win::W(question), win::W(ui::kAppName),
+                        MB_YESNOCANCEL | MB_ICONWARNING)) {
+        case IDYES:
+            return OnFileSave();
+        case IDNO:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void CMainFrame::UpdateTitle() {
+    std::u16string title =
+        m_titleNamesDocument ? ui::DocumentTitle(m_app.Document().Title()) : ui::BaseTitle();
+    if (ProjectChanged()) title.insert(0, u"*");
+    // Set only when it differs: every check would otherwise redraw the caption.
+    const int length = GetWindowTextLengthW(hwnd());
+    std::u16string current(static_cast<size_t>(length) + 1, u'\0');
+    GetWindowTextW(hwnd(), win::W(&current[0]), length + 1);
+    current.resize(static_cast<size_t>(length));
+    if (current != title) SetTitle(title);
 }
 
 void CMainFrame::TestProject() {
     const std::u16string& target = m_view.BuildPage().TargetPath();
     if (target.empty()) return;
-    ShellExecuteW(hwnd(), nullptr, win::W(target), nullptr, nullptr, SW_SHOW);
+    // A build that failed may have written nothing there.
+    const os::PathKind kind = os::GetPathKind(target);
+    if (kind == os::PathKind::Missing || kind == os::PathKind::Folder) {
+        ShowMessage(
+            u"There is no setup file " + target + u" to test: the last build did not write it.",
+            MB_ICONEXCLAMATION);
+        return;
+    }
+    const auto started = reinterpret_cast<INT_PTR>(
+        ShellExecuteW(hwnd(), nullptr, win::W(target), nullptr, nullptr, SW_SHOW));
+    if (started <= 32) {
+        ShowMessage(u"The setup file " + target + u" could not be started.", MB_ICONEXCLAMATION);
+    }
 }
 
 void CMainFrame::OnWebPage() {
@@ -129,6 +188,17 @@ bool CMainFrame::PrepareBuild(build::BuildRequest* request) {
         return false;
     }
     ui::GatherProject(m_view, &m_app.m_project);
+    // CreateSetup could only say that the file cannot be made; the author learns why.
+    const std::u16string targetFolder = ui::TargetFolder(m_app.m_project.targetFile);
+    const os::PathKind kind =
+        targetFolder.empty() ? os::PathKind::Folder : os::GetPathKind(targetFolder);
+    if (kind == os::PathKind::Missing || kind == os::PathKind::File) {
+        ShowMessage(u"The folder " + targetFolder +
+                        u" does not exist, so the setup file cannot be written there. Choose "
+                        u"another target file, or make the folder first.",
+                    MB_ICONEXCLAMATION);
+        return false;
+    }
     // The texts are written again for every build, so that a project opened while the Build
     // page showed is built with its own texts.
     const std::u16string error = m_view.WriteTextFiles(folder);

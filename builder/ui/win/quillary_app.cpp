@@ -67,6 +67,7 @@ bool CQuillaryApp::InitInstance(HINSTANCE instance, const wchar_t* commandLine) 
 int CQuillaryApp::Run() {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (m_frame) m_frame->NoteInput(message);
         if (CObjectInspector::PreTranslate(message)) continue;
         if (m_frame && m_frame->PreTranslate(message)) continue;
         TranslateMessage(&message);

@@ -68,6 +68,11 @@ bool CQuillaryView::CreatePages(project::ProjectModel* model, CBuildCtrl::Owner*
         !m_build.Create(hwnd(), kBuildPageId, page, buildOwner)) {
         return false;
     }
+    // A field takes no more characters than the project file keeps of it.
+    for (const ui::TextField& field : ui::kTextFields) {
+        SendDlgItemMessageW(m_projectInfo.hwnd(), field.windowId, EM_LIMITTEXT,
+                            static_cast<WPARAM>(field.maxLength), 0);
+    }
     for (int i = 0; i < ui::kTextPageCount; ++i) {
         if (!m_texts[i].Create(hwnd(), kFirstTextPageId + i, page)) return false;
         ShowWindow(m_texts[i].hwnd(), SW_HIDE);
@@ -128,6 +133,13 @@ LRESULT CQuillaryView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             win::PaintScope paint(hwnd());
             Paint(paint.dc());
             return 0;
+        }
+        case WM_COMMAND: {
+            const WORD code = HIWORD(wParam);
+            if (m_editListener && lParam && (code == EN_CHANGE || code == BN_CLICKED)) {
+                m_editListener->OnPagesEdited();
+            }
+            break;
         }
     }
     return Default(message, wParam, lParam);

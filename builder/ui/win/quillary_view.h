@@ -22,6 +22,14 @@
 
 class CQuillaryView : public win::Window, public ui::ProjectPages {
   public:
+    // Told whenever an editor of the pages reports a change (an edit's text, a check box, a
+    // rich text), including changes made by the program.
+    class EditListener {
+      public:
+        virtual ~EditListener() = default;
+        virtual void OnPagesEdited() = 0;
+    };
+
     static constexpr int kHeaderId = 200;
     static constexpr int kProjectInfoGridId = 201;
     static constexpr int kFilesGridId = 202;
@@ -34,6 +42,8 @@ class CQuillaryView : public win::Window, public ui::ProjectPages {
     // edit `model`, which must outlive the view; the Build page reports to `buildOwner`.
     bool Create(HWND parent, int id, const RECT& rect, project::ProjectModel* model,
                 CBuildCtrl::Owner* buildOwner);
+
+    void SetEditListener(EditListener* listener) { m_editListener = listener; }
 
     // Shows section `section` (0 to 7) in the header and its page, hiding the others.
     void ShowSection(int section);
@@ -76,4 +86,5 @@ class CQuillaryView : public win::Window, public ui::ProjectPages {
     std::array<HWND, ui::kSectionCount> m_pages = {};
     std::array<HICON, ui::kSectionCount> m_icons = {};
     int m_section = -1;
+    EditListener* m_editListener = nullptr;
 };

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "builder/project/file_categories.h"
+#include "builder/project/project_record.h"
 #include "builder/ui/page_fields.h"
 
 namespace {
@@ -159,6 +160,28 @@ TEST(PageFields, EveryProjectInfoEditorIsMappedOnce) {
     std::map<int, int> seen;
     for (const ui::TextField& field : ui::kTextFields) ++seen[field.windowId];
     for (int id = 7001; id <= 7012; ++id) EXPECT_EQ(seen[id], 1) << id;
+}
+
+// The editors' limits and the project file's fields must agree: an editor that takes more
+// builds setups that differ from the saved project, one that takes less loses text on Open.
+TEST(PageFields, EachEditorTakesWhatTheProjectFileKeeps) {
+    for (const ui::TextField& field : ui::kTextFields) {
+        ProjectModel model;
+        if (field.member) {
+            model.*field.member = std::u16string(field.maxLength, u'w');
+            EXPECT_TRUE(project::FieldsCutInRecord(model).empty()) << field.windowId;
+            model.*field.member += u'w';
+            EXPECT_EQ(project::FieldsCutInRecord(model).size(), 1u) << field.windowId;
+            continue;
+        }
+        // The longest number's text comes back whole; a longer text cannot be one.
+        model.version[field.versionIndex] = u"-2147483648";
+        ASSERT_EQ(model.version[field.versionIndex].size(), size_t(field.maxLength));
+        const std::vector<uint8_t> record = project::EncodeProjectRecord(model);
+        EXPECT_EQ(
+            project::DecodeProjectRecord(record.data(), record.size()).version[field.versionIndex],
+            u"-2147483648");
+    }
 }
 
 }  // namespace

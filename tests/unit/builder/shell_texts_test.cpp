@@ -59,6 +59,15 @@ TEST(ShellPaths, OnlyProjectFilesOpenWhenDropped) {
     EXPECT_FALSE(IsProjectFileName(u".eas"));
 }
 
+TEST(ShellPaths, TheTargetFolderIsWhatABuildNeedsToExist) {
+    EXPECT_EQ(TargetFolder(u"C:\\out\\setups\\Setup.exe"), u"C:\\out\\setups");
+    EXPECT_EQ(TargetFolder(u"C:\\Setup.exe"), u"C:\\");  // a drive's root, not "C:"
+    EXPECT_EQ(TargetFolder(u"D:/builds/Setup.exe"), u"D:/builds");
+    EXPECT_EQ(TargetFolder(u"\\\\server\\share\\Setup.exe"), u"\\\\server\\share");
+    EXPECT_EQ(TargetFolder(u"Setup.exe"), u"");  // the current folder
+    EXPECT_EQ(TargetFolder(u"\\Setup.exe"), u"");
+}
+
 TEST(ShellPaths, RecentFilesKeepTheLatestFourOnce) {
     std::vector<std::u16string> list;
     for (const char16_t* path : {u"a.eas", u"b.eas", u"c.eas", u"d.eas"}) {

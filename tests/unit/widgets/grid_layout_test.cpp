@@ -58,9 +58,13 @@ TEST(GridLayoutTest, ScrollActionsMoveByPixelsAndRows) {
     EXPECT_EQ(ScrollPositionAfter(ScrollAction::Thumb, 50, max, h, 77), 77);
     EXPECT_EQ(ScrollPositionAfter(ScrollAction::Thumb, 50, max, h, 500), max);
 
-    EXPECT_EQ(WheelPageSteps(120), 1);
-    EXPECT_EQ(WheelPageSteps(-240), -2);
-    EXPECT_EQ(WheelPageSteps(119), 0);  // less than a notch scrolls nothing
+    // A notch is three rows by default; a finer wheel's part notch scrolls its part.
+    EXPECT_EQ(WheelScrollPixels(120, 3, h, 400), 3 * h);
+    EXPECT_EQ(WheelScrollPixels(-240, 3, h, 400), -6 * h);
+    EXPECT_EQ(WheelScrollPixels(40, 3, h, 400), h);
+    EXPECT_EQ(WheelScrollPixels(120, 1, h, 400), h);
+    EXPECT_EQ(WheelScrollPixels(-120, kWheelPageScroll, h, 400), -400);
+    EXPECT_EQ(WheelScrollPixels(120, 0, h, 400), 0);  // the wheel turned off in the settings
 }
 
 TEST(GridLayoutTest, SubOptionsAreIndentedAndPairsSpaced) {

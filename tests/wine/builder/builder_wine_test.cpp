@@ -131,6 +131,28 @@ class BuilderWine : public ::testing::Test {
         EXPECT_EQ(result.exitCode, 0) << result.err;
     }
 
+    // Closes the builder, whose project has changes, answering No to saving them.
+    static void CloseDiscarding(winetest::Process& builder, const std::string& document) {
+        DriverResult closed = Drive({"window Tessark 1.29", "close", "msgbox Tessark", "click 7"});
+        ASSERT_TRUE(closed.ok()) << closed.error;
+        EXPECT_EQ(closed.lines, (std::vector<std::string>{"Save changes to " + document + "?"}));
+        const winetest::ProcessResult result = builder.Wait(30000);
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+    }
+
+    // The title once the changed mark has caught up with the pages: it is looked at again a
+    // moment after each edit.
+    static std::string SettledTitle(const std::string& expected) {
+        std::string title;
+        for (int i = 0; i < 10 && title != expected; ++i) {
+            DriverResult read = Drive({"window Tessark 1.29", "title"});
+            EXPECT_TRUE(read.ok()) << read.error;
+            if (!read.ok() || read.lines.empty()) break;
+            title = read.lines[0];
+        }
+        return title;
+    }
+
     // The plain texts of the three editors, read from their pages.
     static std::vector<std::string> EditorTexts() {
         DriverResult texts = Drive({"window Tessark 1.29", "click 1103", "text 12", "click 1104",
@@ -222,7 +244,7 @@ TEST_F(BuilderWine, ShowsTheCommandLineProjectOnEveryPage) {
                                 "click 1105", "click 1100", "text 7003"});
     ASSERT_TRUE(typed.ok()) << typed.error;
     EXPECT_EQ(typed.lines, (std::vector<std::string>{"1 Pier Lane"}));
-    Close(builder);
+    CloseDiscarding(builder, "robot.eas");
 }
 
 TEST_F(BuilderWine, BuildsWithF5TheSetupTheCommandBuilds) {
@@ -301,21 +323,23 @@ TEST_F(BuilderWine, BuildsWithF5TheSetupTheCommandBuilds) {
                "enabled 3033"});
     ASSERT_TRUE(retarget.ok()) << retarget.error;
     EXPECT_EQ(retarget.lines, (std::vector<std::string>{"0"}));
-    Close(builder);
+    CloseDiscarding(builder, "robot.eas");
 }
 
 TEST_F(BuilderWine, MakesAProductFromNothing) {
     winetest::Process builder(Builder());
     const std::string target = Windows("FreshSetup.exe");
-    // Type the name, add an expert through Add Files, tick every option, write a license.
+    // Type the name, add an expert through Add Files, tick every option, write a license. The
+    // first read waits for the builder's message loop, which a command sent earlier could miss.
     DriverResult made =
-        Drive({"window Tessark 1.29", "command 57600", "window Untitled",
+        Drive({"window Tessark 1.29", "text 7001", "command 57600", "window Untitled",
                "settext 7001 Fresh Robot", "click 1101", "click 8001", "window Open",
                "settext 1148 " + DriverText(Windows("GridPilot.ex4")), "command 1", "waitclosed",
                "window Untitled", "items 8000", "click 1102", "click 7025", "click 1103",
                "focus 12", "type Use it well.", "text 12"});
     ASSERT_TRUE(made.ok()) << made.error;
-    EXPECT_EQ(made.lines, (std::vector<std::string>{Windows("GridPilot.ex4"), "Use it well."}));
+    EXPECT_EQ(made.lines,
+              (std::vector<std::string>{"My Project", Windows("GridPilot.ex4"), "Use it well."}));
 
     // Select Target File names the setup; then build and test it.
     DriverResult chosen = Drive({"window Untitled", "click 1107", "click 3014", "window Save As",
@@ -328,7 +352,7 @@ TEST_F(BuilderWine, MakesAProductFromNothing) {
                "click 1", "waitclosed", "window Untitled", "click 3033",
                "window Fresh Robot 1.0.0.0 Installer", "click 2", "waitclosed"});
     ASSERT_TRUE(built.ok()) << built.error;
-    Close(builder);
+    CloseDiscarding(builder, "Untitled");
 
     winetest::ProcessResult list = winetest::RunTessark({"list", Host("FreshSetup.exe")});
     ASSERT_EQ(list.exitCode, 0) << list.err;
@@ -442,6 +466,170 @@ TEST_F(BuilderWine, SaveAsWithoutEditsWritesTheSameProject) {
     ASSERT_EQ(original.size(), 3u);
     EXPECT_NE(original[0].find("Moving Cross sample license"), std::string::npos);
     Close(reopened);
+}
+
+// Edits are never lost without a word: a changed project is marked in the title (and unmarked
+// when the change is taken back), New and closing ask whether to save it, Cancel keeps
+// everything, No discards, Yes saves (naming an untitled project first). The Project Info
+// fields take only what a project file keeps, and Save As changes the title and the next
+// Save's file only once the file is written.
+TEST_F(BuilderWine, AsksBeforeEditsAreLostAndFieldsHoldWhatTheFileHolds) {
+    winetest::Process builder(Builder(), {project_});
+    const std::string clean = "robot.eas" + std::string(kTitleEnd);
+    DriverResult opened = Drive({"window robot.eas", "title", "focus 7003", "key END", "type X",
+                                 "window *robot.eas", "title", "text 7003"});
+    ASSERT_TRUE(opened.ok()) << opened.error;
+    EXPECT_EQ(opened.lines, (std::vector<std::string>{clean, "*" + clean, "7 Harbour RoadX"}));
+    winetest::Screenshot("builder-changed-title");
+    DriverResult undone = Drive({"window robot.eas", "focus 7003", "key END BACKSPACE"});
+    ASSERT_TRUE(undone.ok()) << undone.error;
+    EXPECT_EQ(SettledTitle(clean), clean) << "the project is as opened again";
+
+    // Typed beyond the field's room, the name keeps 63 characters and the address 127.
+    std::string name;
+    while (name.size() < 70) name += "Grid Pilot Pro ";
+    name.resize(70);
+    const std::string url = "https://gridpilot.example.com/" + std::string(100, 'p');
+    DriverResult limited =
+        Drive({"window robot.eas", "settext 7001", "focus 7001", "type " + name, "settext 7004",
+               "focus 7004", "type " + url, "text 7001", "text 7004"});
+    ASSERT_TRUE(limited.ok()) << limited.error;
+    EXPECT_EQ(limited.lines, (std::vector<std::string>{name.substr(0, 63), url.substr(0, 127)}));
+
+    // New asks; Cancel keeps the project and its mark.
+    DriverResult kept = Drive({"window robot.eas", "key CTRL+N", "msgbox Tessark", "click 2",
+                               "waitclosed", "window robot.eas", "text 7001"});
+    ASSERT_TRUE(kept.ok()) << kept.error;
+    EXPECT_EQ(kept.lines,
+              (std::vector<std::string>{"Save changes to robot.eas?", name.substr(0, 63)}));
+    EXPECT_EQ(SettledTitle("*" + clean), "*" + clean);
+
+    // A target path longer than a project file keeps: Save As warns, and cancelling leaves the
+    // title and the file of the next Save as they were.
+    const std::string longTarget = Windows("setups\\" + std::string(260, 's') + ".exe");
+    DriverResult asked = Drive(
+        {"window robot.eas", "click 1107", "settext 3011 " + DriverText(longTarget),
+         "command 57604", "window Save As", "settext 1148 " + DriverText(Windows("copy")),
+         "command 1", "msgbox Tessark", "click 2", "waitclosed", "window robot.eas", "title"});
+    ASSERT_TRUE(asked.ok()) << asked.error;
+    ASSERT_EQ(asked.lines.size(), 2u);
+    EXPECT_NE(asked.lines[0].find("Target File"), std::string::npos) << asked.lines[0];
+    EXPECT_EQ(asked.lines[1], "*" + clean);
+    EXPECT_FALSE(fs::exists(Host("copy.eas")));
+
+    // Save goes to the opened file, with the typed texts whole, and clears the mark.
+    DriverResult saved = Drive(
+        {"window robot.eas", "settext 3011 " + DriverText(target_), "focus 3011", "key CTRL+S"});
+    ASSERT_TRUE(saved.ok()) << saved.error;
+    EXPECT_EQ(SettledTitle(clean), clean);
+    const std::string bytes = ReadHostFile(Host("robot.eas"));
+    const project::ProjectModel written =
+        project::DecodeProjectRecord(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+    EXPECT_EQ(written.productName, U16(name.substr(0, 63)));
+    EXPECT_EQ(written.productUrl, U16(url.substr(0, 127)));
+    EXPECT_EQ(written.targetFile, U16(target_));
+
+    // A ticked option is a change; closing asks, and No leaves the file as saved.
+    DriverResult ticked =
+        Drive({"window robot.eas", "click 1102", "click 7025", "window *robot.eas"});
+    ASSERT_TRUE(ticked.ok()) << ticked.error;
+    winetest::Screenshot("builder-options-changed");
+    CloseDiscarding(builder, "robot.eas");
+    EXPECT_EQ(ReadHostFile(Host("robot.eas")), bytes);
+
+    // An untitled project: Yes saves it under the name chosen, then the builder closes.
+    winetest::Process fresh(Builder());
+    DriverResult yes = Drive({"window Tessark 1.29", "focus 7001", "key END", "type !",
+                              "window *Tessark 1.29", "close", "msgbox Tessark"});
+    ASSERT_TRUE(yes.ok()) << yes.error;
+    EXPECT_EQ(yes.lines, (std::vector<std::string>{"Save changes to Untitled?"}));
+    winetest::Screenshot("builder-save-changes-question");
+    DriverResult named = Drive({"msgbox Tessark", "click 6", "window Save As",
+                                "settext 1148 " + DriverText(Windows("fresh")), "command 1"});
+    ASSERT_TRUE(named.ok()) << named.error;
+    const winetest::ProcessResult ended = fresh.Wait(30000);
+    EXPECT_EQ(ended.exitCode, 0) << ended.err;
+    const std::string freshBytes = ReadHostFile(Host("fresh.eas"));
+    EXPECT_EQ(project::DecodeProjectRecord(reinterpret_cast<const uint8_t*>(freshBytes.data()),
+                                           freshBytes.size())
+                  .productName,
+              u"My Project!");
+}
+
+// On the Files page one wheel notch moves three rows; over a list that can scroll the list
+// takes the wheel, over one that cannot (or has reached its end) the page does. A build into a
+// folder that does not exist says so in one message, and Test Project then stays disabled; a
+// build that fails while writing the setup enables it, and it says there is nothing to start.
+TEST_F(BuilderWine, WheelScrollsThePageAndBuildFailuresSayWhy) {
+    // Eleven indicators: more than their list shows at once.
+    std::vector<std::u16string> indicators;
+    for (int i = 0; i < 11; ++i) {
+        const std::string file = "Band" + std::to_string(i) + ".ex4";
+        WriteHostFile(Host(file), "the bytes of " + file);
+        indicators.push_back(U16(Windows(file)));
+    }
+    const std::string bytes = ReadHostFile(Host("robot.eas"));
+    project::ProjectModel model =
+        project::DecodeProjectRecord(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+    model.paths[1] = {indicators.begin(), indicators.begin() + 10};
+    const std::vector<uint8_t> record = project::EncodeProjectRecord(model);
+    WriteHostFile(Host("lists.eas"), std::string(record.begin(), record.end()));
+
+    winetest::Process builder(Builder(), {Windows("lists.eas")});
+    DriverResult wheel =
+        Drive({"window lists.eas", "click 1101", "scrollpos 999", "wheel 8000 -1",
+               "scrollpos 999",  // a list with two rows
+               "wheel 8010 -1", "scrollpos 8010", "scrollpos 999", "wheel 8010 1", "scrollpos 8010",
+               "scrollpos 999", "wheel 8010 1", "scrollpos 8010", "scrollpos 999"});
+    ASSERT_TRUE(wheel.ok()) << wheel.error;
+    ASSERT_EQ(wheel.lines.size(), 8u);
+    EXPECT_EQ(wheel.lines[0], "0");
+    const int notch = std::stoi(wheel.lines[1]);
+    EXPECT_EQ(notch % 3, 0) << notch;  // three rows
+    EXPECT_GE(notch, 3 * 16);
+    EXPECT_LE(notch, 3 * 30);
+    EXPECT_EQ(wheel.lines[2], "3") << "the indicators' list scrolls three rows itself";
+    EXPECT_EQ(wheel.lines[3], std::to_string(notch));
+    EXPECT_EQ(wheel.lines[4], "0");
+    EXPECT_EQ(wheel.lines[5], std::to_string(notch));
+    EXPECT_EQ(wheel.lines[6], "0");
+    EXPECT_EQ(wheel.lines[7], "0") << "at its top, the list passes the wheel to the page";
+    winetest::Screenshot("builder-files-wheel");
+
+    // A folder that does not exist: one message naming it, and nothing to test.
+    const std::string missing = Windows("no such folder");
+    DriverResult stopped = Drive({"window lists.eas", "click 1107",
+                                  "settext 3011 " + DriverText(missing + "\\Setup.exe"),
+                                  "window *lists.eas", "focus 3010", "key F5", "msgbox Tessark"});
+    ASSERT_TRUE(stopped.ok()) << stopped.error;
+    const std::string missingMessage = "The folder " + missing +
+                                       " does not exist, so the setup file cannot be written "
+                                       "there. Choose another target file, or make the folder "
+                                       "first.";
+    EXPECT_EQ(stopped.lines, (std::vector<std::string>{missingMessage}));
+    winetest::Screenshot("builder-missing-folder");
+    DriverResult after = Drive({"msgbox Tessark", "click 1", "waitclosed", "window lists.eas",
+                                "enabled 3033", "enabled 3016", "count 3010"});
+    ASSERT_TRUE(after.ok()) << after.error;
+    EXPECT_EQ(after.lines, (std::vector<std::string>{missingMessage, "0", "1", "0"}));
+    DriverResult second = Drive({"timeout 1500", "msgbox Tessark"});
+    EXPECT_FALSE(second.ok()) << "a second message: " << second.lines.size();
+
+    // A target that is a folder: the setup cannot be written, and Test Project is enabled as
+    // after every build that went as far as writing; it says there is no setup to start.
+    fs::create_directories(Host("occupied.exe"));
+    const std::string occupied = Windows("occupied.exe");
+    DriverResult failed =
+        Drive({"window lists.eas", "settext 3011 " + DriverText(occupied), "focus 3010", "key F5",
+               "timeout 60000", "msgbox Tessark", "click 1", "waitclosed", "window lists.eas",
+               "enabled 3033", "click 3033", "msgbox Tessark", "click 1", "waitclosed"});
+    ASSERT_TRUE(failed.ok()) << failed.error;
+    ASSERT_EQ(failed.lines.size(), 3u);
+    EXPECT_EQ(failed.lines[0].rfind("Unknown Error", 0), 0u) << failed.lines[0];
+    EXPECT_EQ(failed.lines[1], "1");
+    EXPECT_EQ(failed.lines[2],
+              "There is no setup file " + occupied + " to test: the last build did not write it.");
+    CloseDiscarding(builder, "lists.eas");
 }
 
 // The update check looks for msxml4.dll below the Windows folder before it reads the document.

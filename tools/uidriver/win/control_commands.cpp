@@ -3,6 +3,7 @@
 #include "tools/uidriver/win/command_context.h"
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 
@@ -85,6 +86,54 @@ bool DoMouse(State& state, const Command& c, std::string* error) {
         return false;
     }
     WaitUntilIdle(control);
+    return true;
+}
+
+bool DoWheel(State& state, const Command& c, std::string* error) {
+    const long id = c.numbers[0];
+    HWND control = UsableControl(state, id, error);
+    if (!control || !Front(state, error)) return false;
+    RECT rect;
+    GetClientRect(control, &rect);
+    POINT middle = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    if (!MouseWheel(control, middle, static_cast<int>(c.numbers[1]))) {
+        *error = "the system did not take the wheel turn";
+        return false;
+    }
+    WaitUntilIdle(control);
+    return true;
+}
+
+bool DoScrollPos(State& state, const Command& c, std::string* error) {
+    // A scroll bar that comes with a page's first paint: waited for as for a click.
+    HWND control = UsableControl(state, c.numbers[0], error);
+    if (!control) return false;
+    const std::u16string cls = text::ToLowerAscii(WindowClass(control));
+    UINT message = 0;
+    if (cls == u"scrollbar") message = SBM_GETPOS;
+    if (cls == u"syslistview32") message = LVM_GETTOPINDEX;
+    LRESULT position = 0;
+    if (!message) {
+        *error = Describe(state, c.numbers[0]) + " is a " + Utf8(WindowClass(control)) +
+                 ", not a scroll bar or list view";
+        return false;
+    }
+    if (!SendWithTimeout(control, message, 0, 0, &position)) {
+        *error = Describe(state, c.numbers[0]) + " did not answer";
+        return false;
+    }
+    PrintLine(std::to_string(position));
+    return true;
+}
+
+bool DoRect(State& state, const Command& c, std::string* error) {
+    HWND control = Control(state, c.numbers[0], error);
+    if (!control) return false;
+    RECT rect;
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, state.current, reinterpret_cast<POINT*>(&rect), 2);
+    PrintLine(std::to_string(rect.left) + " " + std::to_string(rect.top) + " " +
+              std::to_string(rect.right) + " " + std::to_string(rect.bottom));
     return true;
 }
 
@@ -176,6 +225,9 @@ const std::vector<NamedHandler>& ControlCommands() {
         {"click", DoClick},
         {"command", DoCommand},
         {"mouse", DoMouse},
+        {"wheel", DoWheel},
+        {"scrollpos", DoScrollPos},
+        {"rect", DoRect},
         {"focus", DoFocus},
         {"enabled", DoEnabled},
         {"visible", DoVisible},

@@ -117,6 +117,27 @@ bool MouseClick(HWND window, POINT point) {
     return Send(click);
 }
 
+bool MouseWheel(HWND window, POINT point, int notches) {
+    if (!ClientToScreen(window, &point)) return false;
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    if (width < 2 || height < 2) return false;
+    std::vector<INPUT> inputs(2);
+    for (INPUT& input : inputs) {
+        input.type = INPUT_MOUSE;
+        input.mi.dx = MulDiv(point.x, 65535, width - 1);
+        input.mi.dy = MulDiv(point.y, 65535, height - 1);
+        input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    }
+    inputs[1].mi.dwFlags |= MOUSEEVENTF_WHEEL;
+    inputs[1].mi.mouseData = static_cast<DWORD>(notches * WHEEL_DELTA);
+    std::vector<INPUT> move(inputs.begin(), inputs.begin() + 1);
+    std::vector<INPUT> wheel(inputs.begin() + 1, inputs.end());
+    if (!Send(move)) return false;
+    // As for a click: the window under the cursor learns that the mouse is over it first.
+    Sleep(50);
+    return Send(wheel);
+}
+
 bool PressKeys(const std::u16string& keys, std::string* error) {
     std::vector<INPUT> inputs;
     for (const std::u16string& chord : Split(keys, u' ')) {

@@ -14,6 +14,10 @@ bool BringToFront(HWND window);
 // A left click at `point` in `window`'s client coordinates.
 bool MouseClick(HWND window, POINT point);
 
+// Moves the mouse to `point` in `window`'s client coordinates and turns the wheel `notches`
+// notches away from the user (negative: towards the user).
+bool MouseWheel(HWND window, POINT point, int notches);
+
 // Presses the keys of `keys`: chords separated by blanks, each a key name with optional
 // modifiers joined by "+" ("ENTER", "ALT+N", "CTRL+SHIFT+S", "TAB TAB SPACE"). Names: A-Z,
 // 0-9, F1-F24, ENTER, ESC, TAB, SPACE, BACKSPACE, DELETE, INSERT, HOME, END, PGUP, PGDN, LEFT,
