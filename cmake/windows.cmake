@@ -19,6 +19,9 @@ add_link_options(-fno-lto)
 set(CMAKE_AR ${CMAKE_CXX_COMPILER_AR})
 set(CMAKE_RANLIB ${CMAKE_CXX_COMPILER_RANLIB})
 add_link_options(-static -static-libgcc -static-libstdc++ -Wl,--gc-sections -s)
+# No link time in the PE header: the same sources make the same programs, byte for byte, so
+# that a rebuild changes no setup built from them.
+add_link_options(-Wl,--no-insert-timestamp)
 
 include(${CMAKE_CURRENT_LIST_DIR}/zlib.cmake)
 

@@ -1,8 +1,8 @@
 #pragma once
 // The property grid's layout rules, apart from any window: which rows show, how tall they are,
-// when the scroll bar is needed and how far it scrolls, where each row's editors go, and the
-// Tab cycle of the Project Info fields. The Win32 grid (builder/ui/win/object_inspector.h)
-// measures, asks these functions and moves its windows.
+// when the scroll bar is needed and how far it scrolls, and where each row's editors go. The
+// Win32 grid (builder/ui/win/object_inspector.h) measures, asks these functions and moves its
+// windows.
 
 #include <vector>
 
@@ -96,23 +96,5 @@ Box RowDrawBox(const RowPlace& place);
 // 10-pixel gap.
 std::vector<Box> PlaceEditors(int kind, int rowId, int editorWidth, const RowPlace& place,
                               const std::vector<EditorSlot>& editors);
-
-// The Project Info fields in the order Tab visits them; after the last comes the first.
-constexpr int kTabCycleLength = 12;
-extern const int kTabCycle[kTabCycleLength];
-// The place in the cycle that Tab moves to from the window `focusedId`. When that window is
-// not in the cycle, the step is taken from `rememberedPlace` (a place from an earlier Tab).
-int NextTabPlace(int focusedId, int rememberedPlace, bool backwards = false);
-
-// The eight expert-option check boxes, in option order, and the three boxes that set them all.
-constexpr int kExpertOptionBoxCount = 8;
-extern const int kExpertOptionBoxIds[kExpertOptionBoxCount];
-constexpr int kAllBoxesRowId = 24;
-constexpr int kNoChangeAllId = 7024;
-constexpr int kCheckAllId = 7025;
-constexpr int kUncheckAllId = 7026;
-// The state (0 clear, 1 checked, 2 indeterminate) that "All" box `windowId` gives every
-// option, or -1 when the window is not one of the three.
-int AllBoxState(int windowId);
 
 }  // namespace widgets

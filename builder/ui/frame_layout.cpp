@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "widgets/split_layout.h"
+
 namespace ui {
 
 namespace {
@@ -39,9 +41,7 @@ std::array<int, kStatusPaneCount> StatusPaneRightEdges(int clientWidth) {
 }
 
 int ClampNavigatorWidth(int requested, int totalWidth) {
-    const int widest = totalWidth - kSplitterBarWidth - kMinPaneWidth;
-    if (widest < kMinPaneWidth) return std::max(0, std::min(requested, totalWidth / 2));
-    return std::clamp(requested, kMinPaneWidth, widest);
+    return widgets::ClampSplitLeft(requested, totalWidth, kSplitterBarWidth, kMinPaneWidth);
 }
 
 Box NavigatorButtonRect(int index, int paneWidth) {

@@ -1,5 +1,6 @@
 #include "builder/ui/page_fields.h"
 
+#include "builder/ui/project_info_keys.h"
 #include "widgets/grid_layout.h"
 
 namespace ui {
@@ -58,7 +59,7 @@ void GatherProject(const ProjectPages& pages, ProjectModel* model) {
     }
     for (int i = 0; i < project::kExpertOptionCount; ++i) {
         model->expertOptions[i] =
-            static_cast<project::OptionState>(pages.OptionCheck(widgets::kExpertOptionBoxIds[i]));
+            static_cast<project::OptionState>(pages.OptionCheck(ui::kExpertOptionBoxIds[i]));
     }
     for (const RichTextField& text : kRichTexts) model->*text.member = pages.RichTextOf(text.page);
     model->targetFile = pages.TargetFile();
@@ -70,7 +71,7 @@ void ApplyProject(const ProjectModel& model, ProjectPages* pages) {
     }
     pages->ShowModelFilesAndPictures();
     for (int i = 0; i < project::kExpertOptionCount; ++i) {
-        pages->SetOptionCheck(widgets::kExpertOptionBoxIds[i],
+        pages->SetOptionCheck(ui::kExpertOptionBoxIds[i],
                               static_cast<int>(model.expertOptions[i]));
     }
     for (const RichTextField& text : kRichTexts) pages->SetRichText(text.page, model.*text.member);

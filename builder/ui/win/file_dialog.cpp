@@ -2,8 +2,8 @@
 
 #include <commdlg.h>
 
-#include "widgets/file_dialog_text.h"
-#include "widgets/file_list_edits.h"
+#include "builder/ui/file_dialog_text.h"
+#include "builder/ui/file_list_edits.h"
 #include "widgets/win/wide.h"
 
 namespace {

@@ -73,11 +73,12 @@ bool CMainFrame::OnCreate() {
 
     RECT client;
     GetClientRect(hwnd(), &client);
-    if (!m_splitter.Create(hwnd(), kSplitterId, client)) return false;
+    if (!m_splitter.Create(hwnd(), kSplitterId, client,
+                           {ui::kInitialNavigatorWidth, ui::kSplitterBarWidth, ui::kMinPaneWidth})) return false;
     const RECT left = {0, 0, ui::kInitialNavigatorWidth, client.bottom};
     const RECT right = {0, 0, 100, 100};
     if (!m_navigator.Create(m_splitter.hwnd(), kNavigatorId, left, this) ||
-        !m_view.Create(m_splitter.hwnd(), kViewId, right, &m_app.m_project, this)) {
+        !m_view.Create(m_splitter.hwnd(), kViewId, right, &m_app.Project(), this)) {
         DestroyWindow(m_splitter.hwnd());
         return false;
     }
@@ -206,8 +207,8 @@ void CMainFrame::OnSectionChosen(int section) {
 }
 
 void CMainFrame::OnUpdateButton() {
-    if (!m_app.m_bUpdateAvailable) return;
-    ShellExecuteW(hwnd(), nullptr, win::W(m_app.m_strUpdateUrl), nullptr, nullptr, SW_SHOW);
+    if (!m_app.UpdateAvailable()) return;
+    ShellExecuteW(hwnd(), nullptr, win::W(m_app.UpdateUrl()), nullptr, nullptr, SW_SHOW);
 }
 
 void CMainFrame::ShowUpdate(int32_t latest) {
@@ -221,15 +222,7 @@ void CMainFrame::OnUpdateCheckDone(UpdateCheckResult* result) {
         ShowMessage(std::u16string(kMsxmlMissingMessage) + ui::kMsxmlDownloadUrl,
                     MB_ICONINFORMATION);
     }
-    if (!result->currentVersion.empty()) m_app.m_strCurrentVersion = result->currentVersion;
-    if (result->fetched) {
-        m_app.m_strLatestVersion = result->latestVersion;
-        m_app.m_strUpdateUrl = result->updateUrl;
-    }
-    if (ui::IsNewerVersion(m_app.m_strLatestVersion, m_app.m_strCurrentVersion)) {
-        m_app.m_bUpdateAvailable = 1;
-        ShowUpdate(ui::VersionInteger(m_app.m_strLatestVersion));
-    }
+    if (m_app.TakeUpdateCheck(*result)) ShowUpdate(ui::VersionInteger(m_app.LatestVersion()));
 }
 
 void CMainFrame::SwitchPane() {
@@ -378,7 +371,7 @@ LRESULT CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnDropFiles(reinterpret_cast<HDROP>(wParam));
             return 0;
         case WM_START_UPDATE_CHECK:
-            m_updateCheck.Start(hwnd(), WM_UPDATE_CHECK_DONE, m_app.m_strLatestVersion,
+            m_updateCheck.Start(hwnd(), WM_UPDATE_CHECK_DONE, m_app.LatestVersion(),
                                 ui::UpdateDocumentAddress(settings::UpdateUrl()));
             return 0;
         case WM_UPDATE_CHECK_DONE: {

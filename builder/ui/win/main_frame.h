@@ -12,10 +12,10 @@
 #include "builder/build/win/build_ctrl.h"
 #include "builder/ui/win/group_view.h"
 #include "builder/ui/win/quillary_view.h"
-#include "builder/ui/win/static_splitter.h"
+#include "widgets/win/static_splitter.h"
 #include "builder/ui/win/update_check.h"
-#include "widgets/win/menu_ch.h"
-#include "widgets/win/my_toolbar.h"
+#include "builder/ui/win/menu_ch.h"
+#include "builder/ui/win/my_toolbar.h"
 #include "widgets/win/window.h"
 
 class CQuillaryApp;

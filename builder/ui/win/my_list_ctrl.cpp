@@ -3,10 +3,10 @@
 #include <commctrl.h>
 
 #include "builder/project/file_categories.h"
-#include "builder/project/win/file_properties.h"
+#include "builder/ui/win/file_properties.h"
 #include "builder/ui/win/file_dialog.h"
 #include "builder/ui/win/widget_resource_ids.h"
-#include "widgets/file_list_edits.h"
+#include "builder/ui/file_list_edits.h"
 #include "widgets/win/controls.h"
 #include "widgets/win/paint.h"
 #include "widgets/win/wide.h"

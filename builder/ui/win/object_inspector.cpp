@@ -411,11 +411,11 @@ CProperty* CObjectInspector::RowOfEditor(HWND editor) const {
 
 void CObjectInspector::OnCommand(WPARAM wParam, LPARAM lParam) {
     HWND sender = reinterpret_cast<HWND>(lParam);
-    const int state = widgets::AllBoxState(LOWORD(wParam));
+    const int state = ui::AllBoxState(LOWORD(wParam));
     CProperty* row = sender ? RowOfEditor(sender) : nullptr;
     if (HIWORD(wParam) == BN_CLICKED && state >= 0 && row && row->m_kind == widgets::kCheckBoxRow &&
-        row->m_rowId == widgets::kAllBoxesRowId) {
-        for (int id : widgets::kExpertOptionBoxIds) {
+        row->m_rowId == ui::kAllBoxesRowId) {
+        for (int id : ui::kExpertOptionBoxIds) {
             if (HWND box = GetDlgItem(hwnd(), id)) SendMessageW(box, BM_SETCHECK, state, 0);
         }
         // The automatic box moved on to its next state when clicked: it keeps its own.
@@ -426,16 +426,16 @@ void CObjectInspector::OnCommand(WPARAM wParam, LPARAM lParam) {
 
 bool CObjectInspector::CycleTab(bool backwards) {
     HWND focus = GetFocus();
-    int place = widgets::NextTabPlace(IsDescendant(hwnd(), focus) ? GetDlgCtrlID(focus) : 0,
+    int place = ui::NextTabPlace(IsDescendant(hwnd(), focus) ? GetDlgCtrlID(focus) : 0,
                                       m_tabPlace, backwards);
     // Fields of a closed group are passed over.
     HWND target = nullptr;
-    for (int tries = 0; tries < widgets::kTabCycleLength && !target; ++tries) {
-        HWND field = GetDlgItem(hwnd(), widgets::kTabCycle[place]);
+    for (int tries = 0; tries < ui::kTabCycleLength && !target; ++tries) {
+        HWND field = GetDlgItem(hwnd(), ui::kTabCycle[place]);
         if (field && IsWindowVisible(field)) {
             target = field;
         } else {
-            place = widgets::NextTabPlace(widgets::kTabCycle[place], place, backwards);
+            place = ui::NextTabPlace(ui::kTabCycle[place], place, backwards);
         }
     }
     if (!target) {

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "builder/project/project_model.h"
+#include "builder/ui/project_info_keys.h"
 #include "builder/ui/win/property.h"
 #include "widgets/win/handle.h"
 #include "widgets/win/window.h"
@@ -95,7 +96,7 @@ class CObjectInspector : public win::Window {
     int m_scrollPosition = 0;
     int m_scrollMaximum = 0;
     int m_rowHeight = 0;
-    int m_tabPlace = widgets::kTabCycleLength - 1;  // the first Tab from outside goes to 7001
+    int m_tabPlace = ui::kTabCycleLength - 1;  // the first Tab from outside goes to 7001
     RECT m_drawArea = {};
     win::Font m_font;
     win::Font m_boldFont;

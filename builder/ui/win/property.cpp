@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "builder/ui/project_info_keys.h"
 #include "builder/ui/win/my_list_ctrl.h"
 #include "builder/ui/win/picture_ctrl.h"
 #include "widgets/win/controls.h"
@@ -82,12 +83,12 @@ bool CProperty::CreateEditors(HWND grid, HFONT font, project::ProjectModel* mode
             break;
         }
         case widgets::kCheckBoxRow:
-            if (m_rowId == widgets::kAllBoxesRowId) {
+            if (m_rowId == ui::kAllBoxesRowId) {
                 made =
-                    MakeCheckBox(grid, u"No Change All", widgets::kNoChangeAllId, 30,
+                    MakeCheckBox(grid, u"No Change All", ui::kNoChangeAllId, 30,
                                  BST_INDETERMINATE) &&
-                    MakeCheckBox(grid, u"Check All", widgets::kCheckAllId, 30, BST_CHECKED) &&
-                    MakeCheckBox(grid, u"Uncheck All", widgets::kUncheckAllId, 30, BST_UNCHECKED);
+                    MakeCheckBox(grid, u"Check All", ui::kCheckAllId, 30, BST_CHECKED) &&
+                    MakeCheckBox(grid, u"Uncheck All", ui::kUncheckAllId, 30, BST_UNCHECKED);
             } else {
                 made = MakeCheckBox(grid, m_caption, id, 100, BST_INDETERMINATE);
             }

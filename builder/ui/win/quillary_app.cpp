@@ -6,6 +6,7 @@
 
 #include "builder/ui/app_identity.h"
 #include "builder/ui/project_paths.h"
+#include "builder/ui/update_rules.h"
 #include "builder/ui/win/main_frame.h"
 #include "builder/ui/win/object_inspector.h"
 #include "builder/ui/win/running_version.h"
@@ -50,7 +51,6 @@ bool CQuillaryApp::InitInstance(HINSTANCE instance, const wchar_t* commandLine) 
         MessageBoxW(nullptr, win::W(kNoWindowMessage), win::W(ui::kAppName), MB_OK | MB_ICONSTOP);
         return false;
     }
-    m_mainWindow = m_frame.get();
 
     // The builder runs without the system's warning beep; the setting is given back at exit.
     if (SystemParametersInfoW(SPI_GETBEEP, 0, &m_beepWasOn, 0)) {
@@ -77,7 +77,6 @@ int CQuillaryApp::Run() {
 }
 
 void CQuillaryApp::ExitInstance() {
-    m_mainWindow = nullptr;
     m_frame.reset();
     if (m_beepChanged) {
         SystemParametersInfoW(SPI_SETBEEP, m_beepWasOn, nullptr, 0);
@@ -92,4 +91,15 @@ void CQuillaryApp::ExitInstance() {
 void CQuillaryApp::ReadRunningVersion() {
     std::u16string version = ::ReadRunningVersion();
     if (!version.empty()) m_strCurrentVersion = std::move(version);
+}
+
+bool CQuillaryApp::TakeUpdateCheck(const UpdateCheckResult& result) {
+    if (!result.currentVersion.empty()) m_strCurrentVersion = result.currentVersion;
+    if (result.fetched) {
+        m_strLatestVersion = result.latestVersion;
+        m_strUpdateUrl = result.updateUrl;
+    }
+    if (!ui::IsNewerVersion(m_strLatestVersion, m_strCurrentVersion)) return false;
+    m_bUpdateAvailable = 1;
+    return true;
 }

@@ -17,7 +17,7 @@
 #include "builder/ui/sections.h"
 #include "builder/ui/win/object_inspector.h"
 #include "builder/ui/win/ruler_rich_edit_ctrl.h"
-#include "widgets/win/section_header.h"
+#include "builder/ui/win/section_header.h"
 #include "widgets/win/window.h"
 
 class CQuillaryView : public win::Window, public ui::ProjectPages {

@@ -2,8 +2,16 @@
 
 #include "builder/ui/win/widget_resource_ids.h"
 #include "widgets/win/controls.h"
+#include "widgets/win/wide.h"
 
 namespace {
+
+std::u16string ResourceText(int id, const char16_t* fallback) {
+    const wchar_t* text = nullptr;
+    const int length =
+        LoadStringW(GetModuleHandleW(nullptr), id, reinterpret_cast<LPWSTR>(&text), 0);
+    return length > 0 ? win::U16(text, static_cast<size_t>(length)) : std::u16string(fallback);
+}
 
 // A separator whose width makes room for a box or the picker (iBitmap is its width).
 struct Slot {
@@ -84,7 +92,10 @@ bool CRRECToolbar::Create(HWND parent, int id, const RECT& rect) {
     InflateRect(&picker, -2, -1);
     return m_face.Create(bar, face.left, face.top, face.right - face.left) &&
            m_size.Create(bar, size.left, size.top, size.right - size.left) &&
-           m_colour.Create(bar, kColourPickerId, picker);
+           m_colour.Create(bar, kColourPickerId, picker,
+                           {ResourceText(IDS_COLOUR_PICKER, u"Color"),
+                            ResourceText(IDS_COLOUR_AUTOMATIC, u"Automatic"),
+                            ResourceText(IDS_COLOUR_MORE, u"More Colours...")});
 }
 
 RECT CRRECToolbar::ItemRect(int index) const {

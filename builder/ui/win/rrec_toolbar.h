@@ -8,8 +8,8 @@
 
 #include <string>
 
-#include "builder/ui/win/colour_picker.h"
-#include "builder/ui/win/font_combo_box.h"
+#include "widgets/win/colour_picker.h"
+#include "widgets/win/font_combo_box.h"
 #include "widgets/win/image_strip.h"
 #include "widgets/win/window.h"
 

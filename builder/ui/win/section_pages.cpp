@@ -1,6 +1,7 @@
 #include "builder/ui/win/section_pages.h"
 
 #include "builder/project/file_categories.h"
+#include "builder/ui/project_info_keys.h"
 #include "builder/ui/win/picture_ctrl.h"
 
 namespace {
@@ -71,7 +72,7 @@ bool FillOptionsGrid(CObjectInspector& grid) {
         }
     }
     return grid.AddChild(group, u"", widgets::kSeparatorRow, 0, 0) &&
-           grid.AddChild(group, u"", kCheckBoxRow, widgets::kAllBoxesRowId, 110);
+           grid.AddChild(group, u"", kCheckBoxRow, ui::kAllBoxesRowId, 110);
 }
 
 bool FillCustomizeGrid(CObjectInspector& grid, int width) {

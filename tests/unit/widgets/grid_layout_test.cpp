@@ -78,7 +78,7 @@ TEST(GridLayoutTest, SubOptionsAreIndentedAndPairsSpaced) {
     }
     // The three "All" boxes: the first two side by side, a 10-pixel gap after the second.
     std::vector<Box> all =
-        PlaceEditors(kCheckBoxRow, kAllBoxesRowId, 110, Place(0), Slots({7024, 7025, 7026}));
+        PlaceEditors(kCheckBoxRow, 24 /* the "All" boxes row */, 110, Place(0), Slots({7024, 7025, 7026}));
     ASSERT_EQ(all.size(), 3u);
     EXPECT_EQ(all[0].left, 15);
     EXPECT_EQ(all[1].left, 125);
@@ -111,29 +111,6 @@ TEST(GridLayoutTest, ListsPicturesAndRightAlignedEditors) {
     EXPECT_EQ(right[1], (Box{395, 33, 475, 57}));
     EXPECT_EQ(PlaceEditors(kCaptionRowRightRow, 40, 80, place, Slots({1}))[0], right[0]);
     EXPECT_EQ(RowDrawBox(place), (Box{1, 41, 600, 61}));
-}
-
-TEST(GridLayoutTest, TabCycleRunsThroughTheTwelveFields) {
-    EXPECT_EQ(kTabCycle[NextTabPlace(7006, 0)], 7001);  // from the last back to the first
-    EXPECT_EQ(kTabCycle[NextTabPlace(7001, 0)], 7007);
-    EXPECT_EQ(kTabCycle[NextTabPlace(7012, 0)], 7002);
-    int place = 0;
-    for (int i = 0; i < kTabCycleLength; ++i) place = NextTabPlace(kTabCycle[place], place);
-    EXPECT_EQ(place, 0);  // twelve steps go round once
-    // A window outside the cycle steps on from the remembered place.
-    EXPECT_EQ(kTabCycle[NextTabPlace(999, 3)], 7010);
-    EXPECT_EQ(kTabCycle[NextTabPlace(999, kTabCycleLength - 1)], 7001);
-    // Shift+Tab goes back.
-    EXPECT_EQ(kTabCycle[NextTabPlace(7001, 0, true)], 7006);
-    EXPECT_EQ(kTabCycle[NextTabPlace(7002, 0, true)], 7012);
-}
-
-TEST(GridLayoutTest, AllBoxesGiveTheirStates) {
-    EXPECT_EQ(AllBoxState(kNoChangeAllId), 2);
-    EXPECT_EQ(AllBoxState(kCheckAllId), 1);
-    EXPECT_EQ(AllBoxState(kUncheckAllId), 0);
-    EXPECT_EQ(AllBoxState(7021), -1);
-    EXPECT_EQ(AllBoxState(7027), -1);
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "builder/project/win/file_properties_ids.h"
+#include "builder/ui/win/file_properties_ids.h"
 #include "tests/wine/harness/wine_harness.h"
 #include "tools/gallery/win/gallery_ids.h"
 

@@ -2,7 +2,7 @@
 
 #include "base/text.h"
 #include "builder/project/file_categories.h"
-#include "builder/project/win/file_properties.h"
+#include "builder/ui/win/file_properties.h"
 #include "builder/ui/win/section_pages.h"
 #include "tools/gallery/win/sample_pages.h"
 #include "widgets/win/controls.h"

@@ -14,7 +14,7 @@
 #include "builder/ui/win/ruler_rich_edit_ctrl.h"
 #include "tools/gallery/win/gallery_ids.h"
 #include "tools/gallery/win/kit_page.h"
-#include "widgets/win/menu_ch.h"
+#include "builder/ui/win/menu_ch.h"
 #include "widgets/win/window.h"
 
 namespace gallery {

@@ -6,8 +6,8 @@
 
 #include "widgets/win/button_st.h"
 #include "widgets/win/handle.h"
-#include "widgets/win/my_toolbar.h"
-#include "widgets/win/section_header.h"
+#include "builder/ui/win/my_toolbar.h"
+#include "builder/ui/win/section_header.h"
 #include "widgets/win/window.h"
 #include "widgets/win/wnd_image.h"
 

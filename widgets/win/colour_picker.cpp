@@ -1,8 +1,7 @@
-#include "builder/ui/win/colour_picker.h"
+#include "widgets/win/colour_picker.h"
 
 #include <commdlg.h>
 
-#include "builder/ui/win/widget_resource_ids.h"
 #include "widgets/win/handle.h"
 #include "widgets/win/offscreen_surface.h"
 #include "widgets/win/paint.h"
@@ -14,24 +13,15 @@ const wchar_t kClassName[] = L"TessarkColourPicker";
 const COLORREF kHoverFill = RGB(236, 246, 245);
 const COLORREF kHoverBorder = RGB(23, 112, 124);
 
-std::u16string ResourceText(int id, const char16_t* fallback) {
-    const wchar_t* text = nullptr;
-    const int length =
-        LoadStringW(GetModuleHandleW(nullptr), id, reinterpret_cast<LPWSTR>(&text), 0);
-    return length > 0 ? win::U16(text, static_cast<size_t>(length)) : std::u16string(fallback);
-}
-
 }  // namespace
 
-CColourPicker::CColourPicker()
-    : m_automaticText(ResourceText(IDS_COLOUR_AUTOMATIC, u"Automatic")),
-      m_moreText(ResourceText(IDS_COLOUR_MORE, u"More Colours...")) {}
-
-bool CColourPicker::Create(HWND parent, int id, const RECT& rect) {
+bool CColourPicker::Create(HWND parent, int id, const RECT& rect, const Texts& texts) {
     if (!win::Window::Register(kClassName, CS_HREDRAW | CS_VREDRAW, nullptr)) return false;
-    const std::u16string title = ResourceText(IDS_COLOUR_PICKER, u"Color");
-    return win::Window::CreateChild(kClassName, win::W(title), WS_CHILD | WS_VISIBLE | WS_TABSTOP,
-                                    0, rect, parent, id) != nullptr;
+    m_automaticText = texts.automatic;
+    m_moreText = texts.more;
+    return win::Window::CreateChild(kClassName, win::W(texts.title),
+                                    WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, rect, parent,
+                                    id) != nullptr;
 }
 
 void CColourPicker::SetColour(COLORREF colour) {

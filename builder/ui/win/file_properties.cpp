@@ -1,6 +1,6 @@
-#include "builder/project/win/file_properties.h"
+#include "builder/ui/win/file_properties.h"
 
-#include "builder/project/win/file_properties_ids.h"
+#include "builder/ui/win/file_properties_ids.h"
 #include "widgets/win/wide.h"
 
 CFileProperties::CFileProperties(const project::FileEntry& entry)

@@ -1,4 +1,4 @@
-#include "widgets/win/section_header.h"
+#include "builder/ui/win/section_header.h"
 
 #include "widgets/win/controls.h"
 #include "widgets/win/offscreen_surface.h"

@@ -1,4 +1,4 @@
-#include "widgets/file_properties_form.h"
+#include "builder/ui/file_properties_form.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "builder/ui/win/font_combo_box.h"
+#include "widgets/win/font_combo_box.h"
 
 #include "widgets/num_spin_value.h"
 #include "widgets/win/controls.h"

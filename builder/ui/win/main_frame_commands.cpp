@@ -43,7 +43,7 @@ void CMainFrame::OnFileNew() {
 
 void CMainFrame::ResetProject() {
     PostMessageW(hwnd(), WM_START_UPDATE_CHECK, 0, 0);
-    ui::ResetPages(&m_app.m_project, &m_view);
+    ui::ResetPages(&m_app.Project(), &m_view);
 }
 
 void CMainFrame::OnFileOpen() {
@@ -61,9 +61,9 @@ bool CMainFrame::OpenProject(const std::u16string& path) {
         ShowMessage(std::u16string(project::ProjectFileMessage(result)), MB_ICONEXCLAMATION);
         return false;
     }
-    m_app.m_project = std::move(loaded);
+    m_app.Project() = std::move(loaded);
     m_app.Document().SetPathName(path);
-    ui::ApplyProject(m_app.m_project, &m_view);
+    ui::ApplyProject(m_app.Project(), &m_view);
     m_titleNamesDocument = true;
     MarkUnchanged();
     settings::AddRecentFile(path);
@@ -90,31 +90,31 @@ bool CMainFrame::OnFileSaveAs() {
 }
 
 bool CMainFrame::SaveProject(const std::u16string& path) {
-    ui::GatherProject(m_view, &m_app.m_project);
-    const std::vector<std::u16string> cut = project::FieldsCutInRecord(m_app.m_project);
+    ui::GatherProject(m_view, &m_app.Project());
+    const std::vector<std::u16string> cut = project::FieldsCutInRecord(m_app.Project());
     if (!cut.empty() && MessageBoxW(hwnd(), win::W(CutFieldsWarning(cut)), win::W(ui::kAppName),
                                     MB_OKCANCEL | MB_ICONWARNING | MB_DEFBUTTON2) != IDOK) {
         return false;
     }
-    const project::ProjectFileResult result = project::SaveProjectFile(m_app.m_project, path);
+    const project::ProjectFileResult result = project::SaveProjectFile(m_app.Project(), path);
     if (result != project::ProjectFileResult::Ok) {
         ShowMessage(std::u16string(project::ProjectFileMessage(result)), MB_ICONEXCLAMATION);
         return false;
     }
-    m_unchangedProject = m_app.m_project;
+    m_unchangedProject = m_app.Project();
     settings::AddRecentFile(path);
     return true;
 }
 
 bool CMainFrame::ProjectChanged() {
     // A copy: a build under way reads the model itself.
-    project::ProjectModel shown = m_app.m_project;
+    project::ProjectModel shown = m_app.Project();
     ui::GatherProject(m_view, &shown);
     return shown != m_unchangedProject;
 }
 
 void CMainFrame::MarkUnchanged() {
-    m_unchangedProject = m_app.m_project;
+    m_unchangedProject = m_app.Project();
     ui::GatherProject(m_view, &m_unchangedProject);
     UpdateTitle();
 }
@@ -169,7 +169,7 @@ void CMainFrame::OnWebPage() {
 
 void CMainFrame::OnAppAbout() {
     m_app.ReadRunningVersion();
-    CAboutDlg(m_app.m_strCurrentVersion).RunModal(hwnd());
+    CAboutDlg(m_app.CurrentVersion()).RunModal(hwnd());
 }
 
 std::u16string CMainFrame::WriteTextsToTemporaryFiles() {
@@ -187,9 +187,9 @@ bool CMainFrame::PrepareBuild(build::BuildRequest* request) {
                     MB_ICONEXCLAMATION);
         return false;
     }
-    ui::GatherProject(m_view, &m_app.m_project);
+    ui::GatherProject(m_view, &m_app.Project());
     // CreateSetup could only say that the file cannot be made; the author learns why.
-    const std::u16string targetFolder = ui::TargetFolder(m_app.m_project.targetFile);
+    const std::u16string targetFolder = ui::TargetFolder(m_app.Project().targetFile);
     const os::PathKind kind =
         targetFolder.empty() ? os::PathKind::Folder : os::GetPathKind(targetFolder);
     if (kind == os::PathKind::Missing || kind == os::PathKind::File) {
@@ -206,9 +206,9 @@ bool CMainFrame::PrepareBuild(build::BuildRequest* request) {
         ShowMessage(error, MB_ICONEXCLAMATION);
         return false;
     }
-    request->model = &m_app.m_project;
+    request->model = &m_app.Project();
     request->temporaryFolder = folder;
-    request->builderVersion = m_app.m_strCurrentVersion;
+    request->builderVersion = m_app.CurrentVersion();
     LoadBuildResources(m_app.Instance(), request);
     return true;
 }

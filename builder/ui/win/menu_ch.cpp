@@ -1,4 +1,4 @@
-#include "widgets/win/menu_ch.h"
+#include "builder/ui/win/menu_ch.h"
 
 #include <algorithm>
 

@@ -1,13 +1,13 @@
 #pragma once
 // CFileProperties: the modal "File Properties" dialog that edits one Other Files entry. Its
-// rules are widgets/file_properties_form.h; the template is file_properties.rc, which the
+// rules are builder/ui/file_properties_form.h; the template is file_properties.rc, which the
 // program's resources must include.
 //
 //   CFileProperties dialog(entry);
 //   if (dialog.Edit(owner)) entry = dialog.Result();
 
 #include "builder/project/project_model.h"
-#include "widgets/file_properties_form.h"
+#include "builder/ui/file_properties_form.h"
 #include "widgets/win/dialog.h"
 
 class CFileProperties : public win::Dialog {

@@ -1,9 +1,9 @@
 #pragma once
-// The main window's client area: two panes side by side, the section navigator at the left
-// and the section view at the right, with a bar between them that the mouse can drag.
+// Two panes side by side with a bar between them that the mouse can drag; neither pane is
+// dragged narrower than the given minimum.
 //
 //   CStaticSplitter splitter;
-//   splitter.Create(frame, 59648, rect);
+//   splitter.Create(frame, 59648, rect, {220, 6, 120});
 //   navigator.Create(splitter.hwnd(), ...);   // the panes are children of the splitter
 //   view.Create(splitter.hwnd(), ...);
 //   splitter.SetPanes(navigator.hwnd(), view.hwnd());
@@ -14,7 +14,12 @@
 
 class CStaticSplitter : public win::Window {
   public:
-    bool Create(HWND parent, int id, const RECT& rect);
+    struct Sizes {
+        int initialLeft = 0;  // the left pane's first width
+        int barWidth = 0;
+        int minPane = 0;
+    };
+    bool Create(HWND parent, int id, const RECT& rect, const Sizes& sizes);
     void SetPanes(HWND left, HWND right);
     HWND Pane(int column) const { return column == 0 ? m_left : m_right; }
     int LeftWidth() const { return m_leftWidth; }
@@ -23,10 +28,12 @@ class CStaticSplitter : public win::Window {
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
+    int ClampLeft(int requested) const;
     void Layout();
     bool OnBar(int x) const;
     void PaintBar(HDC dc);
 
+    Sizes m_sizes;
     HWND m_left = nullptr;
     HWND m_right = nullptr;
     int m_leftWidth = 0;

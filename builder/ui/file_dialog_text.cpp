@@ -1,4 +1,4 @@
-#include "widgets/file_dialog_text.h"
+#include "builder/ui/file_dialog_text.h"
 
 namespace widgets {
 

@@ -1,4 +1,4 @@
-#include "builder/ui/win/colour_popup.h"
+#include "widgets/win/colour_popup.h"
 
 #include <windowsx.h>
 

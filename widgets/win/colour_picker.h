@@ -1,6 +1,7 @@
 #pragma once
-// CColourPicker: the text colour button of the rich text toolbar. It shows the colour in use
-// and drops down a CColourPopup; "More Colours..." opens the system's colour dialog. A new
+// CColourPicker: a colour button, such as a rich text toolbar's text colour. It shows the colour
+// in use and drops down a CColourPopup; its "more colours" entry opens the system's colour
+// dialog. A new
 // choice is told to the parent as WM_COMMAND with the notification kColourChanged.
 
 #include <windows.h>
@@ -8,16 +9,22 @@
 #include <memory>
 #include <string>
 
-#include "builder/ui/win/colour_popup.h"
+#include "widgets/win/colour_popup.h"
 #include "widgets/win/window.h"
 
 class CColourPicker : public win::Window {
   public:
     static constexpr WORD kColourChanged = 1;
 
-    CColourPicker();
+    // The owner's texts: the button's window text, the popup's "automatic" entry and its entry
+    // that opens the colour dialog.
+    struct Texts {
+        std::u16string title;
+        std::u16string automatic;
+        std::u16string more;
+    };
     // False when the window class cannot be registered or the window created.
-    bool Create(HWND parent, int id, const RECT& rect);
+    bool Create(HWND parent, int id, const RECT& rect, const Texts& texts);
 
     // CLR_DEFAULT stands for "Automatic", the system's text colour.
     COLORREF Colour() const { return m_colour; }

@@ -1,9 +1,9 @@
-#include "widgets/file_list_edits.h"
+#include "builder/ui/file_list_edits.h"
 
 #include <gtest/gtest.h>
 
 #include "builder/project/file_categories.h"
-#include "widgets/file_dialog_text.h"
+#include "builder/ui/file_dialog_text.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "widgets/file_list_edits.h"
+#include "builder/ui/file_list_edits.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
-#include "builder/ui/win/static_splitter.h"
+#include "widgets/win/static_splitter.h"
 
 #include <windowsx.h>
 
-#include "builder/ui/frame_layout.h"
+#include "widgets/split_layout.h"
 #include "widgets/win/paint.h"
 
 namespace {
@@ -11,12 +11,13 @@ const wchar_t kClassName[] = L"TessarkSplitter";
 
 }  // namespace
 
-bool CStaticSplitter::Create(HWND parent, int id, const RECT& rect) {
+bool CStaticSplitter::Create(HWND parent, int id, const RECT& rect, const Sizes& sizes) {
     if (!win::Window::Register(kClassName, 0, GetSysColorBrush(COLOR_BTNFACE),
                                LoadCursorW(nullptr, IDC_SIZEWE))) {
         return false;
     }
-    m_leftWidth = ui::kInitialNavigatorWidth;
+    m_sizes = sizes;
+    m_leftWidth = sizes.initialLeft;
     return win::Window::CreateChild(kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
                                     WS_EX_CONTROLPARENT, rect, parent, id) != nullptr;
 }
@@ -27,12 +28,18 @@ void CStaticSplitter::SetPanes(HWND left, HWND right) {
     Layout();
 }
 
+int CStaticSplitter::ClampLeft(int requested) const {
+    RECT client;
+    GetClientRect(hwnd(), &client);
+    return widgets::ClampSplitLeft(requested, client.right, m_sizes.barWidth, m_sizes.minPane);
+}
+
 void CStaticSplitter::Layout() {
     RECT client;
     GetClientRect(hwnd(), &client);
-    // The navigator keeps its width while the window is big enough for both panes.
-    const int left = ui::ClampNavigatorWidth(m_leftWidth, client.right);
-    const int rightStart = left + ui::kSplitterBarWidth;
+    // The left pane keeps its width while the window is big enough for both panes.
+    const int left = ClampLeft(m_leftWidth);
+    const int rightStart = left + m_sizes.barWidth;
     if (m_left) MoveWindow(m_left, 0, 0, left, client.bottom, TRUE);
     if (m_right) {
         MoveWindow(m_right, rightStart, 0,
@@ -41,17 +48,15 @@ void CStaticSplitter::Layout() {
 }
 
 bool CStaticSplitter::OnBar(int x) const {
-    RECT client;
-    GetClientRect(hwnd(), &client);
-    const int left = ui::ClampNavigatorWidth(m_leftWidth, client.right);
-    return x >= left && x < left + ui::kSplitterBarWidth;
+    const int left = ClampLeft(m_leftWidth);
+    return x >= left && x < left + m_sizes.barWidth;
 }
 
 void CStaticSplitter::PaintBar(HDC dc) {
     RECT client;
     GetClientRect(hwnd(), &client);
-    const int left = ui::ClampNavigatorWidth(m_leftWidth, client.right);
-    RECT bar = {left, 0, left + ui::kSplitterBarWidth, client.bottom};
+    const int left = ClampLeft(m_leftWidth);
+    RECT bar = {left, 0, left + m_sizes.barWidth, client.bottom};
     win::ButtonFacePanel(dc, bar, EDGE_RAISED, BF_LEFT | BF_RIGHT);
 }
 
@@ -68,19 +73,14 @@ LRESULT CStaticSplitter::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONDOWN: {
             const int x = GET_X_LPARAM(lParam);
             if (!OnBar(x)) break;
-            RECT client;
-            GetClientRect(hwnd(), &client);
-            m_dragOffset = x - ui::ClampNavigatorWidth(m_leftWidth, client.right);
+            m_dragOffset = x - ClampLeft(m_leftWidth);
             m_dragging = true;
             SetCapture(hwnd());
             return 0;
         }
         case WM_MOUSEMOVE:
             if (m_dragging) {
-                RECT client;
-                GetClientRect(hwnd(), &client);
-                m_leftWidth =
-                    ui::ClampNavigatorWidth(GET_X_LPARAM(lParam) - m_dragOffset, client.right);
+                m_leftWidth = ClampLeft(GET_X_LPARAM(lParam) - m_dragOffset);
                 Layout();
                 InvalidateRect(hwnd(), nullptr, TRUE);
             }

@@ -1,6 +1,6 @@
 #pragma once
 // What the File Properties dialog holds while it edits one Other Files entry, and how its
-// check boxes act on the other fields. The dialog (builder/project/win/file_properties.h)
+// check boxes act on the other fields. The dialog (builder/ui/win/file_properties.h)
 // copies its controls into a form, calls the rule for the box that was clicked and copies the
 // form back.
 

@@ -1,4 +1,4 @@
-#include "widgets/win/my_toolbar.h"
+#include "builder/ui/win/my_toolbar.h"
 
 #include "widgets/win/controls.h"
 #include "widgets/win/handle.h"
