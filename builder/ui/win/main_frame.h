@@ -9,7 +9,7 @@
 
 #include <string>
 
-#include "builder/build/win/build_ctrl.h"
+#include "builder/ui/win/build_ctrl.h"
 #include "builder/ui/win/group_view.h"
 #include "builder/ui/win/quillary_view.h"
 #include "widgets/win/static_splitter.h"

@@ -4,7 +4,7 @@
 #include <shellapi.h>
 
 #include "base/text.h"
-#include "builder/build/win/build_resources.h"
+#include "builder/ui/win/build_resources.h"
 #include "builder/project/project_file.h"
 #include "builder/project/project_record.h"
 #include "builder/ui/app_identity.h"

@@ -11,7 +11,7 @@
 #include <array>
 #include <string>
 
-#include "builder/build/win/build_ctrl.h"
+#include "builder/ui/win/build_ctrl.h"
 #include "builder/project/project_model.h"
 #include "builder/ui/page_fields.h"
 #include "builder/ui/sections.h"

@@ -1,4 +1,4 @@
-#include "builder/build/win/build_ctrl.h"
+#include "builder/ui/win/build_ctrl.h"
 
 #include "builder/ui/app_identity.h"
 #include "builder/ui/frame_layout.h"

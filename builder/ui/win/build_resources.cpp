@@ -1,4 +1,4 @@
-#include "builder/build/win/build_resources.h"
+#include "builder/ui/win/build_resources.h"
 
 #include "builder/ui/win/builder_resource_ids.h"
 #include "os/win/resource_bytes.h"
