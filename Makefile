@@ -27,7 +27,7 @@ PREFIX  ?= /usr/local
 DESTDIR ?=
 DEB     := $(BUILD)/deb
 
-.PHONY: all deps unit win host win64 host64 asan fuzz-build fuzz demo test bench install deb clean
+.PHONY: all deps unit format-check win host win64 host64 asan fuzz-build fuzz demo test bench install deb clean
 
 all: win host
 
@@ -39,6 +39,9 @@ unit:
 	    > $(BUILD)/unit-configure.log || { cat $(BUILD)/unit-configure.log; exit 1; }
 	@$(CMAKE) --build $(UNIT) -j$(JOBS)
 	@ctest --test-dir $(UNIT) -L unit -j$(JOBS) --output-on-failure
+
+format-check:
+	@scripts/format-check.sh .
 
 win: deps
 	@mkdir -p $(BUILD) && $(CMAKE) -S . -B $(WIN) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \

@@ -1,6 +1,7 @@
 #include "cli/file_bytes.h"
 
 #include "base/text.h"
+#include "os/whole_file.h"
 
 namespace cli {
 
@@ -34,21 +35,9 @@ bool ReadWholeFile(const os::Path& path, size_t limit, std::string* bytes, std::
 }
 
 bool WriteWholeFile(const os::Path& path, std::string_view bytes, std::u16string* error) {
-    const os::Path temporary = path + u".tmp";
-    os::File file;
-    bool written = file.Create(temporary);
-    if (written) {
-        written =
-            (bytes.empty() || file.Write(bytes.data(), static_cast<uint32_t>(bytes.size()))) &&
-            file.Flush();
-        written = file.Close() && written;
-        written = written && os::MoveReplace(temporary, path);
-    }
-    if (!written) {
-        *error = text::Format(u"cannot write %s: %s", {path, os::LastErrorMessage()});
-        os::DeleteFile(temporary);
-    }
-    return written;
+    if (os::WriteWholeFile(path, bytes.data(), static_cast<uint32_t>(bytes.size()))) return true;
+    *error = text::Format(u"cannot write %s: %s", {path, os::LastErrorMessage()});
+    return false;
 }
 
 }  // namespace cli

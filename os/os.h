@@ -75,6 +75,9 @@ bool CreateFolder(const Path& path);
 // Creates every missing level of `path`; true when the folder exists afterwards.
 bool CreateFolderTree(const Path& path);
 bool DeleteFile(const Path& path);
+// Deletes what a failed operation leaves behind (a temporary file), keeping that failure's
+// reason for LastErrorMessage.
+bool DiscardFile(const Path& path);
 #ifdef _WIN32
 bool DeleteFileW(const Path& path);
 #endif

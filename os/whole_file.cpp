@@ -29,7 +29,7 @@ bool WriteWholeFile(const Path& path, const void* data, uint32_t size) {
     if (!file.Create(temporary)) return false;
     const bool written = file.Write(data, size) && file.Flush();
     if (!file.Close() || !written || !MoveReplace(temporary, path)) {
-        DeleteFile(temporary);
+        DiscardFile(temporary);
         return false;
     }
     return true;

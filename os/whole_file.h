@@ -16,7 +16,7 @@ bool ReadWholeFile(const Path& path, size_t limit, std::vector<uint8_t>* bytes);
 
 // Writes `size` bytes as the new content of `path`: they go to "<path>.tmp" beside it, which
 // replaces `path` only once everything was written and flushed; otherwise the temporary file is
-// deleted and `path` stays as it was. (Not named
+// deleted and `path` stays as it was, and LastErrorMessage tells why. (Not named
 // ReplaceFile: <windows.h> makes that name a macro.)
 bool WriteWholeFile(const Path& path, const void* data, uint32_t size);
 

@@ -127,7 +127,7 @@ fi
 
 packages=(cmake make g++ libgtest-dev zlib1g-dev libtoml11-dev dpkg-dev g++-mingw-w64-i686
           g++-mingw-w64-x86-64-win32 pigz bzip2 wine wine32:i386 wine64 xvfb imagemagick x11-utils
-          clang libclang-rt-14-dev openssl osslsigncode)
+          clang clang-format libclang-rt-14-dev openssl osslsigncode)
 # The cross build's zlib: compiled from this folder (see cmake/zlib.cmake).
 zlib_source=${TESSARK_ZLIB_SOURCE:-/usr/local/src/tessark-zlib}
 

@@ -4,6 +4,7 @@
 
 #include "base/text.h"
 #include "builder/project/project_record.h"
+#include "os/whole_file.h"
 
 namespace project {
 
@@ -11,30 +12,13 @@ namespace {
 
 constexpr std::u16string_view kExtension = u".eas";
 
-os::Path TemporaryPathFor(const os::Path& path) {
-    return path + u".tmp";
-}
-
-// Writes the whole record to a new file at `path` and closes it. A file left behind by a
-// failed write is the caller's to delete.
-ProjectFileResult WriteRecordFile(const os::Path& path, const std::vector<uint8_t>& bytes) {
-    os::File file;
-    if (!file.Create(path)) return ProjectFileResult::CannotCreate;
-    const bool written =
-        file.Write(bytes.data(), static_cast<uint32_t>(bytes.size())) && file.Flush();
-    const bool closed = file.Close();
-    return written && closed ? ProjectFileResult::Ok : ProjectFileResult::WriteFailed;
-}
-
 }  // namespace
 
 std::u16string_view ProjectFileMessage(ProjectFileResult result) {
     switch (result) {
         case ProjectFileResult::Ok:
             return u"";
-        case ProjectFileResult::CannotCreate:
-        case ProjectFileResult::WriteFailed:
-        case ProjectFileResult::ReplaceFailed:
+        case ProjectFileResult::SaveFailed:
             return u"Failed to save.";
         case ProjectFileResult::CannotOpen:
         case ProjectFileResult::ReadFailed:
@@ -45,15 +29,9 @@ std::u16string_view ProjectFileMessage(ProjectFileResult result) {
 
 ProjectFileResult SaveProjectFile(const ProjectModel& model, const os::Path& path) {
     const std::vector<uint8_t> bytes = EncodeProjectRecord(model);
-    const os::Path temporary = TemporaryPathFor(path);
-    const ProjectFileResult written = WriteRecordFile(temporary, bytes);
-    if (written == ProjectFileResult::WriteFailed) os::DeleteFile(temporary);
-    if (written != ProjectFileResult::Ok) return written;
-    if (!os::MoveReplace(temporary, path)) {
-        os::DeleteFile(temporary);
-        return ProjectFileResult::ReplaceFailed;
-    }
-    return ProjectFileResult::Ok;
+    return os::WriteWholeFile(path, bytes.data(), static_cast<uint32_t>(bytes.size()))
+               ? ProjectFileResult::Ok
+               : ProjectFileResult::SaveFailed;
 }
 
 ProjectFileResult LoadProjectFile(const os::Path& path, ProjectModel* model) {

@@ -12,9 +12,7 @@ namespace project {
 
 enum class ProjectFileResult {
     Ok,
-    CannotCreate,   // save: the temporary file next to the target could not be created
-    WriteFailed,    // save: writing, flushing or closing the temporary file failed
-    ReplaceFailed,  // save: the temporary file could not be moved over the target
+    SaveFailed,  // save: the new file could not be written, or not put in the old one's place
     CannotOpen,     // open: the file could not be opened for reading
     ReadFailed,     // open: reading the file failed
 };

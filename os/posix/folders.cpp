@@ -39,6 +39,13 @@ bool CreateFolder(const Path& path) {
     return MakeHostFolder(fake::HostPath(path), true);
 }
 
+bool DiscardFile(const Path& path) {
+    const int error = errno;
+    const bool deleted = unlink(fake::HostPath(path).c_str()) == 0;
+    errno = error;
+    return deleted;
+}
+
 bool CreateFolderTree(const Path& path) {
     return fake::internal::CreateHostFolderTree(fake::HostPath(path), true);
 }

@@ -84,6 +84,13 @@ bool DeleteFile(const Path& path) {
     return ::DeleteFileW(Wide(path)) != FALSE;
 }
 
+bool DiscardFile(const Path& path) {
+    const DWORD error = GetLastError();
+    const bool deleted = ::DeleteFileW(Wide(path)) != FALSE;
+    SetLastError(error);
+    return deleted;
+}
+
 bool DeleteFileW(const Path& path) {
     return DeleteFile(path);
 }

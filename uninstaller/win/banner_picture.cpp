@@ -9,17 +9,14 @@
 
 namespace uninstaller {
 
-os::Path BannerPicturePath() {
-    os::Path temp;
-    if (!os::GetKnownFolder(os::KnownFolder::Temp, &temp)) return os::Path();
-    return temp + u"\\" + kBannerFileName;
-}
-
-bool WriteBannerPicture(const os::Path& file) {
-    if (file.empty()) return false;
+void WriteBannerPicture(os::Path* written) {
+    os::Path file;
+    if (!os::GetKnownFolder(os::KnownFolder::Temp, &file)) return;
+    file += u"\\";
+    file += kBannerFileName;
     const os::ResourceBytes banner = os::FindResourceBytes(
         nullptr, MAKEINTRESOURCEW(RT_BANNER_BYTES), MAKEINTRESOURCEW(IDR_BANNER_BYTES));
-    return banner.size > 0 && os::WriteWholeFile(file, banner.data, banner.size);
+    if (banner.size > 0 && os::WriteWholeFile(file, banner.data, banner.size)) *written = file;
 }
 
 }  // namespace uninstaller

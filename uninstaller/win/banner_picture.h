@@ -6,12 +6,10 @@
 
 namespace uninstaller {
 
-// The temporary folder's "banner.jpg".
-os::Path BannerPicturePath();
-
-// Writes the stored picture to `file`, through a temporary file beside it so that a page never
-// paints a half-written picture. False, and `file` untouched, when the program carries no
-// picture or it cannot be written.
-bool WriteBannerPicture(const os::Path& file);
+// Writes the stored picture to the temporary folder's "banner.jpg", through a temporary file
+// beside it so that a page never paints a half-written picture, and sets `*written` to that
+// path. `*written` is left as it was when the program carries no picture or it cannot be
+// written.
+void WriteBannerPicture(os::Path* written);
 
 }  // namespace uninstaller

@@ -9,8 +9,7 @@ namespace uninstaller {
 CompletePage::CompletePage(UninstallSession& session) : UninstallPage(IDD_COMPLETE, session, 16) {}
 
 void CompletePage::OnOpen() {
-    const os::Path picture = BannerPicturePath();
-    if (WriteBannerPicture(picture)) session_.bannerFile = picture;
+    WriteBannerPicture(&session_.bannerFile);
     SetText(IDC_RESULT, CompleteText(session_.product.values.productName));
     // Finish is the default button; the focus follows it rather than the first button.
     PostMessageW(hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDCANCEL)), TRUE);

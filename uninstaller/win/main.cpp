@@ -52,8 +52,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
                     MB_OK | MB_ICONERROR);
         exitCode = 1;
     } else {
-        const os::Path picture = BannerPicturePath();
-        if (WriteBannerPicture(picture)) session.bannerFile = picture;
+        WriteBannerPicture(&session.bannerFile);
         for (Page page = Page::Welcome; page != Page::End;) {
             page = NextPage(page, static_cast<int32_t>(ShowPage(page, session)));
         }

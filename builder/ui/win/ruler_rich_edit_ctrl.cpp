@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include "os/os.h"
+#include "os/whole_file.h"
 #include "widgets/ruler_rules.h"
 #include "widgets/win/wide.h"
 
@@ -62,20 +63,11 @@ void CRulerRichEditCtrl::SetRTF(const std::u16string& rtf) {
 
 bool CRulerRichEditCtrl::Save(const std::u16string& path) {
     const std::string bytes = ToAnsi(GetRTF());
-    const os::Path temporary = path + u".tmp";
-    os::File file;
-    bool written = file.Create(temporary);
-    if (written && !bytes.empty()) {
-        written = file.Write(bytes.data(), static_cast<uint32_t>(bytes.size()));
-    }
-    written = written && file.Flush() && file.Close() && os::MoveReplace(temporary, path);
-    if (written) {
+    if (os::WriteWholeFile(path, bytes.data(), static_cast<uint32_t>(bytes.size()))) {
         m_lastError.clear();
         return true;
     }
     m_lastError = os::LastErrorMessage();
-    file.Close();
-    os::DeleteFile(temporary);
     return false;
 }
 

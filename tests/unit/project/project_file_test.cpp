@@ -148,18 +148,10 @@ TEST_F(ProjectFileTest, FailedSaveKeepsThePreviousFile) {
     ProjectModel changed = SampleModel();
     changed.productName = u"Changed";
 
-    struct Fault {
-        Operation operation;
-        ProjectFileResult result;
-    } faults[] = {
-        {Operation::Open, ProjectFileResult::CannotCreate},
-        {Operation::Write, ProjectFileResult::WriteFailed},
-        {Operation::Move, ProjectFileResult::ReplaceFailed},
-    };
-    for (const Fault& fault : faults) {
-        FailNth(fault.operation, 1);
+    for (const Operation fault : {Operation::Open, Operation::Write, Operation::Move}) {
+        FailNth(fault, 1);
         const ProjectFileResult result = SaveProjectFile(changed, kProject);
-        EXPECT_EQ(result, fault.result);
+        EXPECT_EQ(result, ProjectFileResult::SaveFailed);
         EXPECT_EQ(ProjectFileMessage(result), u"Failed to save.");
         EXPECT_EQ(ReadHostFile(kProject), previous);
         EXPECT_FALSE(HostExists(kTemporary));
@@ -168,7 +160,7 @@ TEST_F(ProjectFileTest, FailedSaveKeepsThePreviousFile) {
 
     // A folder that does not exist: nothing is created at all.
     EXPECT_EQ(SaveProjectFile(changed, u"C:\\Nowhere\\Hunter.eas"),
-              ProjectFileResult::CannotCreate);
+              ProjectFileResult::SaveFailed);
     EXPECT_FALSE(HostExists(u"C:\\Nowhere"));
 
     ASSERT_EQ(SaveProjectFile(changed, kProject), ProjectFileResult::Ok);
