@@ -44,6 +44,10 @@ LRESULT CALLBACK CheckWindowProcedure(HWND window, UINT message, WPARAM wParam, 
         case kCheckEnded:
             SetWindowLongPtrW(window, GWLP_USERDATA, 1);
             return 0;
+        case WM_CLOSE:
+            // Not closed before the end of the check (Alt+F4, or a close asked from outside):
+            // the window has to stay to receive it.
+            return 0;
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }
@@ -63,8 +67,6 @@ class CheckWindow : public PackageCheckProgress {
     PackageCheck Run() {
         HINSTANCE instance = GetModuleHandleW(nullptr);
         WNDCLASSW windowClass = {};
-        // No Alt+F4 either: the window has to stay to receive the end of the check.
-        windowClass.style = CS_NOCLOSE;
         windowClass.lpfnWndProc = CheckWindowProcedure;
         windowClass.hInstance = instance;
         windowClass.hCursor = LoadCursorW(nullptr, IDC_WAIT);
