@@ -9,6 +9,7 @@
 #include "installer/setup_command_line.h"
 #include "installer/unattended_install.h"
 #include "installer/win/uninstaller_setup.h"
+#include "widgets/win/background_work.h"
 #include "widgets/win/wide.h"
 
 namespace installer {
@@ -28,21 +29,45 @@ int InstallWithoutWindows(const SetupOptions& options) {
     return RunUnattendedInstall(options, *session, uninstaller);
 }
 
-// A small window with a line of text and a progress bar, up while a large package is checked.
-// The check runs on this thread, so the window is kept painted by handling what is waiting
-// after every step.
+// Posted by the check's thread to the window: the package is large enough to show the window.
+constexpr UINT kShowCheck = WM_APP + 1;
+// The thread's last message, once the result is stored.
+constexpr UINT kCheckEnded = WM_APP + 2;
+
+// The check window's own messages; its GWLP_USERDATA turns 1 when the check has ended.
+LRESULT CALLBACK CheckWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case kShowCheck:
+            ShowWindow(window, SW_SHOWNORMAL);
+            UpdateWindow(window);
+            return 0;
+        case kCheckEnded:
+            SetWindowLongPtrW(window, GWLP_USERDATA, 1);
+            return 0;
+        case WM_CLOSE:
+            // Not closed before the end of the check (Alt+F4, or a close asked from outside):
+            // the window has to stay to receive it.
+            return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+// A small window with a line of text and a progress bar, shown while a large package is checked.
+// The check runs on a thread of its own, which reaches the window only by posted messages (the
+// bar's position, the showing, the end); this thread runs a message loop until the end arrives.
+// The window is made, hidden, before the check starts, so that every message has somewhere to
+// go; for a small package it is never shown.
 class CheckWindow : public PackageCheckProgress {
   public:
+    explicit CheckWindow(CSelfExtractor& reader) : reader_(reader) {}
     ~CheckWindow() override {
         if (window_) DestroyWindow(window_);
     }
 
-    void Begin(int64_t totalBytes) override {
-        total_ = totalBytes;
-        if (totalBytes < kVisibleCheckBytes) return;
+    PackageCheck Run() {
         HINSTANCE instance = GetModuleHandleW(nullptr);
         WNDCLASSW windowClass = {};
-        windowClass.lpfnWndProc = DefWindowProcW;
+        windowClass.lpfnWndProc = CheckWindowProcedure;
         windowClass.hInstance = instance;
         windowClass.hCursor = LoadCursorW(nullptr, IDC_WAIT);
         windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
@@ -55,7 +80,6 @@ class CheckWindow : public PackageCheckProgress {
         window_ = CreateWindowExW(WS_EX_DLGMODALFRAME, kCheckWindowClass, win::W(kSetupCaption),
                                   WS_POPUP | WS_CAPTION, x, y, width, height, nullptr, nullptr,
                                   instance, nullptr);
-        if (!window_) return;
         const HGDIOBJ font = GetStockObject(DEFAULT_GUI_FONT);
         HWND label = CreateWindowExW(0, L"STATIC", win::W(kCheckingText), WS_CHILD | WS_VISIBLE, 16,
                                      14, width - 40, 18, window_, nullptr, instance, nullptr);
@@ -63,34 +87,51 @@ class CheckWindow : public PackageCheckProgress {
         bar_ = CreateWindowExW(0, PROGRESS_CLASSW, nullptr, WS_CHILD | WS_VISIBLE, 16, 40,
                                width - 40, 18, window_, nullptr, instance, nullptr);
         SendMessageW(bar_, PBM_SETRANGE32, 0, kCheckSteps);
-        ShowWindow(window_, SW_SHOWNORMAL);
-        UpdateWindow(window_);
-        Pump();
+        // Without a window or a thread the check still runs, unseen, on this thread.
+        if (!window_ || !work_.Start(CheckThread, this)) {
+            CheckThread(this);
+            return result_;
+        }
+        MSG message;
+        while (!GetWindowLongPtrW(window_, GWLP_USERDATA) &&
+               GetMessageW(&message, nullptr, 0, 0) > 0) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        return result_;
+    }
+
+  private:
+    static DWORD WINAPI CheckThread(void* window) {
+        auto* self = static_cast<CheckWindow*>(window);
+        self->result_ = CheckPackage(self->reader_, self);
+        PostMessageW(self->window_, kCheckEnded, 0, 0);
+        return 0;
+    }
+
+    // On the check's thread, as is Checked.
+    void Begin(int64_t totalBytes) override {
+        total_ = totalBytes;
+        if (totalBytes >= kVisibleCheckBytes) PostMessageW(window_, kShowCheck, 0, 0);
     }
 
     void Checked(int64_t doneBytes) override {
-        if (!bar_ || total_ <= 0) return;
+        if (total_ < kVisibleCheckBytes) return;
         // In double precision, as the check's byte counts are: no 64-bit division routine.
         const int step = static_cast<int>(static_cast<double>(doneBytes) * kCheckSteps / total_);
         if (step == step_) return;
         step_ = step;
-        SendMessageW(bar_, PBM_SETPOS, static_cast<WPARAM>(step), 0);
-        Pump();
+        PostMessageW(bar_, PBM_SETPOS, static_cast<WPARAM>(step), 0);
     }
 
-  private:
-    static void Pump() {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
-
+    CSelfExtractor& reader_;
     HWND window_ = nullptr;
     HWND bar_ = nullptr;
     int64_t total_ = 0;
     int step_ = -1;
+    PackageCheck result_ = PackageCheck::NoPackage;
+    // Last, so destroyed first: the thread has ended before the members it uses go.
+    win::BackgroundWork work_;
 };
 
 }  // namespace
@@ -117,8 +158,7 @@ bool RunWithoutWizard(const wchar_t* commandLine, int* exitStatus) {
 }
 
 PackageCheck CheckPackageShowingProgress(CSelfExtractor& reader) {
-    CheckWindow window;
-    return CheckPackage(reader, &window);
+    return CheckWindow(reader).Run();
 }
 
 }  // namespace installer

@@ -7,24 +7,11 @@ namespace win {
 Dialog::Dialog(int templateId, HINSTANCE instance)
     : templateId_(templateId), instance_(instance ? instance : GetModuleHandleW(nullptr)) {}
 
-Dialog::~Dialog() {
-    // A modeless dialog still on screen must not call into a destroyed object.
-    if (hwnd_ && !modal_) {
-        SetWindowLongPtrW(hwnd_, DWLP_USER, 0);
-        DestroyWindow(hwnd_);
-    }
-}
+Dialog::~Dialog() = default;
 
 INT_PTR Dialog::RunModal(HWND owner) {
-    modal_ = true;
     return DialogBoxParamW(instance_, MAKEINTRESOURCEW(templateId_), owner, Procedure,
                            reinterpret_cast<LPARAM>(this));
-}
-
-HWND Dialog::CreateModeless(HWND parent) {
-    modal_ = false;
-    return CreateDialogParamW(instance_, MAKEINTRESOURCEW(templateId_), parent, Procedure,
-                              reinterpret_cast<LPARAM>(this));
 }
 
 std::u16string Dialog::Text(int id) const {
@@ -50,12 +37,7 @@ void Dialog::Enable(int id, bool enabled) const {
 }
 
 void Dialog::End(INT_PTR result) {
-    if (!hwnd_) return;
-    if (modal_) {
-        EndDialog(hwnd_, result);
-    } else {
-        DestroyWindow(hwnd_);
-    }
+    if (hwnd_) EndDialog(hwnd_, result);
 }
 
 bool Dialog::OnCommand(WORD code, WORD id, HWND control) {

@@ -9,10 +9,10 @@
 //   };
 //   INT_PTR result = AboutDialog().RunModal(owner);
 //
-// The dialog procedure binds `this` at WM_INITDIALOG (passed through DialogBoxParamW or
-// CreateDialogParamW) and dispatches to the virtual handlers below; messages that arrive before
-// WM_INITDIALOG get the system's default handling. Every handler has a default, so a class
-// overrides only what it needs. No exception ever leaves the dialog procedure: should one
+// The dialog procedure binds `this` at WM_INITDIALOG (passed through DialogBoxParamW) and
+// dispatches to the virtual handlers below; messages that arrive before WM_INITDIALOG get the
+// system's default handling. Every handler has a default, so a class overrides only what it
+// needs. No exception ever leaves the dialog procedure: should one
 // reach it (the Windows programs are built without exceptions), the dialog ends with -1.
 
 #include <windows.h>
@@ -33,10 +33,6 @@ class Dialog {
     // Shows the dialog modally and returns the value given to End(), or -1 when the dialog
     // could not be created.
     INT_PTR RunModal(HWND owner);
-    // Creates the dialog modeless (for example as a child page of `parent`); nullptr on
-    // failure. End() then destroys the window; destroying the object destroys it too. For
-    // Tab and the access keys to work, the message loop hands messages to IsDialogMessageW.
-    HWND CreateModeless(HWND parent);
 
     HWND hwnd() const { return hwnd_; }
     HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
@@ -48,7 +44,7 @@ class Dialog {
     void Enable(int id, bool enabled) const;
 
   protected:
-    // Ends a modal dialog with `result` (or destroys a modeless one).
+    // Ends the dialog with `result`.
     void End(INT_PTR result);
 
     // WM_INITDIALOG. Return true to let the system focus the first control, false when the
@@ -82,7 +78,6 @@ class Dialog {
     int templateId_;
     HINSTANCE instance_;
     HWND hwnd_ = nullptr;
-    bool modal_ = true;
 };
 
 }  // namespace win

@@ -87,7 +87,7 @@ bool CHyperLink::Attach(HWND control) {
         font.lfUnderline = TRUE;
         m_underlineFont.reset(CreateFontIndirectW(&font));
     }
-    UseFont(m_underlineMode == 1);
+    UseFont(false);
 
     LoadHandCursor();
     return true;
@@ -106,14 +106,6 @@ void CHyperLink::SetAddress(const std::u16string& address) {
 
 void CHyperLink::SetVisited(bool visited) {
     m_visited = visited;
-    Redraw();
-}
-
-void CHyperLink::SetUnderlineMode(int mode) {
-    if (mode == m_underlineMode) return;
-    m_underlineMode = mode;
-    if (!hwnd()) return;
-    UseFont(mode == 1);
     Redraw();
 }
 
@@ -186,7 +178,7 @@ void CHyperLink::PointerMoved() {
     CreateTooltip();
     if (m_over) return;
     m_over = true;
-    if (m_underlineMode == -1) UseFont(true);
+    UseFont(true);
     Redraw();
     SetTimer(hwnd(), kHoverTimer, kHoverCheckMs, nullptr);
 }
@@ -200,7 +192,7 @@ void CHyperLink::CheckPointerLeft() {
     if (PtInRect(&client, point)) return;
     m_over = false;
     KillTimer(hwnd(), kHoverTimer);
-    if (m_underlineMode != 1) UseFont(false);
+    UseFont(false);
     Redraw();
 }
 

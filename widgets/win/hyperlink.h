@@ -38,8 +38,6 @@ class CHyperLink : public win::Window {
     const std::u16string& Address() const { return m_address; }
     void SetVisited(bool visited);
     bool Visited() const { return m_visited; }
-    // -1 underlined only while the pointer is over the link, 1 always, 0 never.
-    void SetUnderlineMode(int mode);
 
     // Opens the address as a click does; true when something was started. A failure beeps
     // and shows why in a message box.
@@ -69,7 +67,6 @@ class CHyperLink : public win::Window {
     COLORREF m_backgroundColour;
     bool m_over = false;
     bool m_visited = false;
-    int m_underlineMode = -1;
     HFONT m_normalFont = nullptr;  // the control's own font, or a stock font: not owned
     win::Font m_underlineFont;
     HCURSOR m_handCursor = nullptr;

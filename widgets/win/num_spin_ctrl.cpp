@@ -34,15 +34,6 @@ void CNumSpinCtrl::SetRange(double minimum, double maximum) {
     UpdatePosition();
 }
 
-void CNumSpinCtrl::SetStep(double step) {
-    m_settings.step = step;
-    UpdatePosition();
-}
-
-void CNumSpinCtrl::SetDecimals(int decimals) {
-    m_settings.decimals = decimals;
-}
-
 void CNumSpinCtrl::SetFormat(const std::string& format) {
     m_settings.format = format;
 }

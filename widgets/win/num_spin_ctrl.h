@@ -1,6 +1,6 @@
 #pragma once
-// CNumSpinCtrl: spin buttons that step a number in their buddy edit box, with a range, a step
-// and a number format (the rules are widgets/num_spin_value.h).
+// CNumSpinCtrl: spin buttons that step a number in their buddy edit box, with a range and a
+// number format (the rules are widgets/num_spin_value.h).
 //
 //   CNumSpinCtrl spin;
 //   spin.Create(parent, edit, 0, 0, 35, 20, 0);   // edit: the buddy
@@ -31,9 +31,6 @@ class CNumSpinCtrl {
     HWND hwnd() const { return m_hwnd; }
 
     void SetRange(double minimum, double maximum);
-    void SetStep(double step);
-    // -1 for no fixed number of decimals.
-    void SetDecimals(int decimals);
     // An explicit printf format for one double; empty for none.
     void SetFormat(const std::string& format);
     const widgets::NumSpinSettings& Settings() const { return m_settings; }

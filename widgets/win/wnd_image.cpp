@@ -54,12 +54,6 @@ void CWndImage::SetAlignment(int horizontal, int vertical) {
     Recompute();
 }
 
-void CWndImage::SetScale(double x, double y) {
-    m_fit.scaleX = x;
-    m_fit.scaleY = y;
-    Recompute();
-}
-
 void CWndImage::SetBackground(COLORREF colour) {
     m_background = colour;
     if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);

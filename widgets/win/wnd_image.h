@@ -29,7 +29,6 @@ class CWndImage : public win::Window {
 
     void SetFitMode(int mode);
     void SetAlignment(int horizontal, int vertical);
-    void SetScale(double x, double y);
     void SetBackground(COLORREF colour);
 
     HICON Icon() const { return m_icon; }
