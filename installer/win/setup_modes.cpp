@@ -92,10 +92,10 @@ class CheckWindow : public PackageCheckProgress {
             CheckThread(this);
             return result_;
         }
+        // The window takes no typing: the messages need no translating into characters.
         MSG message;
         while (!GetWindowLongPtrW(window_, GWLP_USERDATA) &&
                GetMessageW(&message, nullptr, 0, 0) > 0) {
-            TranslateMessage(&message);
             DispatchMessageW(&message);
         }
         return result_;
