@@ -18,7 +18,6 @@ const char16_t* CommandTail(const char16_t* commandLine) {
     return p;
 }
 
-
 std::vector<std::u16string> SplitCommandLine(std::u16string_view line) {
     std::vector<std::u16string> words;
     std::u16string word;

@@ -13,7 +13,6 @@ namespace cmdline {
 // name and never closed takes the rest of the line.
 const char16_t* CommandTail(const char16_t* commandLine);
 
-
 // The words of a command line as the C runtime splits them for a program's arguments: blanks
 // and tabs part words outside quotes; a quote starts or ends a quoted part anywhere in a word
 // ("/MT4="C:\Program Files\MT4"" is one word); inside quotes two quotes stand for one; 2n

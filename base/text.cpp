@@ -34,7 +34,9 @@ void AppendUtf8(std::string& out, char32_t c) {
     }
 }
 
-bool IsSpace(char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); }
+bool IsSpace(char16_t c) {
+    return c == u' ' || (c >= u'\t' && c <= u'\r');
+}
 
 }  // namespace
 
@@ -118,7 +120,9 @@ bool Contains(std::u16string_view s, std::u16string_view part) {
     return s.find(part) != std::u16string_view::npos;
 }
 
-char16_t ToLowerAscii(char16_t c) { return (c >= u'A' && c <= u'Z') ? c + (u'a' - u'A') : c; }
+char16_t ToLowerAscii(char16_t c) {
+    return (c >= u'A' && c <= u'Z') ? c + (u'a' - u'A') : c;
+}
 
 std::u16string ToLowerAscii(std::u16string_view s) {
     std::u16string out(s);

@@ -72,7 +72,8 @@ int ListTextProject(const os::Path& path) {
     std::vector<std::vector<std::u16string>> rows = {{u"#", u"Name", u"Destination", u"Source"}};
     const auto add = [&rows](const std::u16string& source, const std::u16string& destination) {
         const size_t slash = source.find_last_of(u"\\/");
-        const std::u16string name = slash == std::u16string::npos ? source : source.substr(slash + 1);
+        const std::u16string name =
+            slash == std::u16string::npos ? source : source.substr(slash + 1);
         rows.push_back({text::FromInt(rows.size() + 4), name, destination, source});
     };
     for (int c = 0; c < project::kPathCategoryCount; ++c) {

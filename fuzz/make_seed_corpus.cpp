@@ -275,8 +275,9 @@ void InstallLogSeeds() {
     package::ProductRecord record;
     record.Set(u"ProductName", u"Moving Cross");
     record.Set(u"ProductDir", u"Moving Cross");
-    record.Set(u"UninstallLink", u"C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\"
-                                 u"Moving Cross\\Uninstall.lnk");
+    record.Set(u"UninstallLink",
+               u"C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\"
+               u"Moving Cross\\Uninstall.lnk");
     Save("product_record", "three-values", Bytes(record.Bytes()));
     Save("product_record", "empty", Bytes(package::ProductRecord().Bytes()));
 }

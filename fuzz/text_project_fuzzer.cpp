@@ -40,8 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(fuzz::PutFile(kFolder + rtf.name, rtf.bytes.data(), rtf.bytes.size()));
     }
     cli::text_project::TextProject again;
-    const std::u16string reread =
-        cli::text_project::ParseTextProject(files.toml, kAgain, &again);
+    const std::u16string reread = cli::text_project::ParseTextProject(files.toml, kAgain, &again);
     FUZZ_CHECK(reread.empty());
     FUZZ_CHECK(project::EncodeProjectRecord(again.model) ==
                project::EncodeProjectRecord(read.model));

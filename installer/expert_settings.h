@@ -66,7 +66,6 @@ SettingsResult CreateExpertSettingsFile(const os::Path& file, const ExpertOption
 // file gets a new one; virtual folders are never created. A portable terminal: the same files,
 // but only those that exist. A current terminal: its data folder's "config\experts.ini" when it
 // exists. Files shorter than the record are left alone. Nothing is reported.
-void WriteExpertOptions(const ExpertOptions& options,
-                        const std::vector<TerminalTarget>& terminals);
+void WriteExpertOptions(const ExpertOptions& options, const std::vector<TerminalTarget>& terminals);
 
 }  // namespace installer

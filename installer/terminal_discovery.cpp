@@ -88,7 +88,8 @@ std::vector<TerminalTarget> DiscoverTerminals() {
         os::ListFolder(programFiles, &entries)) {
         for (const auto& entry : entries) {
             if (!entry.isFolder) continue;
-            AppendNewTerminals(TerminalsOfFolder(os::JoinPath(programFiles, entry.name), dataFolders), &rows);
+            AppendNewTerminals(
+                TerminalsOfFolder(os::JoinPath(programFiles, entry.name), dataFolders), &rows);
         }
     }
     AppendNewTerminals(dataFolders, &rows);
@@ -101,7 +102,8 @@ void LabelTerminals(std::vector<TerminalTarget>* rows) {
         if (row.layout != TerminalLayout::Current) continue;
         bool shared = false;
         for (const TerminalTarget& other : *rows) {
-            shared = shared || (&other != &row && os::SameFolder(other.installFolder, row.installFolder));
+            shared = shared ||
+                     (&other != &row && os::SameFolder(other.installFolder, row.installFolder));
         }
         row.label = row.installFolder;
         if (shared) {

@@ -76,8 +76,9 @@ os::Path JoinExisting(const os::Path& parent, std::u16string_view name) {
 }  // namespace
 
 os::Path TerminalFolder(const TerminalTarget& terminal, const std::u16string& destination) {
-    const std::u16string_view relative = std::u16string_view(destination).substr(
-        std::min(destination.size(), package::kMacroMetaTrader.size()));
+    const std::u16string_view relative =
+        std::u16string_view(destination)
+            .substr(std::min(destination.size(), package::kMacroMetaTrader.size()));
     const bool classic = terminal.layout == TerminalLayout::Classic;
     for (const FolderRule& rule : kRules) {
         std::u16string_view rest;

@@ -71,8 +71,8 @@ TerminalTarget OwnFolderTerminal(TerminalLayout layout, const os::Path& folder) 
 
 bool IsMetaTraderFolder(const os::Path& folder) {
     Entries found;
-    return ListEntries(folder, &found) && found.terminalProgram && found.experts &&
-           found.sounds && found.config;
+    return ListEntries(folder, &found) && found.terminalProgram && found.experts && found.sounds &&
+           found.config;
 }
 
 bool ReadOriginFile(const os::Path& dataFolder, os::Path* installFolder) {

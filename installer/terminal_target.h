@@ -24,10 +24,10 @@ enum class TerminalLayout { Classic, Current, Portable };
 
 struct TerminalTarget {
     TerminalLayout layout = TerminalLayout::Classic;
-    os::Path installFolder;    // holds terminal.exe
-    os::Path dataFolder;       // holds the programs' tree; the installation folder unless Current
-    std::u16string profile;    // Current: the name of the user profile holding the data folder
-    std::u16string label;      // what the folder list shows for it
+    os::Path installFolder;  // holds terminal.exe
+    os::Path dataFolder;     // holds the programs' tree; the installation folder unless Current
+    std::u16string profile;  // Current: the name of the user profile holding the data folder
+    std::u16string label;    // what the folder list shows for it
 };
 
 // A classic or portable terminal whose installation and data folder is `folder`, labelled with

@@ -1,6 +1,5 @@
 #include "installer/unattended_install.h"
 
-
 #include "base/text.h"
 #include "installer/finish_actions.h"
 #include "installer/terminal_discovery.h"
@@ -88,9 +87,8 @@ int Install(const SetupOptions& options, InstallSession& session, UninstallerSet
 }  // namespace
 
 std::u16string NotMetaTraderFolderLine(const os::Path& folder) {
-    return text::Format(
-        u"%s is no MetaTrader 4 terminal's folder; nothing was installed.",
-        {folder});
+    return text::Format(u"%s is no MetaTrader 4 terminal's folder; nothing was installed.",
+                        {folder});
 }
 
 int RunUnattendedInstall(const SetupOptions& options, InstallSession& session,

@@ -29,7 +29,7 @@ enum class SeekOrigin { Begin, Current, End };
 
 // An open file. Not copyable; movable; closes itself when destroyed.
 class File {
-public:
+  public:
     File() = default;
     ~File();
     File(const File&) = delete;
@@ -57,16 +57,16 @@ public:
     // Returns false when closing reported an error (data may not have reached the disk).
     bool Close();
 
-private:
+  private:
     static constexpr intptr_t kInvalid = -1;
     intptr_t handle_ = kInvalid;  // a file descriptor or a HANDLE
 };
 
 enum class PathKind {
-    Missing,   // neither the path nor (possibly) its parent exists
+    Missing,  // neither the path nor (possibly) its parent exists
     File,
     Folder,
-    Unknown,   // exists or may exist, but its attributes cannot be read
+    Unknown,  // exists or may exist, but its attributes cannot be read
 };
 PathKind GetPathKind(const Path& path);
 

@@ -54,7 +54,8 @@ void ReadExtension(const uint8_t* data, size_t size, InstallLog* log) {
         at += kEntryHeadBytes;
         if (!IsKind(kind) || size - at < 2 * units) return;
         std::u16string path;
-        for (size_t unit = 0; unit < units; ++unit) path.push_back(le::GetU16(data + at + 2 * unit));
+        for (size_t unit = 0; unit < units; ++unit)
+            path.push_back(le::GetU16(data + at + 2 * unit));
         at += 2 * units;
         // The system would read the path only up to a zero unit: another file's path.
         if (path.find(u'\0') != std::u16string::npos) return;
@@ -88,8 +89,7 @@ bool InstallLog::Lists(std::u16string_view path) const {
     return false;
 }
 
-void InstallLog::AddEarlier(const InstallLog& earlier,
-                            bool (*exists)(const std::u16string& path)) {
+void InstallLog::AddEarlier(const InstallLog& earlier, bool (*exists)(const std::u16string& path)) {
     for (const LogEntry& entry : earlier.entries_) {
         if (!Lists(entry.path) && exists(entry.path)) Add(entry.path, entry.kind);
     }

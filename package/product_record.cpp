@@ -20,8 +20,7 @@ void AppendText(std::vector<uint8_t>* bytes, std::u16string_view text) {
 }
 
 // The counted text at `*at`, which must fit before `size`; `*at` moves past it.
-bool NextText(const uint8_t* data, size_t size, size_t* at, const uint8_t** units,
-              size_t* length) {
+bool NextText(const uint8_t* data, size_t size, size_t* at, const uint8_t** units, size_t* length) {
     if (size - *at < 2) return false;
     *length = le::GetU16(data + *at);
     *at += 2;

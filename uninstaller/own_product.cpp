@@ -39,8 +39,7 @@ OwnProduct FindOwnProduct(const os::Path& ownFolder, ValueReader& sharedEntry) {
     OwnProduct own;
     own.values = ReadProductValues(sharedEntry);
     own.entryIsOwn = own.values.entryFound && !own.values.uninstallString.empty() &&
-                     os::SameFolder(os::Path(FolderOf(own.values.uninstallString)),
-                                           ownFolder);
+                     os::SameFolder(os::Path(FolderOf(own.values.uninstallString)), ownFolder);
     if (own.entryIsOwn) {
         // The entry has no value for the product's own Uninstall shortcut; the record has.
         record.Get(package::entry::kUninstallLink, &own.values.uninstallLink);

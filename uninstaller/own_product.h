@@ -10,7 +10,7 @@
 namespace uninstaller {
 
 struct OwnProduct {
-    ProductValues values;  // entryFound: a record of this product was found, entry or file
+    ProductValues values;     // entryFound: a record of this product was found, entry or file
     bool entryIsOwn = false;  // the shared entry describes this product: the removal deletes it
 };
 

@@ -52,5 +52,4 @@ class ValueReader {
 // value keeps its default.
 ProductValues ReadProductValues(ValueReader& reader);
 
-
 }  // namespace uninstaller

@@ -27,11 +27,10 @@ void EmptyFolderTree(const os::Path& folder, const std::vector<os::Path>& kept) 
             os::RemoveFolder(path);
             continue;
         }
-        const bool keep = entry.name == package::kUninstallerName ||
-                          entry.name == package::kProductRecordName ||
-                          std::any_of(kept.begin(), kept.end(), [&](const os::Path& file) {
-                              return text::EqualsNoCase(file, path);
-                          });
+        const bool keep =
+            entry.name == package::kUninstallerName || entry.name == package::kProductRecordName ||
+            std::any_of(kept.begin(), kept.end(),
+                        [&](const os::Path& file) { return text::EqualsNoCase(file, path); });
         if (!keep) os::DeleteFile(path);
     }
 }

@@ -10,7 +10,6 @@
 
 namespace uninstaller {
 
-
 class RemovalReport {
   public:
     virtual ~RemovalReport() = default;

@@ -9,7 +9,6 @@ namespace uninstaller {
 
 namespace {
 
-
 bool IsBelow(const os::Path& path, const os::Path& folder) {
     if (folder.empty() || path.size() <= folder.size()) return false;
     const char16_t next = path[folder.size()];
@@ -70,7 +69,6 @@ void AddListedFiles(const package::InstallLog& log, RemovalPlan* plan) {
             plan->createdFolders.push_back(entry.path);
         }
     }
-
 }
 
 RemovalPlan MakeRemovalPlan(const OwnProduct& product, const os::Path& ownFolder) {

@@ -28,7 +28,7 @@ struct RemovalPlan {
     std::vector<os::Path> kept;   // files listed as Never Uninstall: never deleted
     // Folders the installation created, in listed order: removed when they are empty.
     std::vector<os::Path> createdFolders;
-    bool mayDeleteKey = false;    // the shared entry is this product's
+    bool mayDeleteKey = false;  // the shared entry is this product's
 };
 
 // The folders of a plan, from the product found and the base folders; no files yet.

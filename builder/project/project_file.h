@@ -13,8 +13,8 @@ namespace project {
 enum class ProjectFileResult {
     Ok,
     SaveFailed,  // save: the new file could not be written, or not put in the old one's place
-    CannotOpen,     // open: the file could not be opened for reading
-    ReadFailed,     // open: reading the file failed
+    CannotOpen,  // open: the file could not be opened for reading
+    ReadFailed,  // open: reading the file failed
 };
 
 // "Failed to save." or "Failed to read.", the texts the builder shows; empty for Ok.

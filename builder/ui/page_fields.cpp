@@ -71,8 +71,7 @@ void ApplyProject(const ProjectModel& model, ProjectPages* pages) {
     }
     pages->ShowModelFilesAndPictures();
     for (int i = 0; i < project::kExpertOptionCount; ++i) {
-        pages->SetOptionCheck(ui::kExpertOptionBoxIds[i],
-                              static_cast<int>(model.expertOptions[i]));
+        pages->SetOptionCheck(ui::kExpertOptionBoxIds[i], static_cast<int>(model.expertOptions[i]));
     }
     for (const RichTextField& text : kRichTexts) pages->SetRichText(text.page, model.*text.member);
     pages->SetTargetFile(model.targetFile);

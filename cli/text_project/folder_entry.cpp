@@ -67,7 +67,8 @@ std::u16string ExpandFolderEntry(const FolderEntry& folder, const os::Path& proj
     files.erase(std::remove_if(files.begin(), files.end(),
                                [&](const std::u16string& path) { return !Selected(folder, path); }),
                 files.end());
-    if (files.empty()) return text::Format(u"the folder %s holds no file to install", {folder.folder});
+    if (files.empty())
+        return text::Format(u"the folder %s holds no file to install", {folder.folder});
     std::sort(files.begin(), files.end());
 
     std::u16string destination = folder.entry.destination;

@@ -14,7 +14,6 @@ namespace installer {
 // The language the installer's resources are written in.
 constexpr WORD kResourceLanguage = 1033;
 
-
 // The running program's resource of `type` with the lowest numeric identifier; empty when it
 // has none. The bytes stay valid while the program runs.
 os::ResourceBytes LowestOwnResource(const wchar_t* type, WORD* id);

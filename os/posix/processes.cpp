@@ -21,9 +21,13 @@ void SetRunningProcesses(const std::vector<std::u16string>& exeNames) {
     TheProcesses().running = exeNames;
 }
 
-const std::vector<Launch>& Launches() { return TheProcesses().launches; }
+const std::vector<Launch>& Launches() {
+    return TheProcesses().launches;
+}
 
-void ClearLaunches() { TheProcesses().launches.clear(); }
+void ClearLaunches() {
+    TheProcesses().launches.clear();
+}
 
 }  // namespace os::fake
 

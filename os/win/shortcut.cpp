@@ -35,13 +35,12 @@ int32_t CreateShortcut(const Path& target, const Path& arguments, const Path& de
 
     ComScope com;  // declared first, so the interfaces below are released before it ends
     ComPtr<IShellLinkW> shellLink;
-    HRESULT result =
-        CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                         reinterpret_cast<void**>(shellLink.put()));
+    HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                      IID_IShellLinkW, reinterpret_cast<void**>(shellLink.put()));
     if (FAILED(result)) return result;
     ComPtr<IPersistFile> persistFile;
-    result = shellLink->QueryInterface(IID_IPersistFile,
-                                       reinterpret_cast<void**>(persistFile.put()));
+    result =
+        shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(persistFile.put()));
     if (FAILED(result)) return result;
 
     result = shellLink->SetPath(fullTarget);

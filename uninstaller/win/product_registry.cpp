@@ -12,7 +12,9 @@ class RegistryReader : public ValueReader {
         registry_.SelectRoot(HKEY_LOCAL_MACHINE);
     }
 
-    bool KeyExists() override { return registry_.OpenKey(package::ProductEntryKeyPath(), false, true); }
+    bool KeyExists() override {
+        return registry_.OpenKey(package::ProductEntryKeyPath(), false, true);
+    }
     bool ReadString(std::u16string_view name, std::u16string* text) override {
         return registry_.ReadString(std::u16string(name), text);
     }

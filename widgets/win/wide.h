@@ -6,11 +6,19 @@
 
 namespace win {
 
-inline const wchar_t* W(const std::u16string& text) { return os::Wide(text); }
-inline const wchar_t* W(const char16_t* text) { return os::Wide(text); }
-inline wchar_t* W(char16_t* text) { return os::Wide(text); }
+inline const wchar_t* W(const std::u16string& text) {
+    return os::Wide(text);
+}
+inline const wchar_t* W(const char16_t* text) {
+    return os::Wide(text);
+}
+inline wchar_t* W(char16_t* text) {
+    return os::Wide(text);
+}
 
-inline std::u16string U16(const wchar_t* text) { return os::FromWide(text); }
+inline std::u16string U16(const wchar_t* text) {
+    return os::FromWide(text);
+}
 inline std::u16string U16(const wchar_t* text, size_t length) {
     return os::FromWide(text, length);
 }

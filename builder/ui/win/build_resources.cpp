@@ -18,8 +18,8 @@ void LoadBuildResources(HMODULE module, build::BuildRequest* request) {
         request->builtInIcon = build::IconImage();
     }
 
-    const os::ResourceBytes banner = os::FindResourceBytes(
-        module, MAKEINTRESOURCEW(RT_BANNER_JPEG), MAKEINTRESOURCEW(IDR_BANNER_JPEG));
+    const os::ResourceBytes banner = os::FindResourceBytes(module, MAKEINTRESOURCEW(RT_BANNER_JPEG),
+                                                           MAKEINTRESOURCEW(IDR_BANNER_JPEG));
     request->builtInBanner = banner.data;
     request->builtInBannerSize = banner.size;
 }

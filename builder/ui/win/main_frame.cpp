@@ -74,7 +74,8 @@ bool CMainFrame::OnCreate() {
     RECT client;
     GetClientRect(hwnd(), &client);
     if (!m_splitter.Create(hwnd(), kSplitterId, client,
-                           {ui::kInitialNavigatorWidth, ui::kSplitterBarWidth, ui::kMinPaneWidth})) return false;
+                           {ui::kInitialNavigatorWidth, ui::kSplitterBarWidth, ui::kMinPaneWidth}))
+        return false;
     const RECT left = {0, 0, ui::kInitialNavigatorWidth, client.bottom};
     const RECT right = {0, 0, 100, 100};
     if (!m_navigator.Create(m_splitter.hwnd(), kNavigatorId, left, this) ||

@@ -426,8 +426,8 @@ void CObjectInspector::OnCommand(WPARAM wParam, LPARAM lParam) {
 
 bool CObjectInspector::CycleTab(bool backwards) {
     HWND focus = GetFocus();
-    int place = ui::NextTabPlace(IsDescendant(hwnd(), focus) ? GetDlgCtrlID(focus) : 0,
-                                      m_tabPlace, backwards);
+    int place = ui::NextTabPlace(IsDescendant(hwnd(), focus) ? GetDlgCtrlID(focus) : 0, m_tabPlace,
+                                 backwards);
     // Fields of a closed group are passed over.
     HWND target = nullptr;
     for (int tries = 0; tries < ui::kTabCycleLength && !target; ++tries) {

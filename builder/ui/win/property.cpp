@@ -84,11 +84,10 @@ bool CProperty::CreateEditors(HWND grid, HFONT font, project::ProjectModel* mode
         }
         case widgets::kCheckBoxRow:
             if (m_rowId == ui::kAllBoxesRowId) {
-                made =
-                    MakeCheckBox(grid, u"No Change All", ui::kNoChangeAllId, 30,
-                                 BST_INDETERMINATE) &&
-                    MakeCheckBox(grid, u"Check All", ui::kCheckAllId, 30, BST_CHECKED) &&
-                    MakeCheckBox(grid, u"Uncheck All", ui::kUncheckAllId, 30, BST_UNCHECKED);
+                made = MakeCheckBox(grid, u"No Change All", ui::kNoChangeAllId, 30,
+                                    BST_INDETERMINATE) &&
+                       MakeCheckBox(grid, u"Check All", ui::kCheckAllId, 30, BST_CHECKED) &&
+                       MakeCheckBox(grid, u"Uncheck All", ui::kUncheckAllId, 30, BST_UNCHECKED);
             } else {
                 made = MakeCheckBox(grid, m_caption, id, 100, BST_INDETERMINATE);
             }

@@ -14,10 +14,12 @@ TEST(Utf8, RoundTripsEveryPlane) {
 }
 
 TEST(Utf8, BadBytesBecomeReplacementCharacters) {
-    EXPECT_EQ(text::FromUtf8("a\xFF" "b"), u"a\uFFFDb");
-    EXPECT_EQ(text::FromUtf8("a\xC3"), u"a\uFFFD");             // truncated sequence
-    EXPECT_EQ(text::FromUtf8("\xC0\xAF"), u"\uFFFD");           // overlong form
-    EXPECT_EQ(text::FromUtf8("\xED\xA0\x80"), u"\uFFFD");       // encoded surrogate
+    EXPECT_EQ(text::FromUtf8("a\xFF"
+                             "b"),
+              u"a\uFFFDb");
+    EXPECT_EQ(text::FromUtf8("a\xC3"), u"a\uFFFD");        // truncated sequence
+    EXPECT_EQ(text::FromUtf8("\xC0\xAF"), u"\uFFFD");      // overlong form
+    EXPECT_EQ(text::FromUtf8("\xED\xA0\x80"), u"\uFFFD");  // encoded surrogate
     EXPECT_EQ(text::ToUtf8(std::u16string(1, u'\xD800')), "\xEF\xBF\xBD");
 }
 

@@ -297,13 +297,13 @@ TEST_F(TextProjectTest, TheEditingCommandsLeaveATextProjectToAnEditor) {
 }
 
 TEST_F(TextProjectTest, FoldersExpandInPathOrderWithinTheTableAndWhatAPathHolds) {
-    for (const char* file : {"lib/Vendor/Lib/b.mqh", "lib/Vendor/Lib/a.MQH", "lib/Vendor/Util/z.mqh",
-                             "lib/Vendor/readme.txt", "lib/Vendor/Lib/old.bak", "lib/top.mqh"}) {
+    for (const char* file :
+         {"lib/Vendor/Lib/b.mqh", "lib/Vendor/Lib/a.MQH", "lib/Vendor/Util/z.mqh",
+          "lib/Vendor/readme.txt", "lib/Vendor/Lib/old.bak", "lib/top.mqh"}) {
         Write(file, file);
     }
     for (int i = 0; i < 12; ++i) Write("ind/i" + std::to_string(i) + ".ex4", "indicator");
-    std::string project =
-        "[files]\nindicators = [";
+    std::string project = "[files]\nindicators = [";
     for (int i = 0; i < 12; ++i) project += "\"ind/i" + std::to_string(i) + ".ex4\", ";
     project +=
         "]\n[[files.other]]\nfolder = \"lib\"\ndestination = '{metatrader}\\experts\\include\\'\n"
@@ -347,8 +347,9 @@ TEST_F(TextProjectTest, FoldersExpandInPathOrderWithinTheTableAndWhatAPathHolds)
     Write("deep.toml", "[[files.other]]\nfolder = \"deep\"\n");
     const CommandOutcome tooLong = Run({"list", "deep.toml"});
     EXPECT_EQ(tooLong.status, 1);
-    EXPECT_TRUE(Has(tooLong.err, "is too long for a setup: its path or destination passes 259 "
-                                 "characters"))
+    EXPECT_TRUE(Has(tooLong.err,
+                    "is too long for a setup: its path or destination passes 259 "
+                    "characters"))
         << tooLong.err;
     Write("none.toml", "[[files.other]]\nfolder = \"lib\"\ninclude = [\"*.dll\"]\n");
     ExpectOneLine({"list", "none.toml"}, "none.toml:2:10: the folder lib holds no file to install");
@@ -367,4 +368,3 @@ TEST(FolderPatterns, StarsAndQuestionMarksStayWithinOneFolderLetterCaseAside) {
 }
 
 }  // namespace
-

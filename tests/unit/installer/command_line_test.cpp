@@ -8,9 +8,9 @@
 
 namespace {
 
+using cmdline::SplitCommandLine;
 using installer::ParseSetupCommandLine;
 using installer::SetupCommandLine;
-using cmdline::SplitCommandLine;
 using Mode = SetupCommandLine::Mode;
 
 std::vector<std::string> Words(const std::string& line) {

@@ -191,7 +191,8 @@ TEST_F(ExpertSettingsTest, FoldersOnTwoDrivesEachGetTheirOwnVirtualPath) {
     MakeFolder(storeB);
     const ExpertOptions allOn = AllOptions(1);
     // A trailing backslash does not change where the files go.
-    installer::WriteExpertOptions(allOn, ClassicTerminals({u"C:\\Terminals\\A", u"D:\\Terminals\\B\\"}));
+    installer::WriteExpertOptions(allOn,
+                                  ClassicTerminals({u"C:\\Terminals\\A", u"D:\\Terminals\\B\\"}));
 
     std::string expected = DefaultBytes();
     expected[36] = 1;

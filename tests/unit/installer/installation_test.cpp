@@ -267,7 +267,9 @@ TEST_F(InstallationTest, OneRunInstallsIntoAClassicACurrentAndAPortableTerminal)
     // tree and settings file.
     const os::Path current = u"C:\\Program Files (x86)\\MetaTrader 4";
     const os::Path data =
-        u"C:\\users\\tester\\AppData\\Roaming\\MetaQuotes\\Terminal\\0123456789ABCDEF0123456789ABCDEF";
+        u"C:"
+        u"\\users\\tester\\AppData\\Roaming\\MetaQuotes\\Terminal\\0123456789ABCDEF0123456789ABCDE"
+        u"F";
     const os::Path bare = u"C:\\users\\tester\\AppData\\Roaming\\MetaQuotes\\Terminal\\BARE";
     const os::Path portable = u"E:\\Portable MT4";
     for (const os::Path& folder :
@@ -291,11 +293,10 @@ TEST_F(InstallationTest, OneRunInstallsIntoAClassicACurrentAndAPortableTerminal)
     };
     session_.packageReader.SetModulePath(kSetup);
     installer::OpenPackage(&session_);
-    session_.chosenTerminals = {
-        make(installer::TerminalLayout::Classic, kTerminalA, kTerminalA),
-        make(installer::TerminalLayout::Current, current, data),
-        make(installer::TerminalLayout::Current, current, bare),
-        make(installer::TerminalLayout::Portable, portable, portable)};
+    session_.chosenTerminals = {make(installer::TerminalLayout::Classic, kTerminalA, kTerminalA),
+                                make(installer::TerminalLayout::Current, current, data),
+                                make(installer::TerminalLayout::Current, current, bare),
+                                make(installer::TerminalLayout::Portable, portable, portable)};
 
     ASSERT_EQ(installer::RunInstallation(session_, observer_, uninstaller_), SFX_OK);
     EXPECT_EQ(observer_.steps, 14) << "one step per record";
@@ -321,7 +322,8 @@ TEST_F(InstallationTest, OneRunInstallsIntoAClassicACurrentAndAPortableTerminal)
     std::vector<std::u16string> logged;
     for (const auto& [name, folders] : expected) {
         for (const os::Path& folder : folders) {
-            EXPECT_EQ(Read(folder + name), "bytes of " + text::ToUtf8(name)) << text::ToUtf8(folder);
+            EXPECT_EQ(Read(folder + name), "bytes of " + text::ToUtf8(name))
+                << text::ToUtf8(folder);
             // Two data folders of one installation share its sounds: listed once.
             if (logged.empty() || logged.back() != folder + name) logged.push_back(folder + name);
         }
@@ -336,9 +338,9 @@ TEST_F(InstallationTest, OneRunInstallsIntoAClassicACurrentAndAPortableTerminal)
     ASSERT_TRUE(package::InstallLog::Read(kProduct + u"\\Install.log", &log));
     const std::vector<std::u16string> entriesLogged = log.Entries();
     ASSERT_GE(entriesLogged.size(), logged.size());
-    EXPECT_EQ(std::vector<std::u16string>(entriesLogged.begin(),
-                                          entriesLogged.begin() + logged.size()),
-              logged);
+    EXPECT_EQ(
+        std::vector<std::u16string>(entriesLogged.begin(), entriesLogged.begin() + logged.size()),
+        logged);
 
     // Expert options: the classic terminal gets a new record; a current terminal's file is
     // patched where it exists and never created; the portable one's is patched.

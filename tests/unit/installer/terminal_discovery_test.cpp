@@ -88,7 +88,8 @@ TEST_F(MetaTraderFolderTest, DiscoveryKeepsTheListingOrderOfDirectSubfoldersOnly
     const std::vector<TerminalTarget> found = installer::DiscoverTerminals();
     EXPECT_EQ(Labels(found), expected);
     EXPECT_EQ(DataFolders(found), expected);
-    for (const TerminalTarget& terminal : found) EXPECT_EQ(terminal.layout, TerminalLayout::Classic);
+    for (const TerminalTarget& terminal : found)
+        EXPECT_EQ(terminal.layout, TerminalLayout::Classic);
 }
 
 TEST_F(MetaTraderFolderTest, DiscoveryIsEmptyWhenProgramFilesCannotBeListed) {
@@ -149,8 +150,8 @@ TEST_F(CurrentTerminalTest, DataFoldersAreRecognisedByTheirOriginFile) {
     WriteHostFile(gone + u"\\origin.txt", Origin(u"C:\\Not A Terminal"));
     EXPECT_FALSE(installer::RecogniseDataFolder(gone, &unused));
     // No MQL4 tree (a MetaTrader 5 data folder has MQL5), an empty or missing origin file.
-    const os::Path five = u"C:\\users\\tester\\AppData\\Roaming\\MetaQuotes\\Terminal\\" +
-                          std::u16string(kIdC);
+    const os::Path five =
+        u"C:\\users\\tester\\AppData\\Roaming\\MetaQuotes\\Terminal\\" + std::u16string(kIdC);
     MakeFolder(five + u"\\MQL5");
     WriteHostFile(five + u"\\origin.txt", Origin(installed));
     EXPECT_FALSE(installer::RecogniseDataFolder(five, &unused));

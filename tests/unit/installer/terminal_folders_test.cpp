@@ -68,8 +68,9 @@ TEST_F(TerminalFoldersTest, EveryDestinationOfTheBuilderMapsOntoEachLayout) {
          data + u"\\templates\\", u"D:\\Portable\\templates\\"},
         // Beyond the builder's lists: deeper folders keep their path, other folders sit below
         // the data folder, the old top-level sounds folder is the installation's.
-        {u"{metatrader}\\experts\\include\\Vendor\\Lib\\", u"C:\\MT4\\experts\\include\\Vendor\\Lib\\",
-         data + u"\\MQL4\\Include\\Vendor\\Lib\\", u"D:\\Portable\\MQL4\\Include\\Vendor\\Lib\\"},
+        {u"{metatrader}\\experts\\include\\Vendor\\Lib\\",
+         u"C:\\MT4\\experts\\include\\Vendor\\Lib\\", data + u"\\MQL4\\Include\\Vendor\\Lib\\",
+         u"D:\\Portable\\MQL4\\Include\\Vendor\\Lib\\"},
         {u"{metatrader}\\Experts\\Images\\", u"C:\\MT4\\Experts\\Images\\",
          data + u"\\MQL4\\Images\\", u"D:\\Portable\\MQL4\\Images\\"},
         {u"{metatrader}\\sounds\\", u"C:\\MT4\\sounds\\", install + u"\\Sounds\\",

@@ -34,10 +34,10 @@ class TerminalMachineTest : public FakeMachineTest {
 
     // The folders a data folder holds.
     void MakeDataTree(const os::Path& data) const {
-        for (const char16_t* sub : {u"MQL4\\Experts", u"MQL4\\Indicators", u"MQL4\\Scripts",
-                                    u"MQL4\\Libraries", u"MQL4\\Include", u"MQL4\\Files",
-                                    u"MQL4\\Presets", u"MQL4\\Logs", u"MQL4\\Images", u"config",
-                                    u"templates", u"profiles", u"logs", u"history"}) {
+        for (const char16_t* sub :
+             {u"MQL4\\Experts", u"MQL4\\Indicators", u"MQL4\\Scripts", u"MQL4\\Libraries",
+              u"MQL4\\Include", u"MQL4\\Files", u"MQL4\\Presets", u"MQL4\\Logs", u"MQL4\\Images",
+              u"config", u"templates", u"profiles", u"logs", u"history"}) {
             MakeFolder(data + u"\\" + sub);
         }
     }
@@ -56,8 +56,8 @@ class TerminalMachineTest : public FakeMachineTest {
     // A data folder of `profile` (below C:\users) for the installation folder, with its tree.
     os::Path MakeDataFolder(const std::u16string& profile, const std::u16string& instanceId,
                             const os::Path& installFolder) const {
-        const os::Path data = u"C:\\users\\" + profile +
-                              u"\\AppData\\Roaming\\MetaQuotes\\Terminal\\" + instanceId;
+        const os::Path data =
+            u"C:\\users\\" + profile + u"\\AppData\\Roaming\\MetaQuotes\\Terminal\\" + instanceId;
         MakeDataTree(data);
         WriteHostFile(data + u"\\origin.txt", Origin(installFolder));
         return data;

@@ -266,7 +266,9 @@ TEST_F(UnattendedInstallTest, CurrentTerminalsAreTakenByEitherFolderAndFoundInTh
     // A normally installed current terminal (data folder in the profile) and a portable one.
     const os::Path current = u"D:\\MetaTrader 4";
     const os::Path data =
-        u"C:\\users\\tester\\AppData\\Roaming\\MetaQuotes\\Terminal\\FEDCBA9876543210FEDCBA9876543210";
+        u"C:"
+        u"\\users\\tester\\AppData\\Roaming\\MetaQuotes\\Terminal\\FEDCBA9876543210FEDCBA987654321"
+        u"0";
     const os::Path portable = u"E:\\Portable MT4";
     MakeFile(current + u"\\terminal.exe", "MZ");
     MakeFile(portable + u"\\terminal.exe", "MZ");

@@ -172,9 +172,11 @@ TEST_F(ExtractAllTest, FailedKnownFolderQueries) {
     EXPECT_EQ(Install(), SFX_OK);
     EXPECT_TRUE(Installed(kProduct + u"\\app.txt", u"app.txt"));
     // The first installation's shortcut is still on the machine, so the list keeps it.
-    EXPECT_EQ(Log(), (std::vector<std::u16string>{
-                         kProduct + u"\\app.txt",
-                         u"C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\My Group\\App.lnk"}));
+    EXPECT_EQ(
+        Log(),
+        (std::vector<std::u16string>{
+            kProduct + u"\\app.txt",
+            u"C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\My Group\\App.lnk"}));
 }
 
 TEST_F(ExtractAllTest, ShortcutsAndTheirListing) {
@@ -246,11 +248,8 @@ TEST_F(ExtractAllTest, InstallLogBytesExactly) {
     expected.resize(52004, '\0');
     expected += std::string("TSKLOG2\0", 8);
     AppendI32(&expected, 5);
-    const std::pair<char, std::u16string> entries[] = {{2, kGroup},
-                                                       {1, kProduct + u"\\b.txt"},
-                                                       {0, slots[0]},
-                                                       {0, slots[1]},
-                                                       {0, slots[2]}};
+    const std::pair<char, std::u16string> entries[] = {
+        {2, kGroup}, {1, kProduct + u"\\b.txt"}, {0, slots[0]}, {0, slots[1]}, {0, slots[2]}};
     for (const auto& [kind, path] : entries) {
         expected += {kind, '\0', static_cast<char>(path.size()), '\0'};
         AppendUnits(&expected, path);
@@ -287,9 +286,9 @@ TEST_F(ExtractAllTest, AnUpgradeKeepsTheEarlierFilesThatAreStillThere) {
     ASSERT_TRUE(os::DeleteFile(kProduct + u"\\old.txt"));
     Build({{u"three.txt", u"{app}\\"}, {u"two.txt", u"{app}\\"}});
     ASSERT_EQ(Install(), SFX_OK);
-    EXPECT_EQ(Log(), (std::vector<std::u16string>{kProduct + u"\\two.txt",
-                                                  kProduct + u"\\three.txt",
-                                                  kProduct + u"\\one.txt"}));
+    EXPECT_EQ(Log(),
+              (std::vector<std::u16string>{kProduct + u"\\two.txt", kProduct + u"\\three.txt",
+                                           kProduct + u"\\one.txt"}));
 }
 
 TEST_F(ExtractAllTest, ProgressEventsPerRecord) {

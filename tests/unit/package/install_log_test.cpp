@@ -71,8 +71,8 @@ TEST(InstallLog, ListsEveryEntryOnceAndTheFirstHundredInTheSlots) {
     std::vector<std::u16string> paths = {std::u16string(259, u'x')};
     for (int record = 0; record < 256; ++record) {
         for (const char16_t* terminal : {u"C:\\MT4 A", u"D:\\MT4 B", u"E:\\MT4 C"}) {
-            paths.push_back(std::u16string(terminal) + u"\\experts\\f" +
-                            text::FromInt(record) + u".ex4");
+            paths.push_back(std::u16string(terminal) + u"\\experts\\f" + text::FromInt(record) +
+                            u".ex4");
         }
         paths.push_back(u"C:\\Group\\s" + text::FromInt(record) + u".lnk");
     }
@@ -87,8 +87,7 @@ TEST(InstallLog, ListsEveryEntryOnceAndTheFirstHundredInTheSlots) {
     EXPECT_EQ(back.Entries(), paths);
     // A reader of the original layout sees the first hundred.
     const InstallLog original = Parse(image.substr(0, 52004));
-    EXPECT_EQ(original.Entries(),
-              std::vector<std::u16string>(paths.begin(), paths.begin() + 100));
+    EXPECT_EQ(original.Entries(), std::vector<std::u16string>(paths.begin(), paths.begin() + 100));
 }
 
 TEST(InstallLog, ReaderClampsTheCountAndSkipsBadSlots) {
@@ -154,7 +153,9 @@ TEST(InstallLog, AnEarlierListAddsWhatStillExistsOnce) {
     InstallLog now;
     now.Add(u"C:\\MT4\\EXPERTS\\both.ex4");
     now.Add(u"C:\\MT4\\experts\\new.ex4");
-    now.AddEarlier(earlier, [](const std::u16string& path) { return path.find(u"deleted") == std::u16string::npos; });
+    now.AddEarlier(earlier, [](const std::u16string& path) {
+        return path.find(u"deleted") == std::u16string::npos;
+    });
     EXPECT_EQ(now.Entries(), (std::vector<std::u16string>{u"C:\\MT4\\EXPERTS\\both.ex4",
                                                           u"C:\\MT4\\experts\\new.ex4",
                                                           u"C:\\MT4\\experts\\dropped.ex4"}));

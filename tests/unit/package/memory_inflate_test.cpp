@@ -38,17 +38,16 @@ std::string Compressed(const std::string& plain, int level = 9) {
 
 bool Inflates(const std::string& stream, std::string* plain = nullptr) {
     StringSink sink;
-    const bool whole = package::InflateWhole(stream.data(), static_cast<uint32_t>(stream.size()),
-                                             sink);
+    const bool whole =
+        package::InflateWhole(stream.data(), static_cast<uint32_t>(stream.size()), sink);
     if (plain) *plain = sink.bytes;
     return whole;
 }
 
 TEST(InflateWhole, GivesBackWhatWasCompressed) {
     // Empty, smaller than one output buffer, and many buffers of hardly compressible bytes.
-    for (const std::string& plain :
-         {std::string(), std::string("MZ"), PatternBytes(4096, 7), PatternBytes(300000, 9),
-          std::string(1 << 20, 'x')}) {
+    for (const std::string& plain : {std::string(), std::string("MZ"), PatternBytes(4096, 7),
+                                     PatternBytes(300000, 9), std::string(1 << 20, 'x')}) {
         std::string out;
         EXPECT_TRUE(Inflates(Compressed(plain), &out)) << plain.size();
         EXPECT_TRUE(out == plain) << plain.size();

@@ -159,8 +159,7 @@ TEST_F(ProjectFileTest, FailedSaveKeepsThePreviousFile) {
     }
 
     // A folder that does not exist: nothing is created at all.
-    EXPECT_EQ(SaveProjectFile(changed, u"C:\\Nowhere\\Hunter.eas"),
-              ProjectFileResult::SaveFailed);
+    EXPECT_EQ(SaveProjectFile(changed, u"C:\\Nowhere\\Hunter.eas"), ProjectFileResult::SaveFailed);
     EXPECT_FALSE(HostExists(u"C:\\Nowhere"));
 
     ASSERT_EQ(SaveProjectFile(changed, kProject), ProjectFileResult::Ok);

@@ -104,8 +104,8 @@ TEST(ProductEntry, WhatTheInstallationRecordsIsWhatTheUninstallerReads) {
     }
     EXPECT_EQ(entry.values.size(), 11u) << "eleven values, each its own name";
     package::ProductRecord read;
-    ASSERT_TRUE(package::ProductRecord::FromBytes(record.Bytes().data(), record.Bytes().size(),
-                                                  &read));
+    ASSERT_TRUE(
+        package::ProductRecord::FromBytes(record.Bytes().data(), record.Bytes().size(), &read));
     TableReader fromRecord;
     for (const auto& [name, data] : entry.values) {
         ASSERT_TRUE(read.Get(name, &fromRecord.values[name])) << text::ToUtf8(name);

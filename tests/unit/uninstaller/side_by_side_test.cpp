@@ -92,7 +92,9 @@ class SideBySideTest : public PackageTest {
         MakeFile(kTerminal + u"\\terminal.exe", "MZ");
     }
 
-    static os::Path Folder(const std::u16string& product) { return kProgramFiles + u"\\" + product; }
+    static os::Path Folder(const std::u16string& product) {
+        return kProgramFiles + u"\\" + product;
+    }
 
     // Installs `product` (its folder named after it, its group the shared "Bands Inc") with
     // its own files: an expert, a settings file never uninstalled and a manual with a shortcut,
@@ -249,14 +251,19 @@ TEST_F(SideBySideTest, TheUninstallLeavesTheTerminalAsItWasFound) {
 
     CSelfExtractor writer;
     for (const auto& [name, destination] : std::vector<std::pair<std::u16string, std::u16string>>{
-             {u"icon.ico", u""}, {u"banner.jpg", u""}, {u"License.rtf", u""}, {u"Readme.rtf", u""},
-             {u"What's New.rtf", u""}, {u"Deep.ex4", u"{metatrader}\\experts\\"},
+             {u"icon.ico", u""},
+             {u"banner.jpg", u""},
+             {u"License.rtf", u""},
+             {u"Readme.rtf", u""},
+             {u"What's New.rtf", u""},
+             {u"Deep.ex4", u"{metatrader}\\experts\\"},
              {u"Stats.mqh", u"{metatrader}\\experts\\include\\Vendor\\Math\\Stats\\"},
              {u"Vendor.mqh", u"{metatrader}\\experts\\include\\Vendor\\"},
              {u"preset.set", u"{metatrader}\\experts\\presets\\Deep\\"},
              {u"chart.png", u"{app}\\docs\\images\\"}}) {
         MakeFile(sourceFolder_ + name, "bytes of " + text::ToUtf8(name));
-        ASSERT_TRUE(writer.AddFile(sourceFolder_ + name, destination, u"", u"", u"", u"", u"", u""));
+        ASSERT_TRUE(
+            writer.AddFile(sourceFolder_ + name, destination, u"", u"", u"", u"", u"", u""));
     }
     writer.SetProjectInfo(u"Deep", u"Deep", u"Deep Tools\\Sub", u"129", u"1.0", u"", u"", u"", u"",
                           u"");
@@ -286,4 +293,3 @@ TEST_F(SideBySideTest, TheUninstallLeavesTheTerminalAsItWasFound) {
 }
 
 }  // namespace
-

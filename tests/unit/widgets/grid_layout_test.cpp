@@ -77,8 +77,8 @@ TEST(GridLayoutTest, SubOptionsAreIndentedAndPairsSpaced) {
         EXPECT_EQ(PlaceEditors(kCheckBoxRow, id - 7000, 400, Place(0), Slots({id}))[0].left, 45);
     }
     // The three "All" boxes: the first two side by side, a 10-pixel gap after the second.
-    std::vector<Box> all =
-        PlaceEditors(kCheckBoxRow, 24 /* the "All" boxes row */, 110, Place(0), Slots({7024, 7025, 7026}));
+    std::vector<Box> all = PlaceEditors(kCheckBoxRow, 24 /* the "All" boxes row */, 110, Place(0),
+                                        Slots({7024, 7025, 7026}));
     ASSERT_EQ(all.size(), 3u);
     EXPECT_EQ(all[0].left, 15);
     EXPECT_EQ(all[1].left, 125);

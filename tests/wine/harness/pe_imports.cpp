@@ -58,8 +58,7 @@ bool IsToolchainRuntimeDll(const std::string& name) {
 }
 
 std::vector<std::string> ImportedDlls(const std::string& program) {
-    ProcessResult result =
-        RunNative(CrossTool("objdump"), {"-p", program}, RunOptions{60000});
+    ProcessResult result = RunNative(CrossTool("objdump"), {"-p", program}, RunOptions{60000});
     if (result.exitCode != 0) {
         throw std::runtime_error("objdump cannot read " + program + ": " + result.err);
     }

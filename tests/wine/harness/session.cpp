@@ -51,8 +51,8 @@ Session Load() {
     auto values = ReadSessionFile(s.folder);
     s.display = values["DISPLAY"];
     s.prefix = values["WINEPREFIX"];
-    s.system32 = TESSARK_PROGRAMS_ARE_64_BIT ? s.prefix + "/drive_c/windows/system32"
-                                             : values["SYSTEM32"];
+    s.system32 =
+        TESSARK_PROGRAMS_ARE_64_BIT ? s.prefix + "/drive_c/windows/system32" : values["SYSTEM32"];
     s.wine = values["WINE"].empty() ? "wine" : values["WINE"];
     if (s.display.empty() || s.prefix.empty()) {
         throw std::runtime_error(s.folder + "/session.env lacks DISPLAY or WINEPREFIX");

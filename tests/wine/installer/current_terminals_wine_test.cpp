@@ -40,8 +40,8 @@ class CurrentTerminalsWine : public ::testing::Test {
         classic_ = programFiles_ + "\\Layout Classic MT4";
         current_ = programFiles_ + "\\Layout MetaTrader 4";
         portable_ = programFiles_ + "\\Layout Portable MT4";
-        data_ = winetest::WindowsFolder("profile") +
-                "\\AppData\\Roaming\\MetaQuotes\\Terminal\\" + kInstanceId;
+        data_ = winetest::WindowsFolder("profile") + "\\AppData\\Roaming\\MetaQuotes\\Terminal\\" +
+                kInstanceId;
         product_ = programFiles_ + "\\Layout Scout";
         group_ = winetest::WindowsFolder("commonprograms") + "\\Layout Scout";
         scratch_ = winetest::ScratchFolder("current-terminals");
@@ -104,8 +104,9 @@ class CurrentTerminalsWine : public ::testing::Test {
     // Where each terminal looks for the product's files.
     std::vector<std::string> FilesIn(const std::string& terminal) const {
         if (terminal == classic_) {
-            return {classic_ + "\\experts\\Scout.ex4", classic_ + "\\experts\\indicators\\Bands.ex4",
-                    classic_ + "\\sounds\\alert.wav", classic_ + "\\experts\\libraries\\math.dll"};
+            return {classic_ + "\\experts\\Scout.ex4",
+                    classic_ + "\\experts\\indicators\\Bands.ex4", classic_ + "\\sounds\\alert.wav",
+                    classic_ + "\\experts\\libraries\\math.dll"};
         }
         const std::string data = terminal == current_ ? data_ : portable_;
         return {data + "\\MQL4\\Experts\\Scout.ex4", data + "\\MQL4\\Indicators\\Bands.ex4",
@@ -158,7 +159,8 @@ TEST_F(CurrentTerminalsWine, TheWizardInstallsIntoEveryLayoutAndTheUninstallerRe
     const winetest::ProcessResult removed = RunQuietly(product_ + "\\Uninstall.exe", {"/S"});
     EXPECT_EQ(removed.exitCode, 0) << removed.err;
     for (const std::string& terminal : {classic_, current_, portable_}) ExpectGone(terminal);
-    EXPECT_TRUE(fs::exists(HostPath(data_ + "\\MQL4\\Experts"))) << "the terminal's own folders stay";
+    EXPECT_TRUE(fs::exists(HostPath(data_ + "\\MQL4\\Experts")))
+        << "the terminal's own folders stay";
 }
 
 TEST_F(CurrentTerminalsWine, UnattendedTakesEitherFolderOfACurrentTerminal) {
@@ -193,7 +195,8 @@ std::map<std::string, std::string> Snapshot(const std::string& windowsFolder) {
     std::map<std::string, std::string> found;
     for (const auto& entry : fs::recursive_directory_iterator(root)) {
         const std::string relative = entry.path().string().substr(root.size());
-        found[relative] = entry.is_regular_file() ? ReadHostFile(entry.path().string()) : "(folder)";
+        found[relative] =
+            entry.is_regular_file() ? ReadHostFile(entry.path().string()) : "(folder)";
     }
     return found;
 }
@@ -229,9 +232,9 @@ TEST_F(CurrentTerminalsWine, TheIndicatorPackLeavesEveryTerminalAsItWasFound) {
         before[folder].erase("/config/experts.ini");
         EXPECT_EQ(after, before[folder]) << folder;
     }
-    winetest::RemoveInstalledProduct({programFiles_ + "\\Tessark Indicator Pack",
-                                      winetest::WindowsFolder("commonprograms") + "\\Tessark Samples"});
+    winetest::RemoveInstalledProduct(
+        {programFiles_ + "\\Tessark Indicator Pack",
+         winetest::WindowsFolder("commonprograms") + "\\Tessark Samples"});
 }
 
 }  // namespace
-

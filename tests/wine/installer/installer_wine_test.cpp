@@ -213,10 +213,9 @@ class InstallerWine : public ::testing::Test {
 
 void InstallerWine::ExpectInstalledFiles(const std::vector<std::string>& chosen) {
     for (const std::string& terminal : chosen) {
-        for (const char* file :
-             {"\\experts\\Scout.ex4", "\\experts\\indicators\\ScoutBands.ex4",
-              "\\experts\\scripts\\ScoutClose.ex4", "\\sounds\\scout-alert.wav",
-              "\\experts\\libraries\\scoutmath.dll"}) {
+        for (const char* file : {"\\experts\\Scout.ex4", "\\experts\\indicators\\ScoutBands.ex4",
+                                 "\\experts\\scripts\\ScoutClose.ex4", "\\sounds\\scout-alert.wav",
+                                 "\\experts\\libraries\\scoutmath.dll"}) {
             const std::string path = file;
             EXPECT_EQ(ReadHostFile(HostPath(terminal + path)),
                       "bytes of " + path.substr(path.rfind('\\') + 1))
@@ -254,14 +253,15 @@ void InstallerWine::ExpectInstallLog(const std::vector<std::string>& chosen) {
         group_ + "\\Scout Helper.lnk",
     };
     // Sounds go to the terminal's own sounds folder, where it plays them.
-    for (const char* file :
-         {"\\experts\\libraries\\scoutmath.dll", "\\sounds\\scout-alert.wav",
-          "\\experts\\scripts\\ScoutClose.ex4", "\\experts\\indicators\\ScoutBands.ex4",
-          "\\experts\\Scout.ex4"}) {
+    for (const char* file : {"\\experts\\libraries\\scoutmath.dll", "\\sounds\\scout-alert.wav",
+                             "\\experts\\scripts\\ScoutClose.ex4",
+                             "\\experts\\indicators\\ScoutBands.ex4", "\\experts\\Scout.ex4"}) {
         for (const std::string& terminal : chosen) expected.push_back(terminal + file);
     }
     const std::vector<std::string> rest = {
-        product_ + "\\What's New.rtf", product_ + "\\Readme.rtf", group_ + "\\ReadMe.lnk",
+        product_ + "\\What's New.rtf",
+        product_ + "\\Readme.rtf",
+        group_ + "\\ReadMe.lnk",
         product_ + "\\License.rtf",
     };
     expected.insert(expected.end(), rest.begin(), rest.end());

@@ -91,9 +91,8 @@ TEST_F(UninstallRoundTrip, InstallsIntoTwoTerminalsAndRemovesItAllAgain) {
     ASSERT_FALSE(HasFailure());
 
     // What the installation left.
-    const std::vector<std::string> productFiles = {"\\experts\\Robot.ex4",
-                                                   "\\experts\\indicators\\Signal.ex4",
-                                                   "\\sounds\\alert.wav"};
+    const std::vector<std::string> productFiles = {
+        "\\experts\\Robot.ex4", "\\experts\\indicators\\Signal.ex4", "\\sounds\\alert.wav"};
     for (const std::string& terminal : terminals_) {
         for (const std::string& file : productFiles) {
             ASSERT_TRUE(fs::exists(HostPath(terminal + file))) << terminal + file;

@@ -58,8 +58,8 @@ class SideBySideWine : public ::testing::Test {
                 {"build", p, "-o", setup},
             },
             scratch_);
-        const winetest::ProcessResult run = winetest::Run(
-            setup, {"/S", "/MT4=" + terminal_}, winetest::RunOptions{kNoWindowTimeoutMs});
+        const winetest::ProcessResult run = winetest::Run(setup, {"/S", "/MT4=" + terminal_},
+                                                          winetest::RunOptions{kNoWindowTimeoutMs});
         ASSERT_EQ(run.exitCode, 0) << product << ": " << run.err;
     }
 
@@ -94,9 +94,8 @@ TEST_F(SideBySideWine, EachUninstallerRemovesItsOwnProductOnly) {
     winetest::Process alpha(Folder("Alpha Bands") + "\\Uninstall.exe");
     const DriverResult welcome =
         Drive({"window Uninstall", "text 1004", "waitenabled 1", "click 1", "waitclosed",
-               "window Uninstall", "waittext 1004 Please click the next button.",
-               "waitenabled 1", "click 1", "waitclosed", "window Uninstall", "click 2",
-               "waitclosed"});
+               "window Uninstall", "waittext 1004 Please click the next button.", "waitenabled 1",
+               "click 1", "waitclosed", "window Uninstall", "click 2", "waitclosed"});
     ASSERT_TRUE(welcome.ok()) << welcome.error;
     EXPECT_EQ(welcome.lines, std::vector<std::string>{"You are about to uninstall Alpha Bands "
                                                       "Version: 1.0.0.0"});
@@ -111,9 +110,8 @@ TEST_F(SideBySideWine, EachUninstallerRemovesItsOwnProductOnly) {
 
     // Beta's uninstaller without windows, then each a second time: nothing left, still 0.
     for (const std::string& product : {"Beta Bands", "Beta Bands", "Alpha Bands"}) {
-        const winetest::ProcessResult run =
-            winetest::Run(Folder(product) + "\\Uninstall.exe", {"/S"},
-                          winetest::RunOptions{kNoWindowTimeoutMs});
+        const winetest::ProcessResult run = winetest::Run(
+            Folder(product) + "\\Uninstall.exe", {"/S"}, winetest::RunOptions{kNoWindowTimeoutMs});
         EXPECT_EQ(run.exitCode, 0) << product << ": " << run.err;
     }
     EXPECT_TRUE(Gone("Beta Bands"));

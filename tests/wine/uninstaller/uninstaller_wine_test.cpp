@@ -61,7 +61,8 @@ class UninstallerWine : public ::testing::Test {
         package::InstallLog log;
         for (const std::string& path : listed_) ASSERT_TRUE(log.Add(text::FromUtf8(path)));
         const std::vector<uint8_t> image = log.Bytes();
-        WriteHostFile(HostPath(product_ + "\\Install.log"), std::string(image.begin(), image.end()));
+        WriteHostFile(HostPath(product_ + "\\Install.log"),
+                      std::string(image.begin(), image.end()));
 
         Register({{"DisplayName", "Tessark"},
                   {"UninstallString", product_ + "\\Uninstall.exe"},
