@@ -119,7 +119,11 @@ class SideBySideTest : public PackageTest {
         writer.SetProjectInfo(product, product, u"Bands Inc", u"129", u"1.0", u"", u"", u"", u"",
                               u"");
         CreateSetup(writer, kSetup);
+        InstallSetup();
+    }
 
+    // Installs kSetup into the classic terminal, as the wizard would.
+    void InstallSetup() {
         installer::InstallSession session;
         session.packageReader.SetModulePath(kSetup);
         installer::OpenPackage(&session);
@@ -269,13 +273,7 @@ TEST_F(SideBySideTest, TheUninstallLeavesTheTerminalAsItWasFound) {
                           u"");
     writer.SetExpertOptions(1, 2, 2, 2, 2, 2, 2, 2);
     CreateSetup(writer, kSetup);
-    installer::InstallSession session;
-    session.packageReader.SetModulePath(kSetup);
-    installer::OpenPackage(&session);
-    session.chosenTerminals = ClassicTerminals({kTerminal});
-    NoLines lines;
-    TableUninstaller uninstaller(entry_);
-    ASSERT_EQ(installer::RunInstallation(session, lines, uninstaller), SFX_OK);
+    ASSERT_NO_FATAL_FAILURE(InstallSetup());
     ASSERT_TRUE(Exists(kTerminal + u"\\experts\\include\\Vendor\\Math\\Stats\\Stats.mqh"));
     ASSERT_TRUE(Exists(Folder(u"Deep") + u"\\docs\\images\\chart.png"));
 
