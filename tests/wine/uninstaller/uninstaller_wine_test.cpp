@@ -204,7 +204,9 @@ TEST_F(UninstallerWine, ADamagedEntryIsRefusedWithoutRemovingAnything) {
     Register({{"ProductDir", "..\\MT4 Uninstall Two"}});
     winetest::Process uninstaller(Uninstaller());
 
-    DriverResult refused = Drive({"msgbox Uninstall"});
+    // The first window of a program just started: a loaded machine may take longer than the
+    // driver's usual wait.
+    DriverResult refused = Drive({"timeout 30000", "msgbox Uninstall"});
     ASSERT_TRUE(refused.ok()) << refused.error;
     ASSERT_EQ(refused.lines.size(), 1u);
     EXPECT_NE(refused.lines[0].find("missing or damaged"), std::string::npos) << refused.lines[0];
