@@ -8,8 +8,12 @@
 #include "package/product_entry.h"
 #include "package/path_macros.h"
 #include "package/product_record.h"
+#include "translations/active_texts.h"
 
 namespace installer {
+
+using translations::MessageId;
+using translations::Text;
 
 namespace {
 
@@ -133,14 +137,14 @@ int32_t RunInstallation(InstallSession& session, InstallationObserver& observer,
         os::CreateShortcut(program, u"", package::kUninstallerDescription, link);
     }
     WriteProductRecord(recordFile, program, strings, link);
-    observer.LogLine(kCreatingUninstallerLine);
+    observer.LogLine(LogLine(MessageId::CreatingUninstallerLine, kCreatingUninstallerText));
     uninstaller.Brand(program, session.TemporaryFile(session.bannerFileName));
     const int64_t programSize = FileSize(program);
     if (programSize > 0) context.installedBytes += static_cast<uint64_t>(programSize);
     uninstaller.Register(program, strings, KilobytesOf(context.installedBytes));
-    observer.LogLine(kRegisteringUninstallerLine);
+    observer.LogLine(LogLine(MessageId::RegisteringUninstallerLine, kRegisteringUninstallerText));
     WriteExpertOptions(package.GetExpertOptions(), session.chosenTerminals);
-    observer.LogLine(kDoneLine);
+    observer.LogLine(Text(MessageId::DoneLine, kDoneLine));
     return SFX_OK;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "installer/terminal_target.h"
+#include "translations/message_id.h"
 
 namespace installer {
 
@@ -36,8 +37,10 @@ std::u16string SummaryText(std::u16string_view productName, std::u16string_view 
 // Step 6: the lines of the installation log, in the order they are appended.
 std::u16string CopyingLine(std::u16string_view fileName);
 std::u16string ShortcutLine(std::u16string_view shortcutName);
-inline constexpr char16_t kCreatingUninstallerLine[] = u"Creating uninstaller...\r\n";
-inline constexpr char16_t kRegisteringUninstallerLine[] = u"Registering uninstaller...\r\n";
+inline constexpr char16_t kCreatingUninstallerText[] = u"Creating uninstaller...";
+inline constexpr char16_t kRegisteringUninstallerText[] = u"Registering uninstaller...";
+// A line of the log: the message in the language in use, or `english`, and a line end.
+std::u16string LogLine(translations::MessageId id, const char16_t* english);
 inline constexpr char16_t kDoneLine[] = u"Done.";
 inline constexpr char16_t kClickNextText[] = u"Please click the next button.";
 // The message box text for a failed extraction, chosen by the engine's result code.

@@ -12,19 +12,19 @@ using cmdline::ParseSwitches;
 using cmdline::SplitCommandLine;
 using cmdline::SwitchSpec;
 
-const char16_t kSetupSwitchesText[] =
-    u"Setup switches:\n"
-    u"\n"
-    u"/S\tInstall without showing any window. The license counts as accepted.\n"
-    u"/MT4=FOLDER\tWith /S: a MetaTrader 4 terminal to install into, by its installation or "
-    u"data folder; one for each terminal. Without it, every terminal found.\n"
-    u"/RUN\tWith /S: start the first terminal and the programs to run after installing.\n"
-    u"/LOG=FILE\tWith /S: write the installation log to FILE (UTF-8).\n"
-    u"/?\tShow this text.\n"
-    u"\n"
-    u"Exit status with /S: 0 installed; 1 wrong command line; 2 a MetaTrader terminal is "
-    u"running; 3 no MetaTrader folder found; 4 a /MT4 folder is not a MetaTrader folder; "
-    u"5 the setup file is damaged; 6 a file could not be written.";
+const char kSetupSwitchesText[] =
+    "Setup switches:\n"
+    "\n"
+    "/S\tInstall without showing any window. The license counts as accepted.\n"
+    "/MT4=FOLDER\tWith /S: a MetaTrader 4 terminal to install into, by its installation or "
+    "data folder; one for each terminal. Without it, every terminal found.\n"
+    "/RUN\tWith /S: start the first terminal and the programs to run after installing.\n"
+    "/LOG=FILE\tWith /S: write the installation log to FILE (UTF-8).\n"
+    "/?\tShow this text.\n"
+    "\n"
+    "Exit status with /S: 0 installed; 1 wrong command line; 2 a MetaTrader terminal is "
+    "running; 3 no MetaTrader folder found; 4 a /MT4 folder is not a MetaTrader folder; "
+    "5 the setup file is damaged; 6 a file could not be written.";
 
 namespace {
 

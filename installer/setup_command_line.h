@@ -36,8 +36,9 @@ struct SetupCommandLine {
 // character, and with no ":" but the drive's.
 SetupCommandLine ParseSetupCommandLine(std::u16string_view line);
 
-// What "/?" shows.
-extern const char16_t kSetupSwitchesText[];
+// What "/?" shows in English. ASCII, half the bytes of UTF-16 in the setup program; widened
+// when shown.
+extern const char kSetupSwitchesText[];
 // The caption of the setup's message boxes shown before any page.
 inline constexpr char16_t kSetupCaption[] = u"Setup";
 

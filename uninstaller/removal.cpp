@@ -6,15 +6,19 @@
 #include "base/text.h"
 #include "package/product_entry.h"
 #include "package/product_record.h"
+#include "translations/active_texts.h"
 
 namespace uninstaller {
 
+using translations::MessageId;
+using translations::Text;
+
 std::u16string DeleteFileLine(const os::Path& file) {
-    return text::Format(u"Delete file %s...", {file});
+    return text::Format(Text(MessageId::DeleteFileLine, u"Delete file %s..."), {file});
 }
 
 std::u16string RemoveFolderLine(const os::Path& folder) {
-    return text::Format(u"Remove folder %s...", {folder});
+    return text::Format(Text(MessageId::RemoveFolderLine, u"Remove folder %s..."), {folder});
 }
 
 void EmptyFolderTree(const os::Path& folder, const std::vector<os::Path>& kept) {
@@ -62,9 +66,9 @@ bool RunRemoval(const RemovalPlan& plan, RemovalReport& report) {
     }
 
     if (plan.mayDeleteKey) report.DeleteProductKey();
-    report.AddLine(kUnregisteringLine);
+    report.AddLine(Text(MessageId::UnregisteringLine, kUnregisteringLine));
 
-    report.AddLine(kDoneLine);
+    report.AddLine(Text(MessageId::DoneLine, kDoneLine));
     return true;
 }
 

@@ -7,15 +7,15 @@
 
 namespace uninstaller {
 
-const char16_t kUninstallSwitchesText[] =
-    u"Uninstall switches:\n"
-    u"\n"
-    u"/S\tRemove the product without showing any window.\n"
-    u"/?\tShow this text.\n"
-    u"\n"
-    u"Exit status with /S: 0 removed; 1 wrong command line; 2 a MetaTrader terminal is running; "
-    u"3 the product's uninstall information is missing or damaged, nothing was removed; "
-    u"4 some files or folders could not be removed.";
+const char kUninstallSwitchesText[] =
+    "Uninstall switches:\n"
+    "\n"
+    "/S\tRemove the product without showing any window.\n"
+    "/?\tShow this text.\n"
+    "\n"
+    "Exit status with /S: 0 removed; 1 wrong command line; 2 a MetaTrader terminal is running; "
+    "3 the product's uninstall information is missing or damaged, nothing was removed; "
+    "4 some files or folders could not be removed.";
 
 UninstallCommandLine ParseUninstallCommandLine(std::u16string_view line) {
     UninstallCommandLine parsed;

@@ -21,6 +21,8 @@ struct UninstallCommandLine {
 // `line` is what follows the program's name.
 UninstallCommandLine ParseUninstallCommandLine(std::u16string_view line);
 
-extern const char16_t kUninstallSwitchesText[];
+// What "/?" shows in English. ASCII, half the bytes of UTF-16 in the uninstaller; widened when
+// shown.
+extern const char kUninstallSwitchesText[];
 
 }  // namespace uninstaller

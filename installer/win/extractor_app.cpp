@@ -10,13 +10,18 @@
 #include "installer/win/first_dlg.h"
 #include "installer/win/fourth_dlg.h"
 #include "installer/win/sixth_dlg.h"
+#include "installer/win/setup_language.h"
 #include "installer/win/setup_modes.h"
 #include "installer/win/text_page.h"
 #include "installer/unattended_install.h"
 #include "installer/wizard_flow.h"
 #include "widgets/win/wide.h"
+#include "translations/active_texts.h"
 
 namespace installer {
+
+using translations::MessageId;
+using translations::Text;
 
 namespace {
 
@@ -34,6 +39,7 @@ CExtractorApp::~CExtractorApp() = default;
 int CExtractorApp::Run(const wchar_t* commandLine) {
     int status = kInstalled;
     if (RunWithoutWizard(commandLine, &status)) return status;
+    UseSetupLanguage();
 
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
@@ -45,7 +51,8 @@ int CExtractorApp::Run(const wchar_t* commandLine) {
     session_ = std::make_unique<InstallSession>();
     // A broken download is refused before the first page, so nothing of it is ever written.
     if (CheckPackageShowingProgress(session_->packageReader) == PackageCheck::Damaged) {
-        MessageBoxW(nullptr, win::W(kDamagedSetupMessage), win::W(kSetupCaption),
+        MessageBoxW(nullptr, win::W(Text(MessageId::DamagedSetupMessage, kDamagedSetupMessage)),
+                    win::W(Text(MessageId::SetupCaption, kSetupCaption)),
                     MB_OK | MB_ICONERROR);
         status = kDamagedSetup;
     } else {

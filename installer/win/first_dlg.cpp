@@ -2,8 +2,11 @@
 
 #include "installer/page_texts.h"
 #include "installer/win/resource_ids.h"
+#include "translations/active_texts.h"
 
 namespace installer {
+
+using translations::MessageId;
 
 namespace {
 
@@ -21,7 +24,7 @@ void CFirstDlg::OnPrepare() {
 
 void CFirstDlg::OnInitPage() {
     const ProjectStrings& strings = Strings();
-    SetText(IDC_HEADING, kWelcomeHeading);
+    SetText(IDC_HEADING, translations::Text(MessageId::WelcomeHeading, kWelcomeHeading));
     SetText(IDC_WELCOME_TEXT, WelcomeText(strings.productName, strings.versionText));
     SetText(IDC_PUBLISHER, strings.publisher);
     publisherLink_.SetAddress(strings.productUrl);

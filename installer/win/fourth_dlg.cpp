@@ -7,8 +7,11 @@
 #include "installer/page_texts.h"
 #include "installer/win/resource_ids.h"
 #include "widgets/win/wide.h"
+#include "translations/active_texts.h"
 
 namespace installer {
+
+using translations::MessageId;
 
 namespace {
 
@@ -34,7 +37,7 @@ void CFourthDlg::OnInitPage() {
 
     ListView_DeleteAllItems(list_);
     rows_ = DiscoverTerminals();
-    if (!rows_.empty()) SetText(IDC_ADD_FOLDER, kAddFolderCaption);
+    if (!rows_.empty()) SetText(IDC_ADD_FOLDER, translations::Text(MessageId::AddFolderButton, kAddFolderCaption));
     ShowRows();
     UpdateNext();
 }
@@ -107,7 +110,7 @@ bool CFourthDlg::OnPageCommand(WORD code, WORD id, HWND) {
 void CFourthDlg::BrowseForFolder() {
     BROWSEINFOW browse = {};
     browse.hwndOwner = hwnd();
-    browse.lpszTitle = win::W(kBrowseFolderTitle);
+    browse.lpszTitle = win::W(translations::Text(MessageId::BrowseFolderTitle, kBrowseFolderTitle));
     browse.ulFlags = BIF_RETURNONLYFSDIRS;
     PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&browse);
     if (!chosen) return;
@@ -122,7 +125,7 @@ void CFourthDlg::BrowseForFolder() {
             ShowRows();
             break;
         case AddFolderOutcome::NotMetaTrader:
-            ShowMessage(kInvalidFolderMessage, MB_ICONEXCLAMATION);
+            ShowMessage(translations::Text(MessageId::InvalidFolderMessage, kInvalidFolderMessage), MB_ICONEXCLAMATION);
             break;
         case AddFolderOutcome::AlreadyListed:
             break;

@@ -1,3 +1,5 @@
+#include "installer/win/setup_language.h"
+#include "translations/win/switches_box.h"
 #include "installer/win/setup_modes.h"
 
 #include <windows.h>
@@ -11,8 +13,12 @@
 #include "installer/win/uninstaller_setup.h"
 #include "widgets/win/background_work.h"
 #include "widgets/win/wide.h"
+#include "translations/active_texts.h"
 
 namespace installer {
+
+using translations::MessageId;
+using translations::Text;
 
 namespace {
 
@@ -77,11 +83,11 @@ class CheckWindow : public PackageCheckProgress {
         const int width = 360, height = 110;
         const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
         const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-        window_ = CreateWindowExW(WS_EX_DLGMODALFRAME, kCheckWindowClass, win::W(kSetupCaption),
+        window_ = CreateWindowExW(WS_EX_DLGMODALFRAME, kCheckWindowClass, win::W(Text(MessageId::SetupCaption, kSetupCaption)),
                                   WS_POPUP | WS_CAPTION, x, y, width, height, nullptr, nullptr,
                                   instance, nullptr);
         const HGDIOBJ font = GetStockObject(DEFAULT_GUI_FONT);
-        HWND label = CreateWindowExW(0, L"STATIC", win::W(kCheckingText), WS_CHILD | WS_VISIBLE, 16,
+        HWND label = CreateWindowExW(0, L"STATIC", win::W(Text(MessageId::CheckingSetupText, kCheckingText)), WS_CHILD | WS_VISIBLE, 16,
                                      14, width - 40, 18, window_, nullptr, instance, nullptr);
         SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         bar_ = CreateWindowExW(0, PROGRESS_CLASSW, nullptr, WS_CHILD | WS_VISIBLE, 16, 40,
@@ -142,8 +148,9 @@ bool RunWithoutWizard(const wchar_t* commandLine, int* exitStatus) {
         case SetupCommandLine::Mode::Wizard:
             return false;
         case SetupCommandLine::Mode::Help:
-            MessageBoxW(nullptr, win::W(kSetupSwitchesText), win::W(kSetupCaption),
-                        MB_OK | MB_ICONINFORMATION);
+            UseSetupLanguage();
+            translations::ShowSwitchesBox(Text(MessageId::SetupSwitchesText, nullptr), kSetupSwitchesText,
+                         Text(MessageId::SetupCaption, kSetupCaption));
             *exitStatus = kInstalled;
             return true;
         case SetupCommandLine::Mode::UsageError:

@@ -7,8 +7,11 @@
 #include "installer/win/resource_ids.h"
 #include "installer/win/uninstaller_setup.h"
 #include "widgets/win/wide.h"
+#include "translations/active_texts.h"
 
 namespace installer {
+
+using translations::MessageId;
 
 namespace {
 
@@ -119,7 +122,7 @@ void CSixthDlg::Install() {
 
 void CSixthDlg::Finished(int32_t result) {
     if (result == SFX_OK) {
-        SetText(IDC_EXPLANATION, kClickNextText);
+        SetText(IDC_EXPLANATION, translations::Text(MessageId::ClickNextText, kClickNextText));
         Enable(IDOK, true);
     } else {
         ShowMessage(InstallFailureMessage(result), MB_ICONERROR);

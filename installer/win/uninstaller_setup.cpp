@@ -8,6 +8,7 @@
 #include "os/whole_file.h"
 #include "os/win/resource_bytes.h"
 #include "package/memory_inflate.h"
+#include "translations/active_texts.h"
 
 namespace installer {
 
@@ -15,17 +16,6 @@ namespace {
 
 // The banner picture travels whole; anything this big is not one.
 constexpr size_t kMaxBannerBytes = 16 * 1024 * 1024;
-
-// Collects what the inflater writes.
-class MemorySink final : public package::ByteSink {
-  public:
-    bool Write(const void* data, uint32_t size) override {
-        const auto* from = static_cast<const uint8_t*>(data);
-        bytes.insert(bytes.end(), from, from + size);
-        return true;
-    }
-    std::vector<uint8_t> bytes;
-};
 
 // Copies the installer's lowest-numbered resource of `type` into the uninstaller as `id`,
 // when the uninstaller has a resource of that kind to be replaced.
@@ -45,7 +35,7 @@ void WindowsUninstallerSetup::WriteProgram(const os::Path& program) {
 
     // The resource is the program as one zlib stream. It is written beside the target and
     // moved over it, so an earlier uninstaller is replaced whole or not at all.
-    MemorySink sink;
+    package::MemorySink sink;
     if (package::InflateWhole(carried.data, carried.size, sink)) {
         os::WriteWholeFile(program, sink.bytes.data(), static_cast<uint32_t>(sink.bytes.size()));
     }
@@ -60,6 +50,12 @@ void WindowsUninstallerSetup::Brand(const os::Path& program, const os::Path& ban
         ReplaceResource(program, MAKEINTRESOURCEW(235), 135, banner.data(),
                         static_cast<DWORD>(banner.size()));
     }
+    // The uninstaller speaks the language the setup spoke.
+    size_t units = 0;
+    const char16_t* texts = translations::TextBlock(&units);
+    ReplaceResource(program, MAKEINTRESOURCEW(translations::kUninstallerTextsType),
+                    translations::kUninstallerTextsId, texts,
+                    static_cast<DWORD>(units * sizeof(char16_t)));
 }
 
 void WindowsUninstallerSetup::Register(const os::Path& program, const ProjectStrings& strings,

@@ -1,6 +1,7 @@
 #include "installer/win/wizard_page.h"
 
 #include "installer/page_texts.h"
+#include "installer/win/page_translations.h"
 #include "installer/win/resource_ids.h"
 #include "installer/wizard_flow.h"
 #include "widgets/win/banner.h"
@@ -14,7 +15,6 @@ constexpr char16_t kMakerAddress[] = u"https://www.tessark.com/";
 constexpr wchar_t kMakerLinkText[] = L"www.tessark.com";
 constexpr wchar_t kHeadingFace[] = L"Vaved";
 constexpr COLORREF kWelcomeHeadingColour = RGB(255, 15, 0);
-constexpr int kUnnamedControl = 0xFFFF;
 
 HFONT HeadingFont(int height, int weight) {
     // The face is the product's own; where it is not installed the font mapper picks a sans
@@ -22,11 +22,6 @@ HFONT HeadingFont(int height, int weight) {
     return CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                        VARIABLE_PITCH | FF_SWISS, kHeadingFace);
-}
-
-bool IsStaticControl(HWND control) {
-    wchar_t name[16];
-    return GetClassNameW(control, name, 16) > 0 && lstrcmpiW(name, L"Static") == 0;
 }
 
 }  // namespace
@@ -49,6 +44,7 @@ bool CWizardPage::OnInit() {
     OnPrepare();
     SetWindowIcon();
     SetHeadingFonts();
+    TranslatePage(hwnd(), TemplateId());
     OnInitPage();
     session_.windowTitle =
         WindowTitle(step_, Strings().productName, Strings().versionText, Strings().productUrl);
@@ -107,7 +103,7 @@ void CWizardPage::SetHeadingFonts() {
     labelFont_.reset(HeadingFont(16, 400));
     for (HWND child = GetWindow(hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         const int id = GetDlgCtrlID(child);
-        if (id == IDC_WELCOME_TEXT || (id == kUnnamedControl && IsStaticControl(child))) {
+        if (id == IDC_WELCOME_TEXT || (id >= IDC_PUBLISHER_LABEL && id <= IDC_EMAIL_LABEL)) {
             SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(labelFont_.get()), FALSE);
         }
     }

@@ -9,15 +9,19 @@
 #include "uninstaller/removal_plan.h"
 #include "uninstaller/win/banner_picture.h"
 #include "uninstaller/win/complete_page.h"
+#include "uninstaller/win/page_translations.h"
 #include "uninstaller/win/product_registry.h"
 #include "uninstaller/win/progress_page.h"
 #include "uninstaller/win/uninstall_modes.h"
 #include "uninstaller/win/welcome_page.h"
 #include "widgets/win/wide.h"
+#include "translations/active_texts.h"
 
 namespace {
 
 using namespace uninstaller;
+using translations::MessageId;
+using translations::Text;
 
 INT_PTR ShowPage(Page page, UninstallSession& session) {
     switch (page) {
@@ -38,6 +42,7 @@ INT_PTR ShowPage(Page page, UninstallSession& session) {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
     int exitCode = 0;
     if (RunWithoutPages(commandLine, &exitCode)) return exitCode;
+    UseOwnTexts();
 
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
@@ -48,7 +53,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
     session.ownFolder = OwnFolder();
     session.product = FindOwnProductInRegistry(session.ownFolder);
     if (!MakeRemovalPlan(session.product, session.ownFolder).trusted) {
-        MessageBoxW(nullptr, win::W(kEntryDamagedMessage), win::W(kMessageCaption),
+        MessageBoxW(nullptr, win::W(Text(MessageId::EntryDamagedMessage, kEntryDamagedMessage)),
+                    win::W(Text(MessageId::UninstallCaption, kMessageCaption)),
                     MB_OK | MB_ICONERROR);
         exitCode = 1;
     } else {

@@ -1,5 +1,6 @@
 #include "uninstaller/win/page.h"
 
+#include "uninstaller/win/page_translations.h"
 #include "uninstaller/win/resource.h"
 #include "widgets/win/banner.h"
 
@@ -30,6 +31,7 @@ bool UninstallPage::OnInit() {
         SendDlgItemMessageW(hwnd(), IDC_HEADING, WM_SETFONT,
                             reinterpret_cast<WPARAM>(headingFont_.get()), FALSE);
 
+    TranslatePage(hwnd(), TemplateId());
     OnOpen();
     return true;
 }

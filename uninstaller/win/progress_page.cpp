@@ -6,8 +6,11 @@
 #include "uninstaller/win/product_registry.h"
 #include "uninstaller/win/resource.h"
 #include "widgets/win/wide.h"
+#include "translations/active_texts.h"
 
 namespace uninstaller {
+
+using translations::MessageId;
 
 namespace {
 
@@ -93,7 +96,7 @@ bool ProgressPage::OnMessage(UINT message, WPARAM, LPARAM lParam, INT_PTR& resul
                 SendDlgItemMessageW(hwnd(), IDC_PROGRESS, PBM_SETRANGE32, 0, 1);
                 SendDlgItemMessageW(hwnd(), IDC_PROGRESS, PBM_SETPOS, 1, 0);
             }
-            SetText(IDC_STATUS, kClickNextText);
+            SetText(IDC_STATUS, translations::Text(MessageId::ClickNextText, kClickNextText));
             SetRunning(false);
             SetFocus(Item(IDOK));
             break;

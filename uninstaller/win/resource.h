@@ -30,3 +30,10 @@
 
 // Complete page.
 #define IDC_RESULT 1014
+
+// Texts the pages only translate.
+#define IDC_PUBLISHER_LABEL 1020
+#define IDC_CONTACT_LABEL 1021
+#define IDC_EMAIL_LABEL 1022
+#define IDC_SUBHEADING 1023
+#define IDC_CLICK_FINISH 1024

@@ -5,10 +5,16 @@
 #include "uninstaller/page_texts.h"
 #include "uninstaller/unattended_removal.h"
 #include "uninstaller/uninstall_command_line.h"
+#include "uninstaller/win/page_translations.h"
 #include "uninstaller/win/product_registry.h"
 #include "widgets/win/wide.h"
+#include "translations/active_texts.h"
+#include "translations/win/switches_box.h"
 
 namespace uninstaller {
+
+using translations::MessageId;
+using translations::Text;
 
 namespace {
 
@@ -30,8 +36,10 @@ bool RunWithoutPages(const wchar_t* commandLine, int* exitStatus) {
         case UninstallCommandLine::Mode::Wizard:
             return false;
         case UninstallCommandLine::Mode::Help:
-            MessageBoxW(nullptr, win::W(kUninstallSwitchesText), win::W(kMessageCaption),
-                        MB_OK | MB_ICONINFORMATION);
+            UseOwnTexts();
+            translations::ShowSwitchesBox(Text(MessageId::UninstallSwitchesText, nullptr),
+                              kUninstallSwitchesText,
+                              Text(MessageId::UninstallCaption, kMessageCaption));
             *exitStatus = kRemoved;
             return true;
         case UninstallCommandLine::Mode::UsageError:

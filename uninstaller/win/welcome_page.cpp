@@ -4,8 +4,11 @@
 #include "os/os.h"
 #include "uninstaller/page_texts.h"
 #include "uninstaller/win/resource.h"
+#include "translations/active_texts.h"
 
 namespace uninstaller {
+
+using translations::MessageId;
 
 namespace {
 
@@ -24,7 +27,7 @@ WelcomePage::WelcomePage(UninstallSession& session) : UninstallPage(IDD_WELCOME,
 
 void WelcomePage::OnOpen() {
     const ProductValues& values = session_.product.values;
-    SetText(IDC_HEADING, kWelcomeHeading);
+    SetText(IDC_HEADING, translations::Text(MessageId::WelcomeHeading, kWelcomeHeading));
     SetText(IDC_PRODUCT, WelcomeProductText(values.productName, values.version));
     SetText(IDC_PUBLISHER, values.publisher);
     SetText(IDC_CONTACT, values.contactName);

@@ -35,6 +35,7 @@ class Dialog {
     INT_PTR RunModal(HWND owner);
 
     HWND hwnd() const { return hwnd_; }
+    int TemplateId() const { return templateId_; }
     HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
 
     // Thin helpers over the dialog's controls.

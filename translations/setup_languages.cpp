@@ -1,0 +1,95 @@
+#include "translations/setup_languages.h"
+
+#include "base/text.h"
+#include "translations/language_file.h"
+#include "translations/language_pack.h"
+
+namespace translations {
+
+namespace {
+
+// What the build of this program embeds, in the order of LanguageSources().
+struct EmbeddedLanguage {
+    const char* tag;
+    const char* name;
+    uint16_t language;
+    uint16_t serves[2];
+};
+
+constexpr EmbeddedLanguage kLanguages[] = {
+    {"ru", "Russian", 0x0419, {}},
+    {"zh-CN", "Chinese (Simplified)", 0x0804, {0x1004}},       // also Singapore
+    {"zh-TW", "Chinese (Traditional)", 0x0404, {0x0C04, 0x1404}},  // also Hong Kong, Macao
+    {"ja", "Japanese", 0x0411, {}},
+    {"ko", "Korean", 0x0412, {}},
+    {"es", "Spanish", 0x0C0A, {0x040A}},  // modern and traditional sort
+    {"pt-BR", "Portuguese (Brazil)", 0x0416, {}},
+    {"de", "German", 0x0407, {}},
+    {"fr", "French", 0x040C, {}},
+    {"it", "Italian", 0x0410, {}},
+    {"tr", "Turkish", 0x041F, {}},
+    {"id", "Indonesian", 0x0421, {}},
+    {"pl", "Polish", 0x0415, {}},
+    {"vi", "Vietnamese", 0x042A, {}},
+};
+
+}  // namespace
+
+// Generated from the language files: the contents of "<tag>.lang", or null when the build has
+// no such file.
+const char* EmbeddedLanguageFile(const char* tag, unsigned long* size);
+
+const std::vector<LanguageSource>& LanguageSources() {
+    static const std::vector<LanguageSource> sources = [] {
+        std::vector<LanguageSource> list;
+        for (const EmbeddedLanguage& language : kLanguages) {
+            unsigned long size = 0;
+            const char* utf8 = EmbeddedLanguageFile(language.tag, &size);
+            if (!utf8) continue;
+            list.push_back({language.tag, language.name, language.language,
+                            {language.serves[0], language.serves[1]}, utf8, size});
+        }
+        return list;
+    }();
+    return sources;
+}
+
+std::u16string LanguageTags() {
+    std::u16string tags = u"en";
+    for (const LanguageSource& source : LanguageSources()) {
+        tags += u", ";
+        tags += text::FromUtf8(source.tag);
+    }
+    return tags;
+}
+
+bool BuildSetupLanguagePack(const std::u16string& forcedTag, std::vector<uint8_t>* pack,
+                            std::u16string* error) {
+    const bool forced = !forcedTag.empty();
+    std::vector<PackLanguage> languages;
+    bool known = !forced || text::EqualsNoCase(forcedTag, u"en");
+    for (const LanguageSource& source : LanguageSources()) {
+        if (forced && !text::EqualsNoCase(forcedTag, text::FromUtf8(source.tag))) continue;
+        known = true;
+        PackLanguage language;
+        language.languages.push_back(source.language);
+        for (uint16_t also : source.serves) {
+            if (also != 0) language.languages.push_back(also);
+        }
+        std::vector<std::string> problems;
+        if (!ReadLanguageFile(std::string_view(source.utf8, source.size), &language.texts,
+                              &problems)) {
+            *error = text::FromUtf8(std::string(source.tag) + ".lang, " + problems.front());
+            return false;
+        }
+        languages.push_back(std::move(language));
+    }
+    if (!known) {
+        *error = u"No language \"" + forcedTag + u"\"; the languages are " + LanguageTags() + u".";
+        return false;
+    }
+    *pack = WritePack(languages, forced);
+    return true;
+}
+
+}  // namespace translations
