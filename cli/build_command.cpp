@@ -106,6 +106,7 @@ int RunBuild(const ParsedArguments& args) {
     ProjectModel model;
     std::u16string error = OpenProjectToBuild(projectPath, &model);
     if (!error.empty()) return Fail(error);
+    if (args.Has(u"--language")) model.language = args.Value(u"--language");
 
     std::string stubFile;
     build::BuildRequest request;

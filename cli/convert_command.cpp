@@ -84,6 +84,11 @@ int RunConvert(const ParsedArguments& args) {
                      text::FromInt(project::kMaxFilesPerCategory)}));
             }
         }
+        if (!model.language.empty()) {
+            return Fail(text::Format(u"%s: a .eas project has no place for the language \"%s\"; "
+                                     u"give it with tessark build --language",
+                                     {from, model.language}));
+        }
         error = CheckOutputs({to}, from, force);
         if (error.empty()) error = SaveProject(model, to);
         if (!error.empty()) return Fail(error);

@@ -27,7 +27,7 @@ struct Command {
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
         {u"build",
-         u"PROJECT [-o SETUP.exe] [--stub EXTRACTOR.exe] [--jobs N]",
+         u"PROJECT [-o SETUP.exe] [--stub EXTRACTOR.exe] [--jobs N] [--language TAG]",
          u"build the setup executable of a project",
          u"  -o SETUP.exe          the setup executable to write; without it, the project's\n"
          u"                        target file\n"
@@ -35,12 +35,16 @@ const std::vector<Command>& Commands() {
          u"                        one this tessark carries\n"
          u"  --jobs N              files compressed at once, 1 to 64; without it, one per\n"
          u"                        processor (at most 16). The setup is the same for every N.\n"
+         u"  --language TAG        the one language the setup shows, whatever the user's: en,\n"
+         u"                        ru, zh-CN, zh-TW, ja, ko, es, pt-BR, de, fr, it, tr, id, pl,\n"
+         u"                        vi. Without it, the project's language, else the language of\n"
+         u"                        the user's Windows where the setup has it, else English.\n"
          u"\n"
          u"PROJECT is a .eas project or a .toml text project. Paths in the project that are not\n"
          u"absolute are taken from the project file's folder; the -o path from the current\n"
          u"folder. The same project and files give the same setup, byte for byte, wherever and\n"
          u"whenever it is built. A terminal shows a progress bar.\n",
-         {{u"-o", true}, {u"--stub", true}, {u"--jobs", true}},
+         {{u"-o", true}, {u"--stub", true}, {u"--jobs", true}, {u"--language", true}},
          1,
          1,
          RunBuild},

@@ -1,5 +1,6 @@
-# cmake -DINPUTS="a.lang;b.lang" -DOUTPUT=out.cpp -P embed_languages.cmake: a C++ source whose
+# cmake -DINPUTS="a.lang|b.lang" -DOUTPUT=out.cpp -P embed_languages.cmake: a C++ source whose
 # translations::EmbeddedLanguageFile(tag, size) returns each file's bytes by its name.
+string(REPLACE "|" ";" INPUTS "${INPUTS}")
 set(body "")
 set(cases "")
 set(index 0)

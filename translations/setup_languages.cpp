@@ -54,6 +54,14 @@ const std::vector<LanguageSource>& LanguageSources() {
     return sources;
 }
 
+bool IsLanguageTag(std::u16string_view tag) {
+    if (text::EqualsNoCase(tag, u"en")) return true;
+    for (const LanguageSource& source : LanguageSources()) {
+        if (text::EqualsNoCase(tag, text::FromUtf8(source.tag))) return true;
+    }
+    return false;
+}
+
 std::u16string LanguageTags() {
     std::u16string tags = u"en";
     for (const LanguageSource& source : LanguageSources()) {
@@ -66,11 +74,13 @@ std::u16string LanguageTags() {
 bool BuildSetupLanguagePack(const std::u16string& forcedTag, std::vector<uint8_t>* pack,
                             std::u16string* error) {
     const bool forced = !forcedTag.empty();
+    if (forced && !IsLanguageTag(forcedTag)) {
+        *error = u"No language \"" + forcedTag + u"\"; the languages are " + LanguageTags() + u".";
+        return false;
+    }
     std::vector<PackLanguage> languages;
-    bool known = !forced || text::EqualsNoCase(forcedTag, u"en");
     for (const LanguageSource& source : LanguageSources()) {
         if (forced && !text::EqualsNoCase(forcedTag, text::FromUtf8(source.tag))) continue;
-        known = true;
         PackLanguage language;
         language.languages.push_back(source.language);
         for (uint16_t also : source.serves) {
@@ -83,10 +93,6 @@ bool BuildSetupLanguagePack(const std::u16string& forcedTag, std::vector<uint8_t
             return false;
         }
         languages.push_back(std::move(language));
-    }
-    if (!known) {
-        *error = u"No language \"" + forcedTag + u"\"; the languages are " + LanguageTags() + u".";
-        return false;
     }
     *pack = WritePack(languages, forced);
     return true;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace translations {
@@ -19,6 +20,9 @@ struct LanguageSource {
 
 // The built-in languages, each main variant before the other variants of its language.
 const std::vector<LanguageSource>& LanguageSources();
+
+// True for "en" and the tag of every built-in language, in any letter case.
+bool IsLanguageTag(std::u16string_view tag);
 
 // "en" and the tags of LanguageSources(), comma-separated, for messages.
 std::u16string LanguageTags();

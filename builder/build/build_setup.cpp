@@ -4,6 +4,7 @@
 #include "builder/build/setup_size.h"
 #include "builder/build/temp_files.h"
 #include "package/folder_name.h"
+#include "translations/setup_languages.h"
 
 namespace build {
 
@@ -236,7 +237,17 @@ BuildResult BuildSetup(const BuildRequest& request, CSelfExtractor* extractor,
                                  {strings.startMenuGroup}));
     }
 
-    const int64_t bound = SetupSizeBound(*extractor, request.stubSize);
+    // The setup's front: the installer program, then the languages it may show.
+    std::vector<uint8_t> front;
+    if (request.stubSize > 0) {
+        if (!translations::BuildSetupLanguagePack(model.language, &front, &error)) {
+            return stop(BuildStatus::BadLanguage, error);
+        }
+        const auto* stub = static_cast<const uint8_t*>(request.stub);
+        front.insert(front.begin(), stub, stub + request.stubSize);
+    }
+
+    const int64_t bound = SetupSizeBound(*extractor, static_cast<uint32_t>(front.size()));
     if (bound > kMaxSetupBytes) {
         return stop(BuildStatus::TooLarge,
                     text::Format(u"The setup could grow to %d bytes, more than the %d bytes a "
@@ -254,10 +265,10 @@ BuildResult BuildSetup(const BuildRequest& request, CSelfExtractor* extractor,
     context.observer = observer;
     context.result = &result;
     result.setupResult =
-        request.stubSize == 0
-            ? SFX_ERR_RESOURCE
-            : extractor->CreateSetup(request.stub, request.stubSize, model.targetFile,
-                                     OnPackingEvent, reinterpret_cast<intptr_t>(&context));
+        front.empty() ? SFX_ERR_RESOURCE
+                      : extractor->CreateSetup(front.data(), static_cast<uint32_t>(front.size()),
+                                               model.targetFile, OnPackingEvent,
+                                               reinterpret_cast<intptr_t>(&context));
 
     switch (result.setupResult) {
         case SFX_OK:

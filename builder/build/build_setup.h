@@ -58,6 +58,7 @@ enum class BuildStatus {
     TargetIsSource,    // the target is one of the files to pack, which writing it would destroy
     TooLarge,          // the setup would pass 2^31 - 1 bytes
     BadFolderName,     // the product folder or Start Menu group is no plain relative folder name
+    BadLanguage,       // the project's language is none the setup can show
     PackingFailed,     // CreateSetup ran and failed
 };
 

@@ -105,6 +105,9 @@ struct ProjectModel {
     std::u16string iconPath;    // empty: the built-in icon
     std::u16string bannerPath;  // empty: the built-in banner
     std::u16string targetFile;  // the setup executable to build
+    // The one language the setup shows, by tag ("ru"); empty: the user's Windows language. A
+    // text project's only: a .eas record has no place for it.
+    std::u16string language;
 };
 
 // Sets every field to the values of the New Project command.

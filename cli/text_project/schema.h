@@ -14,6 +14,7 @@
 //                    onlyIfNewer, neverUninstall, autostart,           true, false, or the
 //                    postExecute                                       record's own text
 //   [setup]     icon, banner, target                                   paths
+//               language                                               a language tag, "ru"
 //
 // Paths are taken from the project file's folder.
 
@@ -103,6 +104,7 @@ constexpr SetupKey kSetupKeys[] = {
     {"icon", &project::ProjectModel::iconPath},
     {"banner", &project::ProjectModel::bannerPath},
     {"target", &project::ProjectModel::targetFile},
+    {"language", &project::ProjectModel::language},
 };
 
 }  // namespace cli::text_project

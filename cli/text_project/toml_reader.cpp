@@ -14,6 +14,7 @@
 #include "cli/text_project/schema.h"
 #include "cli/text_project/text_project.h"
 #include "cli/text_project/toml_guards.h"
+#include "translations/setup_languages.h"
 
 namespace cli::text_project {
 
@@ -306,7 +307,13 @@ class Reader {
             const std::u16string path =
                 Text(*value, std::string(kSetupTable) + "." + key.key, project::kPathCapacity);
             model_->*key.field = path;
-            if (key.field != &ProjectModel::targetFile && !path.empty()) {
+            if (key.field == &ProjectModel::language) {
+                if (!path.empty() && !translations::IsLanguageTag(path)) {
+                    Fail(*value, std::string(kSetupTable) + ".language: no language \"" +
+                                     text::ToUtf8(path) + "\"; the languages are " +
+                                     text::ToUtf8(translations::LanguageTags()));
+                }
+            } else if (key.field != &ProjectModel::targetFile && !path.empty()) {
                 files_->push_back({path, Where(*value)});
             }
         }

@@ -186,6 +186,7 @@ class Writer {
             "an .ico file; \"\" for the built-in icon",
             "a 160 x 320 picture; \"\" for the built-in one",
             "the setup program; -o overrides it",
+            "the setup's one language, such as \"ru\"; \"\" for the user's Windows language",
         };
         for (size_t i = 0; i < std::size(kSetupKeys); ++i) {
             const SetupKey& key = kSetupKeys[i];
