@@ -28,6 +28,12 @@ bool UseTexts(const char16_t* block, size_t count) {
     return true;
 }
 
+void UseEnglish() {
+    for (const char16_t*& text : g_texts) text = nullptr;
+    g_block = nullptr;
+    g_blockUnits = 0;
+}
+
 bool UsesTranslation() {
     return g_block != nullptr;
 }

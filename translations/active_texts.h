@@ -12,6 +12,7 @@ namespace translations {
 // texts of every identifier in order, each ended by a zero unit. False (and English stays) when
 // they are not exactly kMessageCount non-empty texts.
 bool UseTexts(const char16_t* block, size_t count);
+void UseEnglish();
 bool UsesTranslation();
 // The units handed to UseTexts (none for English): what the setup gives its uninstaller.
 const char16_t* TextBlock(size_t* count);
