@@ -85,9 +85,10 @@ int RunConvert(const ParsedArguments& args) {
             }
         }
         if (!model.language.empty()) {
-            return Fail(text::Format(u"%s: a .eas project has no place for the language \"%s\"; "
-                                     u"give it with tessark build --language",
-                                     {from, model.language}));
+            return Fail(
+                text::Format(u"%s: a .eas project has no place for the language \"%s\"; "
+                             u"give it with tessark build --language",
+                             {from, model.language}));
         }
         error = CheckOutputs({to}, from, force);
         if (error.empty()) error = SaveProject(model, to);

@@ -60,14 +60,16 @@ std::u16string CopyingLine(std::u16string_view fileName) {
 }
 
 std::u16string ShortcutLine(std::u16string_view shortcutName) {
-    return text::Format(LogLine(MessageId::ShortcutLine, u"Creating shortcut %s..."), {shortcutName});
+    return text::Format(LogLine(MessageId::ShortcutLine, u"Creating shortcut %s..."),
+                        {shortcutName});
 }
 
 std::u16string InstallFailureMessage(int32_t extractResult) {
     switch (extractResult) {
         case SFX_ERR_SIGNATURE:
         case SFX_ERR_NO_FILES:
-            return Text(MessageId::NoDataMessage, u"Archive contins no data. Extraction cannot continue.");
+            return Text(MessageId::NoDataMessage,
+                        u"Archive contins no data. Extraction cannot continue.");
         case SFX_ERR_WRITE:
             return Text(MessageId::WriteFailedMessage,
                         u"The output file could not be written. You may not have enough harddisk "

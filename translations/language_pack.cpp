@@ -35,8 +35,9 @@ bool FindLanguage(const uint8_t* bytes, size_t size, uint16_t userLanguage, Pack
         for (size_t i = 0; i < count; ++i) {
             const uint8_t* at = bytes + kPackFixedBytes + i * kPackEntryBytes;
             const uint16_t language = Read16(at);
-            const bool matches = pass == 0 ? forced || language == userLanguage
-                                           : (language & kPrimaryMask) == (userLanguage & kPrimaryMask);
+            const bool matches = pass == 0
+                                     ? forced || language == userLanguage
+                                     : (language & kPrimaryMask) == (userLanguage & kPrimaryMask);
             if (!matches) continue;
             found->language = language;
             found->offset = Read32(at + 4);

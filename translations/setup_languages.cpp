@@ -18,7 +18,7 @@ struct EmbeddedLanguage {
 
 constexpr EmbeddedLanguage kLanguages[] = {
     {"ru", "Russian", 0x0419, {}},
-    {"zh-CN", "Chinese (Simplified)", 0x0804, {0x1004}},       // also Singapore
+    {"zh-CN", "Chinese (Simplified)", 0x0804, {0x1004}},           // also Singapore
     {"zh-TW", "Chinese (Traditional)", 0x0404, {0x0C04, 0x1404}},  // also Hong Kong, Macao
     {"ja", "Japanese", 0x0411, {}},
     {"ko", "Korean", 0x0412, {}},
@@ -46,8 +46,12 @@ const std::vector<LanguageSource>& LanguageSources() {
             unsigned long size = 0;
             const char* utf8 = EmbeddedLanguageFile(language.tag, &size);
             if (!utf8) continue;
-            list.push_back({language.tag, language.name, language.language,
-                            {language.serves[0], language.serves[1]}, utf8, size});
+            list.push_back({language.tag,
+                            language.name,
+                            language.language,
+                            {language.serves[0], language.serves[1]},
+                            utf8,
+                            size});
         }
         return list;
     }();

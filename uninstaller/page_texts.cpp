@@ -9,8 +9,9 @@ using translations::MessageId;
 using translations::Text;
 
 std::u16string WelcomeProductText(std::u16string_view productName, std::u16string_view version) {
-    return text::Format(Text(MessageId::UninstallWelcomeText, u"You are about to uninstall %s Version: %s"),
-                        {productName, version});
+    return text::Format(
+        Text(MessageId::UninstallWelcomeText, u"You are about to uninstall %s Version: %s"),
+        {productName, version});
 }
 
 std::u16string CompleteText(std::u16string_view productName) {

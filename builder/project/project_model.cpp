@@ -87,8 +87,8 @@ bool operator==(const ProjectModel& a, const ProjectModel& b) {
            a.contactEmail == b.contactEmail && a.paths == b.paths && a.otherFiles == b.otherFiles &&
            a.expertOptions == b.expertOptions && a.licenseRtf == b.licenseRtf &&
            a.readmeRtf == b.readmeRtf && a.whatsNewRtf == b.whatsNewRtf &&
-           a.iconPath == b.iconPath && a.bannerPath == b.bannerPath && a.targetFile == b.targetFile &&
-           a.language == b.language;
+           a.iconPath == b.iconPath && a.bannerPath == b.bannerPath &&
+           a.targetFile == b.targetFile && a.language == b.language;
 }
 
 }  // namespace project

@@ -52,8 +52,7 @@ int CExtractorApp::Run(const wchar_t* commandLine) {
     // A broken download is refused before the first page, so nothing of it is ever written.
     if (CheckPackageShowingProgress(session_->packageReader) == PackageCheck::Damaged) {
         MessageBoxW(nullptr, win::W(Text(MessageId::DamagedSetupMessage, kDamagedSetupMessage)),
-                    win::W(Text(MessageId::SetupCaption, kSetupCaption)),
-                    MB_OK | MB_ICONERROR);
+                    win::W(Text(MessageId::SetupCaption, kSetupCaption)), MB_OK | MB_ICONERROR);
         status = kDamagedSetup;
     } else {
         RunWizard([this](int step, bool movingForward) { return ShowStep(step, movingForward); });

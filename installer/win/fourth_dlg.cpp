@@ -37,7 +37,8 @@ void CFourthDlg::OnInitPage() {
 
     ListView_DeleteAllItems(list_);
     rows_ = DiscoverTerminals();
-    if (!rows_.empty()) SetText(IDC_ADD_FOLDER, translations::Text(MessageId::AddFolderButton, kAddFolderCaption));
+    if (!rows_.empty())
+        SetText(IDC_ADD_FOLDER, translations::Text(MessageId::AddFolderButton, kAddFolderCaption));
     ShowRows();
     UpdateNext();
 }
@@ -125,7 +126,8 @@ void CFourthDlg::BrowseForFolder() {
             ShowRows();
             break;
         case AddFolderOutcome::NotMetaTrader:
-            ShowMessage(translations::Text(MessageId::InvalidFolderMessage, kInvalidFolderMessage), MB_ICONEXCLAMATION);
+            ShowMessage(translations::Text(MessageId::InvalidFolderMessage, kInvalidFolderMessage),
+                        MB_ICONEXCLAMATION);
             break;
         case AddFolderOutcome::AlreadyListed:
             break;

@@ -46,7 +46,8 @@ constexpr DialogText kPageTexts[] = {
 }  // namespace
 
 void TranslatePage(HWND page, int templateId) {
-    translations::TranslateDialog(page, templateId, kPageTexts, sizeof kPageTexts / sizeof *kPageTexts);
+    translations::TranslateDialog(page, templateId, kPageTexts,
+                                  sizeof kPageTexts / sizeof *kPageTexts);
 }
 
 }  // namespace installer

@@ -35,7 +35,8 @@ bool ReadAt(os::File& file, int64_t offset, void* buffer, uint32_t size) {
 // Takes what the inflater writes into a buffer of fixed size.
 class BufferSink final : public package::ByteSink {
   public:
-    explicit BufferSink(uint8_t* buffer) : at_(buffer), end_(buffer + translations::kMaxLanguageBytes) {}
+    explicit BufferSink(uint8_t* buffer)
+        : at_(buffer), end_(buffer + translations::kMaxLanguageBytes) {}
     bool Write(const void* data, uint32_t size) override {
         if (size > static_cast<uint32_t>(end_ - at_)) return false;
         memcpy(at_, data, size);

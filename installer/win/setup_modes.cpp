@@ -83,12 +83,14 @@ class CheckWindow : public PackageCheckProgress {
         const int width = 360, height = 110;
         const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
         const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-        window_ = CreateWindowExW(WS_EX_DLGMODALFRAME, kCheckWindowClass, win::W(Text(MessageId::SetupCaption, kSetupCaption)),
+        window_ = CreateWindowExW(WS_EX_DLGMODALFRAME, kCheckWindowClass,
+                                  win::W(Text(MessageId::SetupCaption, kSetupCaption)),
                                   WS_POPUP | WS_CAPTION, x, y, width, height, nullptr, nullptr,
                                   instance, nullptr);
         const HGDIOBJ font = GetStockObject(DEFAULT_GUI_FONT);
-        HWND label = CreateWindowExW(0, L"STATIC", win::W(Text(MessageId::CheckingSetupText, kCheckingText)), WS_CHILD | WS_VISIBLE, 16,
-                                     14, width - 40, 18, window_, nullptr, instance, nullptr);
+        HWND label = CreateWindowExW(
+            0, L"STATIC", win::W(Text(MessageId::CheckingSetupText, kCheckingText)),
+            WS_CHILD | WS_VISIBLE, 16, 14, width - 40, 18, window_, nullptr, instance, nullptr);
         SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         bar_ = CreateWindowExW(0, PROGRESS_CLASSW, nullptr, WS_CHILD | WS_VISIBLE, 16, 40,
                                width - 40, 18, window_, nullptr, instance, nullptr);
@@ -149,8 +151,9 @@ bool RunWithoutWizard(const wchar_t* commandLine, int* exitStatus) {
             return false;
         case SetupCommandLine::Mode::Help:
             UseSetupLanguage();
-            translations::ShowSwitchesBox(Text(MessageId::SetupSwitchesText, nullptr), kSetupSwitchesText,
-                         Text(MessageId::SetupCaption, kSetupCaption));
+            translations::ShowSwitchesBox(Text(MessageId::SetupSwitchesText, nullptr),
+                                          kSetupSwitchesText,
+                                          Text(MessageId::SetupCaption, kSetupCaption));
             *exitStatus = kInstalled;
             return true;
         case SetupCommandLine::Mode::UsageError:

@@ -32,9 +32,9 @@ constexpr DialogText kPageTexts[] = {
 }  // namespace
 
 void UseOwnTexts() {
-    const os::ResourceBytes texts = os::FindResourceBytes(
-        nullptr, MAKEINTRESOURCEW(translations::kUninstallerTextsType),
-        MAKEINTRESOURCEW(translations::kUninstallerTextsId));
+    const os::ResourceBytes texts =
+        os::FindResourceBytes(nullptr, MAKEINTRESOURCEW(translations::kUninstallerTextsType),
+                              MAKEINTRESOURCEW(translations::kUninstallerTextsId));
     translations::UseTexts(reinterpret_cast<const char16_t*>(texts.data), texts.size / 2);
 }
 

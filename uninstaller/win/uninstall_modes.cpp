@@ -38,8 +38,8 @@ bool RunWithoutPages(const wchar_t* commandLine, int* exitStatus) {
         case UninstallCommandLine::Mode::Help:
             UseOwnTexts();
             translations::ShowSwitchesBox(Text(MessageId::UninstallSwitchesText, nullptr),
-                              kUninstallSwitchesText,
-                              Text(MessageId::UninstallCaption, kMessageCaption));
+                                          kUninstallSwitchesText,
+                                          Text(MessageId::UninstallCaption, kMessageCaption));
             *exitStatus = kRemoved;
             return true;
         case UninstallCommandLine::Mode::UsageError:

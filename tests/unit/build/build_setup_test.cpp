@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -10,7 +12,9 @@
 #include "builder/build/rich_text_file.h"
 #include "builder/project/file_categories.h"
 #include "os/posix/fake_machine.h"
+#include "os/whole_file.h"
 #include "tests/unit/os/fake_machine_fixture.h"
+#include "translations/setup_languages.h"
 
 namespace build {
 namespace {
@@ -156,7 +160,14 @@ TEST_F(BuildSetupTest, APackageHoldsTheFixedEntriesThenEveryCategoryInOrder) {
     EXPECT_EQ(other.autostart, u"0");
     EXPECT_EQ(other.postExecute, u"Yes");
     EXPECT_EQ(other.uncompressedSize, 100000);
-    EXPECT_EQ(reader.GetFileRecord(0)->offset, static_cast<int32_t>(kStub.size()));
+    // The stub, then the language pack of every built-in language, then the first stream.
+    std::vector<uint8_t> pack;
+    std::u16string error;
+    ASSERT_TRUE(translations::BuildSetupLanguagePack(u"", &pack, &error));
+    EXPECT_EQ(reader.GetFileRecord(0)->offset, static_cast<int32_t>(kStub.size() + pack.size()));
+    std::vector<uint8_t> setup;
+    ASSERT_TRUE(os::ReadWholeFile(kTarget, 1 << 24, &setup));
+    EXPECT_TRUE(std::equal(pack.begin(), pack.end(), setup.begin() + kStub.size()));
 
     const ProjectStrings& strings = reader.GetProjectStrings();
     EXPECT_EQ(strings.productName, u"Moving Cross");

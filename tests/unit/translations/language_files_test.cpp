@@ -80,7 +80,8 @@ TEST(LanguageFilesTest, EveryBuiltInLanguageIsCompleteAndKeepsEnglishPlaceholder
 TEST(LanguageFilesTest, TheCheckNamesEveryFaultByLine) {
     std::vector<std::u16string> texts;
     std::vector<std::string> problems;
-    const std::string good = LanguageFile([](const std::string& english) { return Escaped(english); });
+    const std::string good =
+        LanguageFile([](const std::string& english) { return Escaped(english); });
     ASSERT_TRUE(ReadLanguageFile(good, &texts, &problems)) << Join(problems);
     EXPECT_EQ(texts[static_cast<int>(MessageId::SetupSwitchesText)],
               kMessages[static_cast<int>(MessageId::SetupSwitchesText)].english);
@@ -100,8 +101,8 @@ TEST(LanguageFilesTest, TheCheckNamesEveryFaultByLine) {
          line(MessageId::NextButton) + "NextButton has 0 '&' where English has 1"},
         {"CancelButton = Cancel", "CancelButton = Can\\cel",
          line(MessageId::CancelButton) + "CancelButton has an unknown escape"},
-        {"FinishButton = &Finish", "FinishButton =",
-         line(MessageId::FinishButton) + "FinishButton is empty"},
+        {"FinishButton = &Finish",
+         "FinishButton =", line(MessageId::FinishButton) + "FinishButton is empty"},
         {"SetupCaption = Setup", "SetupCaption = Setup\nSetupCaption = Again",
          line(MessageId::SetupCaption, 1) + "SetupCaption is given twice"},
         {"DoneLine = Done.", "DoneLine = Done.\nDoneLines = Done.",

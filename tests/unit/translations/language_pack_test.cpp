@@ -26,7 +26,8 @@ std::vector<std::u16string> TaggedTexts(const std::string& tag) {
         std::u16string text = text::FromUtf8(tag + " " + message.name);
         const std::u16string_view english = message.english;
         for (size_t i = 0; i + 1 < english.size(); ++i) {
-            if (english[i] == u'%') text += std::u16string(u" ") + english.substr(i, 2).data()[0] + english[i + 1];
+            if (english[i] == u'%')
+                text += std::u16string(u" ") + english.substr(i, 2).data()[0] + english[i + 1];
         }
         if (english.find(u'&') != std::u16string_view::npos) text += u" &";
         texts.push_back(text);
@@ -82,10 +83,10 @@ TEST(LanguagePackTest, ADamagedOrForeignPackMeansEnglish) {
         copy[at] = value;
         return Chosen(copy, 0x0419);
     };
-    EXPECT_EQ(damaged(0, 'X'), "en");                // no signature
-    EXPECT_EQ(damaged(8, kMessageCount + 1), "en");  // made for other texts
-    EXPECT_EQ(damaged(12, kMaxPackLanguages + 1), "en");  // more languages than a pack holds
-    EXPECT_EQ(damaged(kPackFixedBytes + 4, 0), "en");     // a stream inside the header
+    EXPECT_EQ(damaged(0, 'X'), "en");                      // no signature
+    EXPECT_EQ(damaged(8, kMessageCount + 1), "en");        // made for other texts
+    EXPECT_EQ(damaged(12, kMaxPackLanguages + 1), "en");   // more languages than a pack holds
+    EXPECT_EQ(damaged(kPackFixedBytes + 4, 0), "en");      // a stream inside the header
     EXPECT_EQ(damaged(kPackFixedBytes + 10, 0x10), "en");  // a stream beyond any language's size
     // Cut anywhere in the header.
     PackEntry entry;
@@ -120,7 +121,8 @@ TEST(LanguagePackTest, PagesShowTheTextsInUseAndEnglishAfterwards) {
         EXPECT_FALSE(UseTexts(broken.data(), broken.size()));
         EXPECT_FALSE(UsesTranslation());
     }
-    EXPECT_EQ(installer::WelcomeText(u"Grid", u"1.0"), u"You are about to install Grid Version: 1.0");
+    EXPECT_EQ(installer::WelcomeText(u"Grid", u"1.0"),
+              u"You are about to install Grid Version: 1.0");
     EXPECT_EQ(installer::CopyingLine(u"a.ex4"), u"Copying a.ex4...\r\n");
 }
 
