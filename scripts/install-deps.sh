@@ -127,7 +127,10 @@ fi
 
 packages=(cmake make g++ libgtest-dev zlib1g-dev libtoml11-dev dpkg-dev g++-mingw-w64-i686
           g++-mingw-w64-x86-64-win32 pigz bzip2 wine wine32:i386 wine64 xvfb imagemagick x11-utils
-          clang clang-format libclang-rt-14-dev openssl osslsigncode)
+          clang clang-format libclang-rt-14-dev openssl osslsigncode locales fonts-wqy-microhei)
+# The language tests run the setup as a user of each language it speaks: in that language's
+# locale, with a font for the Chinese, Japanese and Korean scripts (fonts-wqy-microhei).
+locales=(ru_RU zh_CN zh_TW ja_JP ko_KR es_ES pt_BR de_DE fr_FR it_IT tr_TR id_ID pl_PL vi_VN)
 # The cross build's zlib: compiled from this folder (see cmake/zlib.cmake).
 zlib_source=${TESSARK_ZLIB_SOURCE:-/usr/local/src/tessark-zlib}
 
@@ -147,6 +150,14 @@ if [ ${#missing[@]} -gt 0 ]; then
   $sudo apt-get update -qq
   $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+
+for name in "${locales[@]}"; do
+  if ! locale -a 2>/dev/null | grep -qx "$name.utf8"; then
+    echo "Generating the locale $name.UTF-8"
+    $sudo localedef -c -i "$name" -f UTF-8 "$name.UTF-8" || true
+    locale -a | grep -qx "$name.utf8" || { echo "cannot generate the locale $name.UTF-8" >&2; exit 1; }
+  fi
+done
 
 # zlib's source package, the version the release's zlib1g is built from, fetched through the
 # system's own Debian sources. apt checks it against the signed source index; a private source

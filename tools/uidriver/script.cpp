@@ -20,6 +20,10 @@ const std::vector<CommandSpec> kCommands = {
     {"title", "", T::None, "title", "print the current window's title"},
     {"windows", "", T::None, "windows", "print every visible top-level window"},
     {"controls", "", T::None, "controls", "print every control of the current window"},
+    {"overflow", "", T::Optional, "overflow [ID:HEIGHT:WEIGHT[:FACE] ...]",
+     "print every text of the current window that its control cannot show whole, measured in "
+     "the 8-point dialog font, or for the controls listed in the font CreateFont makes of that "
+     "height, weight and face"},
     {"text", "i", T::None, "text ID", "print the control's text"},
     {"settext", "i", T::Optional, "settext ID [TEXT]", "set the control's text"},
     {"waittext", "i", T::Required, "waittext ID TEXT",

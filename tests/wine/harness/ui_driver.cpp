@@ -46,7 +46,8 @@ std::string DriverText(const std::string& text) {
     return uidriver::EscapeText(text);
 }
 
-DriverResult Drive(const std::vector<std::string>& commands, int timeoutMs) {
+DriverResult Drive(const std::vector<std::string>& commands, int timeoutMs,
+                   const std::vector<std::string>& env) {
     const std::string driver = WinProgram("tools/uidriver/uidriver.exe");
     size_t length = 0;
     for (const std::string& command : commands) length += command.size() + 3;
@@ -65,7 +66,9 @@ DriverResult Drive(const std::vector<std::string>& commands, int timeoutMs) {
         args = commands;
     }
 
-    ProcessResult run = Run(driver, args, RunOptions{timeoutMs});
+    RunOptions options{timeoutMs};
+    options.env = env;
+    ProcessResult run = Run(driver, args, options);
     DriverResult result;
     result.exitCode = run.exitCode;
     result.timedOut = run.timedOut;

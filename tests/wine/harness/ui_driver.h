@@ -33,7 +33,10 @@ struct DriverResult {
     bool ok() const { return exitCode == 0 && !timedOut; }
 };
 
-DriverResult Drive(const std::vector<std::string>& commands, int timeoutMs = 120000);
+// `env` gives the driver further "NAME=value" entries, such as the language of the program it
+// drives (LANG), in which it then measures texts and reads its command line.
+DriverResult Drive(const std::vector<std::string>& commands, int timeoutMs = 120000,
+                   const std::vector<std::string>& env = {});
 
 // A text for the end of a driver command that arrives exactly as given, backslashes and line
 // breaks included: "settext 1001 " + DriverText(path).
