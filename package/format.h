@@ -6,6 +6,8 @@
 //
 //   offset 0          +-------------------------------------------+
 //                     | installer stub, byte for byte             |
+//                     | language pack (translations/language_     |  what the build adds;
+//                     |   pack.h)                                 |  readers skip it
 //   record[0].offset  +-------------------------------------------+
 //                     | zlib stream of record 0 (RFC 1950)        |  one complete stream per
 //                     | zlib stream of record 1                   |  record, in table order,
