@@ -186,6 +186,9 @@ TEST_F(TextProjectTest, BadInputGetsOneLineNamingTheFileLineAndColumn) {
          "bad.toml:3:11: files.other[0].include belongs to a folder, not a file"},
         {"[setup]\nicon = \"art\"\n[files]\nexperts = [\"a.ex4\"]\n",
          "bad.toml:2:8: no such file: art"},
+        {"[setup]\nlanguage = \"klingon\"\n",
+         "bad.toml:2:12: setup.language: no language \"klingon\"; the languages are en, ru, "
+         "zh-CN, zh-TW, ja, ko, es, pt-BR, de, fr, it, tr, id, pl, vi"},
         {"x = \"[[[\" # [[[\ny =  + std::string(200, '{') + \nz = " + std::string(200, '[') +
              std::string(200, ']') + "\n",
          "bad.toml:3:105: arrays and tables are nested more than 100 deep"},
@@ -200,6 +203,52 @@ TEST_F(TextProjectTest, BadInputGetsOneLineNamingTheFileLineAndColumn) {
     ExpectOneLine({"show", "sub/bad.toml"},
                   "sub/bad.toml:2:8: product.name must be a string, not an integer");
     ExpectOneLine({"show", "none.toml"}, "cannot open none.toml: No such file or directory");
+}
+
+// The language pack a build places right after the installer program: whether it is forced,
+// and its LANGIDs in order.
+std::string PackAfterStub(const std::string& setup, size_t stubSize) {
+    const auto byte = [&](size_t at) { return static_cast<uint8_t>(setup.at(stubSize + at)); };
+    if (setup.compare(stubSize, 8, "TSKLANG1") != 0) return "no pack";
+    std::string description = byte(10) & 1 ? "forced" : "user's";
+    for (size_t i = 0; i < byte(12); ++i) {
+        char id[8];
+        snprintf(id, sizeof id, " %04x", byte(16 + 12 * i) | byte(17 + 12 * i) << 8);
+        description += id;
+    }
+    return description;
+}
+
+TEST_F(TextProjectTest, ALanguageForcesOneAndOnlyATextProjectKeepsIt) {
+    CopyExamples();
+    const size_t stub = 23;
+    EXPECT_EQ(PackAfterStub(Build("examples/sample.toml", "all.exe"), stub),
+              "user's 0419 0804 1004 0404 0c04 1404 0411 0412 0c0a 040a 0416 0407 040c 0410 041f "
+              "0421 0415 042a");
+
+    std::string toml = Read("examples/sample.toml");
+    toml.replace(toml.find("[setup]\n"), 8, "[setup]\nlanguage = \"RU\"\n");
+    Write("examples/ru.toml", toml);
+    EXPECT_EQ(PackAfterStub(Build("examples/ru.toml", "ru.exe"), stub), "forced 0419");
+    RunOk({"build", "examples/ru.toml", "-o", "ja.exe", "--stub", Path("stub.exe"), "--language",
+           "ja"});
+    EXPECT_EQ(PackAfterStub(Read("ja.exe"), stub), "forced 0411");
+    RunOk({"build", "examples/sample.toml", "-o", "en.exe", "--stub", Path("stub.exe"),
+           "--language", "en"});
+    EXPECT_EQ(PackAfterStub(Read("en.exe"), stub), "forced");
+    ExpectOneLine({"build", "examples/sample.toml", "-o", "x.exe", "--stub", Path("stub.exe"),
+                   "--language", "xx"},
+                  "No language \"xx\"; the languages are en, ru, zh-CN, zh-TW, ja, ko, es, "
+                  "pt-BR, de, fr, it, tr, id, pl, vi.");
+    EXPECT_FALSE(Exists("x.exe"));
+
+    // A .eas project has no place for it; a text project's template offers it.
+    ExpectOneLine({"convert", "examples/ru.toml", "ru.eas"},
+                  "examples/ru.toml: a .eas project has no place for the language \"RU\"; give "
+                  "it with tessark build --language");
+    EXPECT_FALSE(Exists("ru.eas"));
+    RunOk({"new", "--toml", "fresh.toml"});
+    EXPECT_NE(Read("fresh.toml").find("\nlanguage = \"\""), std::string::npos);
 }
 
 TEST_F(TextProjectTest, NewWritesACommentedTemplateWithTheNewProjectValues) {
