@@ -38,16 +38,18 @@ struct Language {
     const char* locale;
 };
 const Language kLanguages[] = {
-    {"ru", "ru_RU.UTF-8"}, {"ja", "ja_JP.UTF-8"}, {"ko", "ko_KR.UTF-8"}, {"zh-CN", "zh_CN.UTF-8"},
-    {"zh-TW", "zh_TW.UTF-8"}, {"es", "es_ES.UTF-8"}, {"pt-BR", "pt_BR.UTF-8"},
-    {"de", "de_DE.UTF-8"}, {"fr", "fr_FR.UTF-8"}, {"it", "it_IT.UTF-8"}, {"tr", "tr_TR.UTF-8"},
-    {"id", "id_ID.UTF-8"}, {"pl", "pl_PL.UTF-8"}, {"vi", "vi_VN.UTF-8"},
+    {"ru", "ru_RU.UTF-8"},    {"ja", "ja_JP.UTF-8"},    {"ko", "ko_KR.UTF-8"},
+    {"zh-CN", "zh_CN.UTF-8"}, {"zh-TW", "zh_TW.UTF-8"}, {"es", "es_ES.UTF-8"},
+    {"pt-BR", "pt_BR.UTF-8"}, {"de", "de_DE.UTF-8"},    {"fr", "fr_FR.UTF-8"},
+    {"it", "it_IT.UTF-8"},    {"tr", "tr_TR.UTF-8"},    {"id", "id_ID.UTF-8"},
+    {"pl", "pl_PL.UTF-8"},    {"vi", "vi_VN.UTF-8"},
 };
 
 // The fonts the pages give their headings and the welcome page its labels, as the driver's
 // "overflow" takes them, so that those texts are measured as they are drawn.
-const char kWelcomeFonts[] = "1014:24:600:Vaved 1016:16:400:Vaved 1035:16:400:Vaved "
-                             "1036:16:400:Vaved 1037:16:400:Vaved";
+const char kWelcomeFonts[] =
+    "1014:24:600:Vaved 1016:16:400:Vaved 1035:16:400:Vaved "
+    "1036:16:400:Vaved 1037:16:400:Vaved";
 const char kPageFonts[] = "1014:16:600:Vaved";
 const char kUninstallWelcomeFonts[] = "1002:-24:600:Tahoma";
 const char kUninstallPageFonts[] = "1002:-16:600:Tahoma";
@@ -59,8 +61,8 @@ class Texts {
         for (const translations::LanguageSource& source : translations::LanguageSources()) {
             if (tag != source.tag) continue;
             std::vector<std::string> problems;
-            EXPECT_TRUE(translations::ReadLanguageFile(
-                std::string_view(source.utf8, source.size), &texts_, &problems));
+            EXPECT_TRUE(translations::ReadLanguageFile(std::string_view(source.utf8, source.size),
+                                                       &texts_, &problems));
         }
         EXPECT_FALSE(texts_.empty()) << "no language " << tag;
     }
@@ -178,8 +180,8 @@ class LanguagesWine : public ::testing::Test {
         options.env = env_;
         winetest::Process setup(setup_, {}, options);
         const auto title = [&](int step) {
-            return t.Format(MessageId::WindowTitle, {kProduct, kVersion, kUrl,
-                                                     std::to_string(step)});
+            return t.Format(MessageId::WindowTitle,
+                            {kProduct, kVersion, kUrl, std::to_string(step)});
         };
         const std::pair<int, std::string> prev = {1011, t(MessageId::PrevButton)};
         const std::pair<int, std::string> next = {1, t(MessageId::NextButton)};
@@ -307,7 +309,8 @@ class LanguagesWine : public ::testing::Test {
                     {1024, t(MessageId::ClickFinishText)},
                     {2, t(MessageId::FinishButton)}},
                    kUninstallPageFonts, shot + "3");
-        const DriverResult finish = Drive({"window " + title, "click 2", "waitclosed"}, 120000, env_);
+        const DriverResult finish =
+            Drive({"window " + title, "click 2", "waitclosed"}, 120000, env_);
         ASSERT_TRUE(finish.ok()) << finish.error;
         EXPECT_EQ(uninstaller.Wait(20000).exitCode, 0);
     }
@@ -319,8 +322,8 @@ class LanguagesWine : public ::testing::Test {
 TEST_F(LanguagesWine, EveryLanguageWalksThroughTheSetupAndItsUninstaller) {
     for (const Language& language : kLanguages) {
         locale_t locale = newlocale(LC_ALL_MASK, language.locale, nullptr);
-        ASSERT_NE(locale, nullptr) << "the locale " << language.locale
-                                   << " is missing: run scripts/install-deps.sh";
+        ASSERT_NE(locale, nullptr)
+            << "the locale " << language.locale << " is missing: run scripts/install-deps.sh";
         freelocale(locale);
     }
     for (const Language& language : kLanguages) {
