@@ -20,6 +20,7 @@
 #include "installer/expert_settings.h"
 #include "package/install_log.h"
 #include "package/product_record.h"
+#include "translations/setup_languages.h"
 #include "package/self_extractor.h"
 
 namespace {
@@ -339,6 +340,17 @@ void SetupCommandLineSeeds() {
 
 }  // namespace
 
+void LanguagePackSeeds() {
+    std::vector<uint8_t> pack;
+    std::u16string error;
+    translations::BuildSetupLanguagePack(u"", &pack, &error);
+    // A Russian user, then a Portuguese user of Portugal (falls back to Brazil's).
+    Save("language_pack", "all-russian-user", std::string("\x19\x04", 2) + Bytes(pack));
+    Save("language_pack", "all-portugal-user", std::string("\x16\x08", 2) + Bytes(pack));
+    translations::BuildSetupLanguagePack(u"ja", &pack, &error);
+    Save("language_pack", "forced-japanese", std::string("\x09\x04", 2) + Bytes(pack));
+}
+
 int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: make_seed_corpus OUT_DIR\n");
@@ -352,5 +364,6 @@ int main(int argc, char** argv) {
     TextPageSeeds();
     CommandLineSeeds();
     SetupCommandLineSeeds();
+    LanguagePackSeeds();
     return 0;
 }

@@ -21,7 +21,7 @@ build=$1
 mode=$2
 amount=$3
 targets=(package_trailer project_record install_log product_record expert_settings text_page
-         command_line setup_command_line text_project)
+         command_line setup_command_line text_project language_pack)
 mkdir -p "$build/logs" "$build/findings"
 passed=0
 failed=0
