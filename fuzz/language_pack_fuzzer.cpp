@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (UseTexts(block.data(), block.size())) {
         for (int i = 0; i < kMessageCount; ++i) {
             const char16_t* text = Text(static_cast<MessageId>(i), nullptr);
-            FUZZ_CHECK(text > block.data() && text < block.data() + block.size() && *text != 0);
+            FUZZ_CHECK(text >= block.data() && text < block.data() + block.size() && *text != 0);
         }
         FUZZ_CHECK(block.back() == u'\0');
     }
