@@ -1,8 +1,8 @@
 // A setup and its uninstaller in the user's language: for each language the setup carries, a
 // user of that Windows language walks through all eight pages of the setup and the three of
-// the uninstaller. Every text the pages show is the translation (the author's own texts
-// aside), none runs out of its control, and every page is saved as a screenshot. An unattended
-// run writes its log in English whatever the language.
+// the uninstaller (and sees the "/?" texts of both in the first language). Every text the pages
+// show is the translation (the author's own texts aside), none runs out of its control, and every
+// page is saved as a screenshot. An unattended run writes its log in English whatever the language.
 
 #include <gtest/gtest.h>
 
@@ -274,6 +274,20 @@ class LanguagesWine : public ::testing::Test {
         EXPECT_EQ(setup.Wait(30000).exitCode, 0);
     }
 
+    // "/?" of `program` shows `expected` in its message box, saved as `shot`.
+    void ExpectSwitchesBox(const std::string& program, const std::string& expected,
+                           const std::string& shot) {
+        winetest::RunOptions options;
+        options.env = env_;
+        winetest::Process shown(program, {"/?"}, options);
+        const DriverResult box = Drive({"msgbox", "sleep 300"}, 120000, env_);
+        ASSERT_TRUE(box.ok()) << box.error;
+        EXPECT_EQ(box.lines, std::vector<std::string>{expected});
+        winetest::Screenshot(shot);
+        ASSERT_TRUE(Drive({"msgbox", "click 1", "waitclosed"}, 120000, env_).ok());
+        EXPECT_EQ(shown.Wait(30000).exitCode, 0);
+    }
+
     void WalkUninstaller(const Texts& t, const std::string& tag) {
         winetest::RunOptions options;
         options.env = env_;
@@ -331,6 +345,13 @@ TEST_F(LanguagesWine, EveryLanguageWalksThroughTheSetupAndItsUninstaller) {
         env_ = {std::string("LANG=") + language.locale};
         const Texts texts(language.tag);
         ASSERT_NO_FATAL_FAILURE(WalkSetup(texts, language.tag));
+        if (&language == kLanguages) {
+            // The switches of both programs, once: the same texts as the pages.
+            ExpectSwitchesBox(setup_, texts(MessageId::SetupSwitchesText),
+                              "languages-" + std::string(language.tag) + "-setup-switches");
+            ExpectSwitchesBox(product_ + "\\Uninstall.exe", texts(MessageId::UninstallSwitchesText),
+                              "languages-" + std::string(language.tag) + "-uninstall-switches");
+        }
         ASSERT_NO_FATAL_FAILURE(WalkUninstaller(texts, language.tag));
         EXPECT_FALSE(fs::exists(winetest::HostPath(terminal_ + "\\experts\\Pilot.ex4")));
     }
