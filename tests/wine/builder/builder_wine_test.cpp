@@ -332,13 +332,27 @@ TEST_F(BuilderWine, MakesAProductFromNothing) {
     // Type the name, add an expert through Add Files, tick every option, write a license. The
     // first read waits for the builder's message loop, which a command sent earlier could miss.
     // The first file dialog of a fresh prefix may take a loaded machine more than 10 s.
-    DriverResult made =
-        Drive({"window Tessark 1.29", "text 7001", "command 57600", "window Untitled",
-               "settext 7001 Fresh Robot", "click 1101", "click 8001", "timeout 30000",
-               "window Open", "timeout 10000",
-               "settext 1148 " + DriverText(Windows("GridPilot.ex4")), "command 1", "waitclosed",
-               "window Untitled", "items 8000", "click 1102", "click 7025", "click 1103",
-               "focus 12", "type Use it well.", "text 12"});
+    DriverResult made = Drive({"window Tessark 1.29",
+                               "text 7001",
+                               "command 57600",
+                               "window Untitled",
+                               "settext 7001 Fresh Robot",
+                               "click 1101",
+                               "click 8001",
+                               "timeout 30000",
+                               "window Open",
+                               "timeout 10000",
+                               "settext 1148 " + DriverText(Windows("GridPilot.ex4")),
+                               "command 1",
+                               "waitclosed",
+                               "window Untitled",
+                               "items 8000",
+                               "click 1102",
+                               "click 7025",
+                               "click 1103",
+                               "focus 12",
+                               "type Use it well.",
+                               "text 12"});
     ASSERT_TRUE(made.ok()) << made.error;
     EXPECT_EQ(made.lines,
               (std::vector<std::string>{"My Project", Windows("GridPilot.ex4"), "Use it well."}));
