@@ -8,15 +8,9 @@ namespace translations {
 
 namespace {
 
-// What the build of this program embeds, in the order of LanguageSources().
-struct EmbeddedLanguage {
-    const char* tag;
-    const char* name;
-    uint16_t language;
-    uint16_t serves[2];
-};
-
-constexpr EmbeddedLanguage kLanguages[] = {
+// The languages this program may carry, each main variant first; the contents come from the
+// language files the build embeds.
+const LanguageSource kLanguages[] = {
     {"ru", "Russian", 0x0419, {}},
     {"zh-CN", "Chinese (Simplified)", 0x0804, {0x1004}},           // also Singapore
     {"zh-TW", "Chinese (Traditional)", 0x0404, {0x0C04, 0x1404}},  // also Hong Kong, Macao
@@ -42,16 +36,9 @@ const char* EmbeddedLanguageFile(const char* tag, unsigned long* size);
 const std::vector<LanguageSource>& LanguageSources() {
     static const std::vector<LanguageSource> sources = [] {
         std::vector<LanguageSource> list;
-        for (const EmbeddedLanguage& language : kLanguages) {
-            unsigned long size = 0;
-            const char* utf8 = EmbeddedLanguageFile(language.tag, &size);
-            if (!utf8) continue;
-            list.push_back({language.tag,
-                            language.name,
-                            language.language,
-                            {language.serves[0], language.serves[1]},
-                            utf8,
-                            size});
+        for (LanguageSource language : kLanguages) {
+            language.utf8 = EmbeddedLanguageFile(language.tag, &language.size);
+            if (language.utf8) list.push_back(language);
         }
         return list;
     }();

@@ -10,12 +10,12 @@
 namespace translations {
 
 struct LanguageSource {
-    const char* tag;     // the file's name without ".lang"
-    const char* name;    // in English, for lists
-    uint16_t language;   // its Windows LANGID
-    uint16_t serves[2];  // further LANGIDs it is the best choice for, 0 for none
-    const char* utf8;    // the file's contents
-    unsigned long size;
+    const char* tag;             // the file's name without ".lang"
+    const char* name;            // in English, for lists
+    uint16_t language;           // its Windows LANGID
+    uint16_t serves[2];          // further LANGIDs it is the best choice for, 0 for none
+    const char* utf8 = nullptr;  // the file's contents
+    unsigned long size = 0;
 };
 
 // The built-in languages, each main variant before the other variants of its language.

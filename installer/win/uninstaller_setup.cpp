@@ -17,6 +17,17 @@ namespace {
 // The banner picture travels whole; anything this big is not one.
 constexpr size_t kMaxBannerBytes = 16 * 1024 * 1024;
 
+// Collects what the inflater writes.
+class MemorySink final : public package::ByteSink {
+  public:
+    bool Write(const void* data, uint32_t size) override {
+        const auto* from = static_cast<const uint8_t*>(data);
+        bytes.insert(bytes.end(), from, from + size);
+        return true;
+    }
+    std::vector<uint8_t> bytes;
+};
+
 // Copies the installer's lowest-numbered resource of `type` into the uninstaller as `id`,
 // when the uninstaller has a resource of that kind to be replaced.
 void CopyLowestResource(const os::Path& program, const wchar_t* type, WORD id) {
@@ -35,7 +46,7 @@ void WindowsUninstallerSetup::WriteProgram(const os::Path& program) {
 
     // The resource is the program as one zlib stream. It is written beside the target and
     // moved over it, so an earlier uninstaller is replaced whole or not at all.
-    package::MemorySink sink;
+    MemorySink sink;
     if (package::InflateWhole(carried.data, carried.size, sink)) {
         os::WriteWholeFile(program, sink.bytes.data(), static_cast<uint32_t>(sink.bytes.size()));
     }

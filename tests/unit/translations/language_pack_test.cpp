@@ -26,8 +26,7 @@ std::vector<std::u16string> TaggedTexts(const std::string& tag) {
         std::u16string text = text::FromUtf8(tag + " " + message.name);
         const std::u16string_view english = message.english;
         for (size_t i = 0; i + 1 < english.size(); ++i) {
-            if (english[i] == u'%')
-                text += std::u16string(u" ") + english.substr(i, 2).data()[0] + english[i + 1];
+            if (english[i] == u'%') text += u" " + std::u16string(english.substr(i, 2));
         }
         if (english.find(u'&') != std::u16string_view::npos) text += u" &";
         texts.push_back(text);

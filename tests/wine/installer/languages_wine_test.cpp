@@ -69,18 +69,12 @@ class Texts {
 
     std::string operator()(MessageId id) const { return text::ToUtf8(Text(id)); }
 
+    // The message with `args` put in as the programs put them (at most four).
     std::string Format(MessageId id, std::initializer_list<std::string> args) const {
-        // Placeholders filled in order, as the programs fill them.
-        std::u16string result = Text(id);
-        size_t at = 0;
-        for (const std::string& arg : args) {
-            at = result.find(u'%', at);
-            if (at == std::u16string::npos) break;
-            const std::u16string wide = text::FromUtf8(arg);
-            result.replace(at, 2, wide);
-            at += wide.size();
-        }
-        return text::ToUtf8(result);
+        std::u16string wide[4];
+        size_t i = 0;
+        for (const std::string& arg : args) wide[i++] = text::FromUtf8(arg);
+        return text::ToUtf8(text::Format(Text(id), {wide[0], wide[1], wide[2], wide[3]}));
     }
 
     // The part of a "...%s..." message before its placeholder.
